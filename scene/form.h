@@ -1,0 +1,146 @@
+#pragma once
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "scene/control.h"
+#include "scene/surface.h"
+
+namespace scene {
+
+class Program;
+
+// Controls sharing one name, told apart by index: Shape1(2) in the lessons.
+template <class T>
+class ControlArray {
+public:
+    explicit ControlArray(std::string name) : name_(std::move(name)) {}
+    T& operator()(int i) const { return *at(i); }
+    T& operator[](int i) const { return *at(i); }
+    bool has(int i) const { return members_.count(i) != 0; }
+    const std::string& name() const { return name_; }
+    const std::map<int, T*>& members() const { return members_; }
+    void put(int i, T* c) { members_[i] = c; }
+
+private:
+    T* at(int i) const {
+        auto it = members_.find(i);
+        if (it == members_.end())
+            throw std::out_of_range("no control " + name_ + "(" + std::to_string(i) + ")");
+        return it->second;
+    }
+    std::string name_;
+    std::map<int, T*> members_;
+};
+
+struct Box {
+    float left, top, width, height;
+};
+
+class Form {
+public:
+    Form(Program& program, std::string name, std::string caption, float clientWidth,
+         float clientHeight);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return name_; }
+    const std::string& caption() const { return caption_; }
+    float clientWidth() const { return clientWidth_; }
+    float clientHeight() const { return clientHeight_; }
+    Color backColor() const { return backColor_; }
+    bool maximized() const { return maximized_; }
+    bool visible() const { return visible_; }
+    // How often the form has become the active window.
+    std::uint64_t activations() const { return activations_; }
+    Program& program() const { return program_; }
+
+    // Handlers the lessons override.
+    virtual void Form_Activate() {}
+    virtual void Form_Unload() {}
+
+    // The stored control list: its order is the layering order (earlier lies above later).
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    const std::vector<std::unique_ptr<MenuItem>>& menu() const { return menu_; }
+    Control* find(const std::string& fullName) const;
+    MenuItem* menuItem(const std::string& name) const;
+    std::vector<Timer*> timers() const;
+    Control* focused() const { return focus_; }
+
+    // Canvas controls (labels, lines, shapes) front to back.
+    std::vector<Control*> canvasOrder() const;
+
+    const Surface& surface() const { return surface_; }
+
+    // Changes since creation: a view repaints when this moves.
+    std::uint64_t version() const { return version_; }
+    void noteChange();
+
+    // How many scene changes a long handler makes between two presented frames; 0 leaves the
+    // handler unpaced.
+    int pace() const { return pace_; }
+    void setPace(int changesPerFrame) { pace_ = changesPerFrame; }
+
+    // --- What the lessons call -------------------------------------------------------------
+    void Show();
+    void Hide();
+    // Draws one segment; a non-finite end point draws nothing.
+    void Line(double x1, double y1, double x2, double y2, std::int32_t colour);
+    void Beep(int hz, int ms);
+    void MoveCursor(double x, double y);
+    void MsgBox(const std::string& text);
+    void End();
+    int TwipsPerPixelX() const;
+
+protected:
+    void setBackColor(Color c) { backColor_ = c; }
+    void setMaximized(bool m) { maximized_ = m; }
+
+    // Declaring the layout, one control per line in stored order.
+    Label& label(const std::string& name, Box b, const std::string& caption = "");
+    Label& label(ControlArray<Label>& a, int i, Box b, const std::string& caption = "");
+    LineControl& line(const std::string& name, float x1, float y1, float x2, float y2);
+    LineControl& line(ControlArray<LineControl>& a, int i, float x1, float y1, float x2, float y2);
+    Shape& shape(const std::string& name, Box b, int shapeKind = 0);
+    Shape& shape(ControlArray<Shape>& a, int i, Box b, int shapeKind = 0);
+    Timer& timer(const std::string& name, int interval, bool enabled);
+    TextBox& textBox(const std::string& name, Box b, const std::string& text = "");
+    CheckBox& checkBox(const std::string& name, Box b, const std::string& caption = "");
+    CheckBox& checkBox(ControlArray<CheckBox>& a, int i, Box b, const std::string& caption = "");
+    CommandButton& button(const std::string& name, Box b, const std::string& caption = "");
+    CommandButton& button(ControlArray<CommandButton>& a, int i, Box b,
+                          const std::string& caption = "");
+    MenuItem& menuItem(const std::string& name, const std::string& caption,
+                       const std::string& shortcut);
+
+private:
+    friend class Program;
+    friend class Control;
+    template <class T>
+    T& add(std::unique_ptr<T> c);
+    void setVisible(bool v) { visible_ = v; }
+    void clearSurface() { surface_.clear(); }
+    void noteChangeQuietly() { ++version_; }
+    void setFocus(Control* c);
+
+    Program& program_;
+    std::string name_, caption_;
+    float clientWidth_, clientHeight_;
+    Color backColor_ = kButtonFace;
+    bool maximized_ = true;
+    bool visible_ = false;
+    int pace_ = 0;
+    std::uint64_t version_ = 0;
+    std::uint64_t activations_ = 0;
+    long topZ_ = 0, bottomZ_ = 0;
+    Control* focus_ = nullptr;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<MenuItem>> menu_;
+    std::map<std::string, Control*> byName_;
+    Surface surface_;
+};
+
+}  // namespace scene

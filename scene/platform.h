@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+
+namespace scene {
+
+class Form;
+
+// What the runtime needs from the machine it runs on. The desktop, the script driver and the
+// tests each provide one.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Milliseconds since the program started (real on the desktop, virtual in the driver).
+    virtual double now() = 0;
+    // A tone; returns when it has finished.
+    virtual void beep(int hz, int ms) = 0;
+    // Whole screen pixels, as the lessons compute them for a classic maximised window.
+    virtual void setCursorPos(int px, int py) = 0;
+    // Modal, OK only; returns when the user has closed it.
+    virtual void messageBox(const std::string& text) = 0;
+    // Hands a URL to the desktop; false when nothing could take it.
+    virtual bool openUrl(const std::string& url) = 0;
+    virtual int twipsPerPixelX() { return 15; }
+    // The program has ended: every window closes.
+    virtual void end() {}
+    // A long handler has made a frame's worth of scene changes: present them and let the
+    // user's commands in (the desktop repaints and handles window events; the driver may
+    // advance its clock by a frame).
+    virtual void frame(Form&) {}
+    // A handler ran from start to end (milliseconds of now()).
+    virtual void handlerRan(Form&, const std::string& /*name*/, double /*start*/, double /*end*/) {}
+};
+
+}  // namespace scene

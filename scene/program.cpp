@@ -1,0 +1,298 @@
+#include "scene/program.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace scene {
+
+Program::Program(Platform& platform) : platform_(platform) {}
+
+Program::~Program() = default;
+
+void Program::registerForm(const std::string& name, Factory factory) {
+    factories_[name] = std::move(factory);
+}
+
+std::vector<std::string> Program::registered() const {
+    std::vector<std::string> out;
+    for (auto& [name, f] : factories_) out.push_back(name);
+    return out;
+}
+
+Form* Program::form(const std::string& name) {
+    if (auto* f = created(name)) return f;
+    auto it = factories_.find(name);
+    if (it == factories_.end()) return nullptr;
+    auto f = it->second(*this);
+    Form* raw = f.get();
+    forms_[name] = std::move(f);
+    creationOrder_.push_back(raw);
+    return raw;
+}
+
+Form* Program::created(const std::string& name) const {
+    auto it = forms_.find(name);
+    return it == forms_.end() ? nullptr : it->second.get();
+}
+
+std::vector<Form*> Program::createdForms() const { return creationOrder_; }
+
+std::vector<Form*> Program::visibleForms() const {
+    std::vector<Form*> out;
+    for (Form* f : creationOrder_)
+        if (f->visible()) out.push_back(f);
+    return out;
+}
+
+// --- Windows ---------------------------------------------------------------------------------
+
+void Program::show(Form& f) {
+    if (ended_) return;
+    if (!f.visible()) {
+        f.setVisible(true);
+        activation_.push_back(&f);
+        f.noteChangeQuietly();
+    }
+    // Showing is one step of whatever command asked for it: if the activation it causes is
+    // stopped, the rest of that command (hiding the form it leaves) still happens.
+    try {
+        activate(f);
+    } catch (StopSignal&) {
+        if (ended_) throw;
+    }
+}
+
+void Program::hide(Form& f) {
+    if (!f.visible()) return;
+    f.setVisible(false);
+    // What the Line method drew does not survive hiding.
+    f.clearSurface();
+    f.noteChangeQuietly();
+    activation_.erase(std::remove(activation_.begin(), activation_.end(), &f), activation_.end());
+    if (active_ == &f) activateNextAfter(f);
+}
+
+void Program::unload(Form& f) { hide(f); }
+
+void Program::activateNextAfter(Form& gone) {
+    active_ = nullptr;
+    if (activation_.empty()) return;
+    Form* next = activation_.back();
+    if (next != &gone) activate(*next);
+}
+
+void Program::activate(Form& f) {
+    if (active_ == &f || ended_ || !f.visible()) return;
+    active_ = &f;
+    ++f.activations_;
+    activation_.erase(std::remove(activation_.begin(), activation_.end(), &f), activation_.end());
+    activation_.push_back(&f);
+    double t0 = platform_.now();
+    struct Report {
+        Program& p;
+        Form& f;
+        double t0;
+        ~Report() { p.platform_.handlerRan(f, "Form_Activate", t0, p.platform_.now()); }
+    } report{*this, f, t0};
+    ++depth_;
+    struct Depth {
+        int& d;
+        ~Depth() { --d; }
+    } depth{depth_};
+    f.Form_Activate();
+}
+
+void Program::end() {
+    if (ended_) return;
+    ended_ = true;
+    for (Form* f : creationOrder_) {
+        for (Timer* t : f->timers()) t->disarm();
+        f->setVisible(false);
+    }
+    activation_.clear();
+    active_ = nullptr;
+    queue_.clear();
+    platform_.end();
+    if (busy()) throw StopSignal{};
+}
+
+// --- Dispatch --------------------------------------------------------------------------------
+
+void Program::runHandler(Form& f, const std::string& name, const std::function<void()>& body) {
+    if (ended_) return;
+    double t0 = platform_.now();
+    struct Depth {
+        Program& p;
+        Depth(Program& p) : p(p) {
+            if (++p.depth_ == 1) p.changes_ = 0;
+        }
+        ~Depth() {
+            if (--p.depth_ == 0) p.stopRequested_ = false;
+        }
+    };
+    {
+        Depth depth(*this);
+        try {
+            body();
+        } catch (StopSignal&) {
+        }
+    }
+    platform_.handlerRan(f, name, t0, platform_.now());
+}
+
+void Program::deliver(std::function<void()> event, bool leavesLesson) {
+    if (ended_) return;
+    if (busy()) {
+        if (leavesLesson) {
+            // Input meant for the lesson being left is dropped with it.
+            queue_.erase(std::remove_if(queue_.begin(), queue_.end(),
+                                        [](const auto& e) { return !e.second; }),
+                         queue_.end());
+            stopRequested_ = true;
+        }
+        queue_.emplace_back(std::move(event), leavesLesson);
+        return;
+    }
+    event();
+    drainQueue();
+}
+
+void Program::drainQueue() {
+    if (draining_) return;
+    draining_ = true;
+    while (!queue_.empty() && !busy() && !ended_) {
+        auto e = std::move(queue_.front().first);
+        queue_.pop_front();
+        e();
+    }
+    draining_ = false;
+}
+
+void Program::start(const std::string& formName) {
+    if (Form* f = form(formName)) deliver([this, f] { runHandler(*f, "Show", [&] { show(*f); }); }, false);
+}
+
+void Program::click(Control& c) {
+    deliver(
+        [this, &c] {
+            Form& f = c.form();
+            if (!f.visible() || !c.Visible || !c.Enabled) return;
+            if (c.kind() == Kind::CheckBox) {
+                auto& box = static_cast<CheckBox&>(c);
+                box.Value = box.Value == 0 ? 1 : 0;
+            }
+            if (c.kind() == Kind::CheckBox || c.kind() == Kind::CommandButton ||
+                c.kind() == Kind::TextBox)
+                c.SetFocus();
+            if (c.onClick) runHandler(f, c.name() + "_Click", [&] { c.onClick(c.index()); });
+        },
+        false);
+}
+
+void Program::type(TextBox& box, const std::string& text) {
+    deliver(
+        [&box, text] {
+            if (!box.form().visible() || !box.Visible || !box.Enabled) return;
+            box.Text = text;
+        },
+        false);
+}
+
+void Program::keyDown(CommandButton& b, int key) {
+    deliver(
+        [this, &b, key] {
+            if (!b.form().visible() || !b.Visible || !b.Enabled || !b.onKeyDown) return;
+            runHandler(b.form(), b.name() + "_KeyDown", [&] { b.onKeyDown(b.index(), key); });
+        },
+        false);
+}
+
+void Program::mouseDown(CommandButton& b, int button) {
+    deliver(
+        [this, &b, button] {
+            if (!b.form().visible() || !b.Visible || !b.Enabled || !b.onMouseDown) return;
+            runHandler(b.form(), b.name() + "_MouseDown",
+                       [&] { b.onMouseDown(b.index(), button); });
+        },
+        false);
+}
+
+void Program::menu(MenuItem& item) {
+    deliver(
+        [this, &item] {
+            Form& f = item.form();
+            if (!f.visible() || !item.Enabled || !item.onMenu) return;
+            runHandler(f, item.name() + "_Click", [&] { item.onMenu(); });
+        },
+        true);
+}
+
+bool Program::shortcut(Form& f, const std::string& keys) {
+    for (auto& m : f.menu()) {
+        if (m->shortcut == keys) {
+            if (!m->Enabled) return false;
+            menu(*m);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Program::closeButton(Form& f) {
+    deliver(
+        [this, &f] {
+            if (!f.visible()) return;
+            runHandler(f, "Form_Unload", [&] { f.Form_Unload(); });
+        },
+        true);
+}
+
+void Program::windowActivated(Form& f) {
+    deliver([this, &f] { runHandler(f, "Activate", [&] { activate(f); }); }, false);
+}
+
+// --- Time ------------------------------------------------------------------------------------
+
+std::optional<double> Program::nextDue() const {
+    if (ended_) return std::nullopt;
+    std::optional<double> best;
+    for (Form* f : creationOrder_)
+        for (Timer* t : f->timers())
+            if (t->armed() && (!best || t->due() < *best)) best = t->due();
+    return best;
+}
+
+void Program::fireDueTimers() {
+    if (busy() || ended_) return;
+    // Each timer due now fires once, earliest first; a tick's own duration does not let it
+    // catch up on ticks it missed.
+    std::vector<Timer*> due;
+    double now = platform_.now();
+    for (Form* f : creationOrder_)
+        for (Timer* t : f->timers())
+            if (t->armed() && t->due() <= now) due.push_back(t);
+    std::stable_sort(due.begin(), due.end(),
+                     [](const Timer* a, const Timer* b) { return a->due() < b->due(); });
+    for (Timer* t : due) {
+        if (ended_) break;
+        if (!t->armed()) continue;  // an earlier tick stopped it
+        t->advanceAfterTick(platform_.now());
+        if (t->onTimer) runHandler(t->form(), t->name() + "_Timer", t->onTimer);
+        drainQueue();
+    }
+}
+
+// --- Pacing ----------------------------------------------------------------------------------
+
+void Program::sceneChanged(Form& f) {
+    if (!busy() || ended_) return;
+    if (stopRequested_) throw StopSignal{};
+    if (f.pace() <= 0) return;
+    if (++changes_ < f.pace()) return;
+    changes_ = 0;
+    ++frames_;
+    platform_.frame(f);
+    if (stopRequested_) throw StopSignal{};
+}
+
+}  // namespace scene

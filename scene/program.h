@@ -1,0 +1,99 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "scene/form.h"
+#include "scene/platform.h"
+
+namespace scene {
+
+// Thrown through a running handler when the user asked to leave it (a Navigation command, the
+// close button) or the program ended. Lessons hold no resources, so unwinding them is safe.
+struct StopSignal {};
+
+// The one program-wide runtime: the form registry, window activation, the dispatcher that
+// runs one handler at a time, timers and the pacing of long handlers.
+class Program {
+public:
+    using Factory = std::function<std::unique_ptr<Form>(Program&)>;
+
+    explicit Program(Platform& platform);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Platform& platform() const { return platform_; }
+
+    // --- Forms ---------------------------------------------------------------------------
+    void registerForm(const std::string& name, Factory factory);
+    bool exists(const std::string& name) const { return factories_.count(name) != 0; }
+    std::vector<std::string> registered() const;
+    // The single instance, created on first use; nullptr for a form the program lacks.
+    Form* form(const std::string& name);
+    Form* created(const std::string& name) const;
+    template <class T>
+    T& get(const std::string& name) { return dynamic_cast<T&>(*form(name)); }
+    std::vector<Form*> createdForms() const;
+    std::vector<Form*> visibleForms() const;
+    Form* active() const { return active_; }
+
+    // Show, Hide and closing, as the lessons and the shell call them.
+    void show(Form& f);
+    void hide(Form& f);
+    // A window that goes away for good (the About box): hidden, and the next window activates.
+    void unload(Form& f);
+    void end();
+    bool ended() const { return ended_; }
+
+    // --- Input from a front end ----------------------------------------------------------
+    // Each of these is carried out now when no handler runs; otherwise input is kept and
+    // delivered after the running handler, and commands that leave the lesson stop it first.
+    void start(const std::string& formName);   // the program's start: Show of the first form
+    void click(Control& c);                     // a label, check box or button clicked
+    void type(TextBox& box, const std::string& text);  // the user's edit of a text box
+    void keyDown(CommandButton& b, int key);
+    void mouseDown(CommandButton& b, int button);
+    void menu(MenuItem& item);                  // a menu item chosen (or its shortcut)
+    bool shortcut(Form& f, const std::string& keys);  // "Ctrl+N"; false if no enabled item has it
+    void closeButton(Form& f);                  // the window frame's close button
+    void windowActivated(Form& f);              // the user brought this window to the front
+
+    // --- Time ----------------------------------------------------------------------------
+    std::optional<double> nextDue() const;  // earliest due tick of any enabled timer
+    void fireDueTimers();                    // runs every tick due by now, once each
+
+    bool busy() const { return depth_ > 0; }
+    bool stopRequested() const { return stopRequested_; }
+
+    // Called by forms on every scene change.
+    void sceneChanged(Form& f);
+    std::uint64_t framesPresented() const { return frames_; }
+
+private:
+    void activate(Form& f);
+    void activateNextAfter(Form& gone);
+    void runHandler(Form& f, const std::string& name, const std::function<void()>& body);
+    void deliver(std::function<void()> event, bool leavesLesson);
+    void drainQueue();
+
+    Platform& platform_;
+    std::map<std::string, Factory> factories_;
+    std::map<std::string, std::unique_ptr<Form>> forms_;
+    std::vector<Form*> creationOrder_;
+    std::vector<Form*> activation_;  // visible forms, most recently active last
+    Form* active_ = nullptr;
+    bool ended_ = false;
+    int depth_ = 0;
+    bool stopRequested_ = false;
+    bool draining_ = false;
+    int changes_ = 0;
+    std::uint64_t frames_ = 0;
+    std::deque<std::pair<std::function<void()>, bool>> queue_;
+};
+
+}  // namespace scene

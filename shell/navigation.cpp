@@ -1,0 +1,78 @@
+#include "shell/navigation.h"
+
+#include "scene/program.h"
+
+namespace shell {
+
+using scene::Program;
+
+LessonForm::LessonForm(Program& program, std::string name, std::string caption, float clientWidth,
+                       float clientHeight, Navigation nav)
+    : Form(program, std::move(name), std::move(caption), clientWidth, clientHeight),
+      nav_(std::move(nav)) {
+    menuItem(nav_.titleItem, nav_.titleCaption, "").level = 0;
+    menuItem("prev", "Previous Lesson", "Ctrl+P").onMenu = [this] { prev_Click(); };
+    auto& next = menuItem(nav_.nextItem, "Next Lesson", "Ctrl+N");
+    next.onMenu = [this] { next_Click(); };
+    if (nav_.nextDisabled) next.Enabled = false;
+    if (!nav_.replayItem.empty())
+        menuItem(nav_.replayItem, nav_.replayCaption, "Ctrl+R").onMenu = [this] { replay_Click(); };
+    menuItem("pertama", "Main Menu", "Ctrl+M").onMenu = [this] { pertama_Click(); };
+    menuItem("about", "About", "Ctrl+A").onMenu = [this] { about_Click(); };
+    menuItem("contact", "Contact", "Ctrl+C").onMenu = [this] { contact_Click(); };
+    menuItem("exit", "Exit", "Ctrl+E").onMenu = [this] { exit_Click(); };
+}
+
+void LessonForm::stopTimer() {
+    if (nav_.timer.empty()) return;
+    if (auto* t = dynamic_cast<scene::Timer*>(find(nav_.timer))) t->Enabled = false;
+}
+
+void LessonForm::prev_Click() {
+    // A neighbour that this build lacks makes the command do nothing at all.
+    if (nav_.prev.empty() || !program().exists(nav_.prev)) return;
+    stopTimer();
+    program().form(nav_.prev)->Show();
+    Hide();
+}
+
+void LessonForm::next_Click() {
+    if (nav_.next.empty() || !program().exists(nav_.next)) return;
+    stopTimer();
+    program().form(nav_.next)->Show();
+    if (nav_.leavingFlag) leaving = 1;
+    Hide();
+}
+
+void LessonForm::replay_Click() {
+    if (nav_.replayStopsTimer) stopTimer();
+    // Hiding and showing clears what was drawn; the lesson then starts from its beginning once:
+    // showing it activates it, and only if it did not does the restart run here.
+    auto before = activations();
+    Hide();
+    Show();
+    if (activations() == before) Form_Activate();
+}
+
+void LessonForm::pertama_Click() {
+    stopTimer();
+    Hide();
+    program().form("Utama")->Show();
+}
+
+void LessonForm::about_Click() { program().form("frmAbout")->Show(); }
+
+void LessonForm::contact_Click() {
+    std::string addresses = kContactAddresses;
+    if (!program().platform().openUrl("mailto:" + addresses))
+        MsgBox("No mail program could be started. Please write to: " + addresses);
+}
+
+void LessonForm::exit_Click() { End(); }
+
+void LessonForm::Form_Unload() {
+    if (nav_.leavingFlag && leaving != 0) return;
+    End();
+}
+
+}  // namespace shell

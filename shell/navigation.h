@@ -1,0 +1,51 @@
+#pragma once
+#include <string>
+
+#include "scene/form.h"
+
+namespace shell {
+
+// How one lesson form's Navigation menu behaves; everything else about the menu is shared.
+struct Navigation {
+    std::string prev, next;          // neighbouring forms; "" when there is none
+    std::string timer;               // the animation timer that leaving stops; "" when none
+    std::string replayItem;          // "replay", "rep", or "" for a form without one
+    std::string replayCaption = "Replay";
+    std::string titleItem = "navigation";
+    std::string titleCaption = "&Navigation";
+    std::string nextItem = "next";
+    bool nextDisabled = false;       // the last lesson of a course
+    bool leavingFlag = false;        // the mirror lessons keep a flag that Next sets
+    bool replayStopsTimer = false;   // and stop their timer before replaying
+};
+
+// The contact addresses the Contact item writes to.
+inline constexpr const char* kContactAddresses = "author@example.org; orbelune@example.org";
+
+// A lesson window: the Navigation menu, and closing the window ends the program.
+class LessonForm : public scene::Form {
+public:
+    LessonForm(scene::Program& program, std::string name, std::string caption, float clientWidth,
+               float clientHeight, Navigation nav);
+
+    const Navigation& navigation() const { return nav_; }
+    void Form_Unload() override;
+
+protected:
+    // Set to 0 by the mirror lessons' activation, to 1 by Next just before the form hides.
+    int leaving = 0;
+
+    void prev_Click();
+    void next_Click();
+    void replay_Click();
+    void pertama_Click();
+    void about_Click();
+    void contact_Click();
+    void exit_Click();
+
+private:
+    void stopTimer();
+    Navigation nav_;
+};
+
+}  // namespace shell
