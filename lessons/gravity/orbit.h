@@ -1,0 +1,39 @@
+#pragma once
+#include <cmath>
+
+namespace lessons {
+
+// The integration scheme behind every body launched about the earth. The distance follows
+// from the kept energy rather than from integrating the radial speed, and the velocity is
+// turned into the new local frame after each step. Each lesson gives its own dt, constants,
+// scale and end test.
+struct Orbit {
+    double G, M;      // gravitational constant [N m^2/kg^2] and the earth's mass [kg]
+    double r = 0;     // distance from the earth's centre [m]
+    double theta = 0; // polar angle [rad]; 0 is 3 o'clock, growing clockwise on the screen
+    double vr = 0;    // radial (outward) speed [m/s]
+    double vt = 0;    // tangential speed [m/s]
+    double E = 0;     // kept energy per unit mass [J/kg]
+
+    // A launch at speed V [m/s], angle a above the local horizontal [rad], from distance r0 [m].
+    static Orbit launch(double G, double M, double V, double a, double r0, double theta0 = 0) {
+        Orbit o{G, M};
+        o.r = r0;
+        o.theta = theta0;
+        o.vr = std::sin(a) * V;
+        o.vt = std::cos(a) * V;
+        o.E = V * V / 2 - G * M / r0;
+        return o;
+    }
+
+    void step(double dt) {
+        double dtheta = vt * dt / r;
+        vr = vr - (G * M / r / r) * dt;
+        r = G * M / ((vt * vt / 2 + vr * vr / 2) - E);
+        theta = theta + dtheta;
+        vt = vt * std::cos(dtheta) - vr * std::sin(dtheta);
+        vr = vr * std::cos(dtheta) + vt * std::sin(dtheta);
+    }
+};
+
+}  // namespace lessons
