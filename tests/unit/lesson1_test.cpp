@@ -146,3 +146,21 @@ TEST(Driver, UntilSetsTheEndTimeAndTheReportIsValidForTheMenu) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Driver, WavHoldsTheBeepsOfTheRun) {
+    std::string out, err;
+    std::string path = ::testing::TempDir() + "/orbelune-run.wav";
+    ASSERT_EQ(driver::runCommand({"Utama", "--wav", path}, out, err), 0) << err;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    char riff[4];
+    ASSERT_EQ(std::fread(riff, 1, 4, f), 4u);
+    std::fclose(f);
+    EXPECT_EQ(std::string(riff, 4), "RIFF");
+    EXPECT_EQ(driver::runCommand({"Utama", "--wav", "/nonexistent-dir/x.wav"}, out, err), 2);
+    EXPECT_NE(err.find("cannot write"), std::string::npos);
+}
+
+}  // namespace

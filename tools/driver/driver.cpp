@@ -8,6 +8,7 @@
 
 #include "scene/pointer.h"
 #include "shell/registry.h"
+#include "tools/driver/wav.h"
 
 namespace driver {
 
@@ -390,8 +391,12 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
         if (!pngRenderer()(*f, opts->png, err)) return 2;
     }
     if (!opts->wav.empty()) {
-        err = "--wav is not available in this build";
-        return 2;
+        std::vector<Tone> tones;
+        for (auto& b : s.platform().beeps) tones.push_back({b.t, b.hz, b.ms});
+        if (!writeWav(opts->wav, tones)) {
+            err = "--wav: cannot write '" + opts->wav + "'";
+            return 2;
+        }
     }
     out = s.report(opts->form, opts->segments).dump() + "\n";
     return 0;
