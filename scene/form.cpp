@@ -168,7 +168,13 @@ std::vector<Control*> Form::canvasOrder() const {
 
 void Form::noteChange() {
     ++version_;
+    program_.platform().formChanged(*this);
     program_.sceneChanged(*this);
+}
+
+void Form::noteChangeQuietly() {
+    ++version_;
+    program_.platform().formChanged(*this);
 }
 
 void Form::setFocus(Control* c) {

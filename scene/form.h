@@ -123,7 +123,7 @@ private:
     T& add(std::unique_ptr<T> c);
     void setVisible(bool v) { visible_ = v; }
     void clearSurface() { surface_.clear(); }
-    void noteChangeQuietly() { ++version_; }
+    void noteChangeQuietly();
     void setFocus(Control* c);
 
     Program& program_;

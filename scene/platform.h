@@ -27,6 +27,10 @@ public:
     // user's commands in (the desktop repaints and handles window events; the driver may
     // advance its clock by a frame).
     virtual void frame(Form&) {}
+    // A form was shown or hidden; a form became the active window; a form's scene changed.
+    virtual void visibilityChanged(Form&) {}
+    virtual void activated(Form&) {}
+    virtual void formChanged(Form&) {}
     // A handler ran from start to end (milliseconds of now()).
     virtual void handlerRan(Form&, const std::string& /*name*/, double /*start*/, double /*end*/) {}
 };

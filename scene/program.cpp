@@ -52,6 +52,7 @@ void Program::show(Form& f) {
         f.setVisible(true);
         activation_.push_back(&f);
         f.noteChangeQuietly();
+        platform_.visibilityChanged(f);
     }
     // Showing is one step of whatever command asked for it: if the activation it causes is
     // stopped, the rest of that command (hiding the form it leaves) still happens.
@@ -68,6 +69,7 @@ void Program::hide(Form& f) {
     // What the Line method drew does not survive hiding.
     f.clearSurface();
     f.noteChangeQuietly();
+    platform_.visibilityChanged(f);
     activation_.erase(std::remove(activation_.begin(), activation_.end(), &f), activation_.end());
     if (active_ == &f) activateNextAfter(f);
 }
@@ -85,6 +87,7 @@ void Program::activate(Form& f) {
     if (active_ == &f || ended_ || !f.visible()) return;
     active_ = &f;
     ++f.activations_;
+    platform_.activated(f);
     activation_.erase(std::remove(activation_.begin(), activation_.end(), &f), activation_.end());
     activation_.push_back(&f);
     double t0 = platform_.now();

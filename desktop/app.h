@@ -1,0 +1,61 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "desktop/formwindow.h"
+#include "scene/platform.h"
+#include "scene/program.h"
+
+namespace desktop {
+
+// The desktop machine under the runtime: real windows, real time, the real speaker, pointer
+// and mail handler. One per program run.
+class App : public QObject, public scene::Platform, public Host {
+public:
+    App();
+    ~App() override;
+
+    scene::Program& program() override { return *program_; }
+    void start();  // shows the main menu
+
+    // Runs an input's effect on the program, then brings the windows and the timer up to date.
+    void dispatch(const std::function<void()>& f) override;
+    // The user brought a window to the front (not the echo of one the program raised itself).
+    void userActivated(FormWindow& w) override;
+    FormWindow* window(scene::Form& f);  // created on first use
+
+    // scene::Platform
+    double now() override;
+    void beep(int hz, int ms) override;
+    void setCursorPos(int px, int py) override;
+    void messageBox(const std::string& text) override;
+    bool openUrl(const std::string& url) override;
+    void end() override;
+    void frame(scene::Form&) override;
+    void visibilityChanged(scene::Form&) override;
+    void activated(scene::Form&) override;
+    void formChanged(scene::Form&) override;
+
+    // Where the pointer could not be moved (Wayland), it is drawn into the scene instead.
+    bool drawsPointer() const { return drawPointer_; }
+
+private:
+    void syncAll();
+    void reschedule();
+
+    std::unique_ptr<scene::Program> program_;
+    std::map<scene::Form*, std::unique_ptr<FormWindow>> windows_;
+    QElapsedTimer clock_;
+    QTimer ticker_;
+    double lastFrame_ = 0;
+    double ignoreActivationUntil_ = 0;
+    bool drawPointer_ = false;
+    bool inMessageBox_ = false;
+};
+
+}  // namespace desktop

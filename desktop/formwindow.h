@@ -1,0 +1,75 @@
+#pragma once
+#include <QMainWindow>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "desktop/look.h"
+#include "desktop/scenepaint.h"
+#include "scene/form.h"
+#include "scene/program.h"
+
+class QAction;
+
+namespace desktop {
+
+class FormWindow;
+
+// What the windows need from the program they show: the desktop app, or the PNG renderer.
+class Host {
+public:
+    virtual ~Host() = default;
+    virtual scene::Program& program() = 0;
+    // Runs an input's effect on the program, then brings the windows up to date.
+    virtual void dispatch(const std::function<void()>& f) = 0;
+    // The user brought a window to the front.
+    virtual void userActivated(FormWindow&) {}
+};
+
+// The scene of one form, scaled to fit, with its text boxes, check boxes and buttons as real
+// widgets above it.
+class Canvas : public QWidget {
+public:
+    Canvas(Host& app, scene::Form& form, QWidget* parent);
+    Fit fit() const { return fitScene(form_, size()); }
+    void sync();  // model -> widgets
+    void setPointer(std::optional<QPointF> twips);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    scene::Label* linkAt(QPointF pos) const;
+    Host& app_;
+    scene::Form& form_;
+    SegmentLayer segments_;
+    std::map<scene::Control*, QWidget*> widgets_;
+    std::optional<QPointF> pointer_;
+};
+
+class FormWindow : public QMainWindow {
+public:
+    FormWindow(Host& app, scene::Form& form);
+    scene::Form& form() const { return form_; }
+    Canvas* canvas() const { return canvas_; }
+    void sync();         // model -> window: caption, menu states, widgets
+    void present();      // sync and repaint now
+    // Keeps a focused text box from taking the menu's shortcuts for itself.
+    bool isMenuShortcut(const QKeyEvent* e) const;
+
+protected:
+    void closeEvent(QCloseEvent*) override;
+    void changeEvent(QEvent*) override;
+
+private:
+    Host& app_;
+    scene::Form& form_;
+    Canvas* canvas_;
+    std::map<scene::MenuItem*, QAction*> actions_;
+};
+
+}  // namespace desktop

@@ -1,0 +1,101 @@
+#include "desktop/look.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "scene/form.h"
+#include "scene/numbers.h"
+#include "shell/saucer.h"
+
+namespace desktop {
+
+static QString& family() {
+    static QString f = QStringLiteral("FreeSans");
+    return f;
+}
+
+void loadBundledFonts() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    for (const char* file : {":/fonts/FreeSans.ttf", ":/fonts/FreeSansBold.ttf",
+                             ":/fonts/FreeSansOblique.ttf", ":/fonts/FreeSansBoldOblique.ttf"}) {
+        int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        if (id >= 0) {
+            auto fams = QFontDatabase::applicationFontFamilies(id);
+            if (!fams.isEmpty()) family() = fams.front();
+        }
+    }
+}
+
+QFont faceFor(const scene::FontLook& look, double pixelSize) {
+    loadBundledFonts();
+    QFont f(family());
+    f.setPixelSize(std::max(1, int(std::lround(pixelSize))));
+    f.setBold(look.bold);
+    f.setItalic(look.italic);
+    f.setKerning(false);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+double emPx(const scene::FontLook& look) {
+    static const std::map<double, double> design = {{8.25, 11}, {9.75, 13}, {12, 16}};
+    for (auto [pt, em] : design)
+        if (std::fabs(pt - look.size) < 0.05) return em;
+    return look.size * 96.0 / 72.0;
+}
+
+scene::text::Layout layoutText(const std::string& text, const scene::FontLook& look,
+                               double boxWidthPx, int alignment, bool wordWrap) {
+    scene::text::Font font{look.size, look.bold, look.italic};
+    scene::text::AdvanceFn fallback;
+    std::optional<scene::text::Metrics> metrics;
+    if (!scene::text::hasDesignMetrics(look.size)) {
+        QFont f = faceFor(look, emPx(look));
+        QFontMetricsF fm(f);
+        fallback = [fm](char32_t c) {
+            return fm.horizontalAdvance(QString::fromUcs4(&c, 1));
+        };
+        metrics = scene::text::Metrics{fm.lineSpacing(), fm.ascent()};
+    }
+    return scene::text::layout(text, font, boxWidthPx, scene::text::Align(std::clamp(alignment, 0, 2)),
+                               wordWrap, fallback, metrics);
+}
+
+Fit fitScene(const scene::Form& form, QSizeF size) {
+    const double dw = form.clientWidth() / 15.0, dh = form.clientHeight() / 15.0;
+    Fit fit;
+    if (dw <= 0 || dh <= 0 || size.width() <= 0 || size.height() <= 0) return fit;
+    fit.scale = std::min(size.width() / dw, size.height() / dh);
+    fit.origin = QPointF((size.width() - dw * fit.scale) / 2, (size.height() - dh * fit.scale) / 2);
+    return fit;
+}
+
+double drawnTwips(float v) { return scene::roundHalfEven(v); }
+
+static QImage saucerImage() {
+    QImage img(shell::kSaucerSize, shell::kSaucerSize, QImage::Format_ARGB32);
+    auto& px = shell::saucerPixels();
+    for (int y = 0; y < shell::kSaucerSize; ++y)
+        for (int x = 0; x < shell::kSaucerSize; ++x) {
+            auto i = px[y][x];
+            img.setPixel(x, y, i == shell::kTransparent ? 0u : (0xFF000000u | shell::paletteRgb(i)));
+        }
+    return img;
+}
+
+QIcon saucerIcon() { return QIcon(QPixmap::fromImage(saucerImage())); }
+
+QCursor saucerCursor() {
+    auto hot = shell::saucerHotspot();
+    return QCursor(QPixmap::fromImage(saucerImage()), hot.x, hot.y);
+}
+
+}  // namespace desktop

@@ -1,0 +1,203 @@
+#include "desktop/scenepaint.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <cmath>
+
+namespace desktop {
+
+using scene::Control;
+using scene::Kind;
+
+void SegmentLayer::paint(QPainter& p, const scene::Form& form, const Fit& fit, QSize size, double dpr) {
+    const QSize px(std::max(1, int(std::ceil(size.width() * dpr))),
+                   std::max(1, int(std::ceil(size.height() * dpr))));
+    const auto& surface = form.surface();
+    if (image_.size() != px || dpr_ != dpr || scale_ != fit.scale || origin_ != fit.origin ||
+        generation_ != surface.generation() || back_ != form.backColor() || drawn_ > surface.size()) {
+        if (image_.size() != px) image_ = QImage(px, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(dpr);
+        image_.fill(qcolor(form.backColor()));
+        generation_ = surface.generation();
+        scale_ = fit.scale;
+        dpr_ = dpr;
+        origin_ = fit.origin;
+        back_ = form.backColor();
+        drawn_ = 0;
+    }
+    if (drawn_ < surface.size()) {
+        QPainter ip(&image_);
+        ip.setRenderHint(QPainter::Antialiasing, true);
+        QPen pen(Qt::black, std::max(1.0, fit.scale), Qt::SolidLine, Qt::RoundCap);
+        scene::Color current = ~0u;
+        const double k = fit.scale / 15.0;
+        surface.forEach(drawn_, [&](const scene::Segment& s) {
+            if (s.color != current) {
+                current = s.color;
+                pen.setColor(qcolor(s.color));
+                ip.setPen(pen);
+            }
+            QPointF a(fit.origin.x() + s.x1 * k, fit.origin.y() + s.y1 * k);
+            QPointF b(fit.origin.x() + s.x2 * k, fit.origin.y() + s.y2 * k);
+            if (a == b)
+                ip.drawPoint(a);
+            else
+                ip.drawLine(a, b);
+        });
+        drawn_ = surface.size();
+    }
+    p.drawImage(QPointF(0, 0), image_);
+}
+
+static Qt::PenStyle penStyle(int style) {
+    switch (style) {
+        case 0: return Qt::NoPen;
+        case 2: return Qt::DashLine;
+        case 3: return Qt::DotLine;
+        case 4: return Qt::DashDotLine;
+        case 5: return Qt::DashDotDotLine;
+        default: return Qt::SolidLine;
+    }
+}
+
+static QRectF drawnRect(const Control& c, const Fit& fit) {
+    return fit.rectPx(drawnTwips(c.Left), drawnTwips(c.Top), drawnTwips(c.Width), drawnTwips(c.Height));
+}
+
+void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit) {
+    const QRectF box = drawnRect(l, fit);
+    if (box.width() <= 0 || box.height() <= 0) return;
+    const double s = fit.scale;
+    const std::string& caption = l.Caption.get();
+    auto lay = layoutText(caption, l.font, drawnTwips(l.Width) / 15.0, l.alignment);
+    if (!l.transparent) {
+        // A small overlay label (a sub- or superscript) paints its background only behind its
+        // own text, so it does not shave the glyphs beside the gap it sits in.
+        bool small = l.Width <= 400 && caption.size() <= 3 && !lay.lines.empty();
+        if (small) {
+            for (auto& line : lay.lines) {
+                if (line.x.empty()) continue;
+                QRectF r(box.left() + line.x.front() * s, box.top() + line.top * s, line.width * s,
+                         lay.lineHeight * s);
+                p.fillRect(r.intersected(box), qcolor(l.BackColor));
+            }
+        } else {
+            p.fillRect(box, qcolor(l.BackColor));
+        }
+    }
+    p.save();
+    p.setClipRect(box);
+    QFont font = faceFor(l.font, emPx(l.font) * s);
+    p.setFont(font);
+    p.setPen(qcolor(l.ForeColor));
+    QFontMetricsF fm(font);
+    scene::text::Font tf{l.font.size, l.font.bold, l.font.italic};
+    for (auto& line : lay.lines) {
+        const double baseline = box.top() + line.baseline * s;
+        for (size_t i = 0; i < line.text.size(); ++i) {
+            char32_t c = line.text[i];
+            if (c == U' ') continue;
+            QString g = QString::fromUcs4(&c, 1);
+            double cell = (i + 1 < line.x.size() ? line.x[i + 1] - line.x[i]
+                                                 : scene::text::advance(c, tf)) * s;
+            double own = fm.horizontalAdvance(g);
+            QPointF at(box.left() + line.x[i] * s, baseline);
+            if (own > cell * 1.02 && own > 0) {
+                // The bundled face is wider here than the layout's cell: narrow the glyph to fit.
+                p.save();
+                p.translate(at);
+                p.scale(cell / own, 1.0);
+                p.drawText(QPointF(0, 0), g);
+                p.restore();
+            } else {
+                p.drawText(at + QPointF((cell - own) / 2 > 0 ? 0 : 0, 0), g);
+            }
+        }
+    }
+    p.restore();
+    if (l.borderStyle == 1) {
+        p.setPen(QPen(Qt::black, std::max(1.0, s)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+static void paintLine(QPainter& p, const scene::LineControl& l, const Fit& fit) {
+    QPen pen(qcolor(l.BorderColor), std::max(1.0, l.borderWidth * fit.scale), penStyle(l.borderStyle));
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    p.drawLine(fit.toPx(drawnTwips(l.X1), drawnTwips(l.Y1)), fit.toPx(drawnTwips(l.X2), drawnTwips(l.Y2)));
+}
+
+static void paintShape(QPainter& p, const scene::Shape& sh, const Fit& fit) {
+    QRectF r = drawnRect(sh, fit);
+    if (r.width() <= 0 || r.height() <= 0) return;
+    if (sh.shape == 1 || sh.shape == 3 || sh.shape == 5) {
+        // Squares and circles are the largest that fit the box, centred in it.
+        double d = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+    }
+    if (sh.fillStyle == 0)
+        p.setBrush(qcolor(sh.FillColor));
+    else if (sh.backStyle == 1)
+        p.setBrush(qcolor(sh.BackColor));
+    else
+        p.setBrush(Qt::NoBrush);
+    const double w = std::max(1.0, sh.borderWidth * fit.scale);
+    if (sh.borderStyle == 0) {
+        p.setPen(Qt::NoPen);
+    } else {
+        p.setPen(QPen(qcolor(sh.BorderColor), w, penStyle(sh.borderStyle)));
+        r = r.adjusted(w / 2, w / 2, -w / 2, -w / 2);  // the border lies inside the box
+    }
+    switch (sh.shape) {
+        case 2:
+        case 3: p.drawEllipse(r); break;
+        case 4:
+        case 5: {
+            double rad = std::min(r.width(), r.height()) / 6;
+            p.drawRoundedRect(r, rad, rad);
+            break;
+        }
+        default: p.drawRect(r);
+    }
+}
+
+void paintCanvasControls(QPainter& p, const scene::Form& form, const Fit& fit) {
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    auto order = form.canvasOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const Control& c = **it;
+        if (!c.Visible) continue;
+        switch (c.kind()) {
+            case Kind::Label: paintLabel(p, static_cast<const scene::Label&>(c), fit); break;
+            case Kind::Line: paintLine(p, static_cast<const scene::LineControl&>(c), fit); break;
+            case Kind::Shape: paintShape(p, static_cast<const scene::Shape&>(c), fit); break;
+            default: break;
+        }
+    }
+}
+
+void paintPointer(QPainter& p, QPointF at, double scale) {
+    const double k = std::max(1.0, scale);
+    QPainterPath arrow;
+    arrow.moveTo(0, 0);
+    arrow.lineTo(0, 16);
+    arrow.lineTo(4, 12);
+    arrow.lineTo(7, 19);
+    arrow.lineTo(9, 18);
+    arrow.lineTo(6, 11);
+    arrow.lineTo(11, 11);
+    arrow.closeSubpath();
+    p.save();
+    p.translate(at);
+    p.scale(k, k);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(Qt::black, 1.0 / k * 1.2));
+    p.setBrush(Qt::white);
+    p.drawPath(arrow);
+    p.restore();
+}
+
+}  // namespace desktop
