@@ -1,0 +1,140 @@
+#include "lessons/optics/mirror.h"
+
+#include "scene/numbers.h"
+
+namespace lessons {
+
+using scene::Box;
+
+namespace {
+// The system's highlight-text colour, white in the classic scheme the lessons were laid out in.
+constexpr scene::Color kHighlightText = scene::kWhite;
+constexpr const char* kSource = "-----<O Light";
+constexpr std::int32_t kMirrorColour = 1000;  // &H3E8&, a red
+}  // namespace
+
+MirrorLesson::MirrorLesson(scene::Program& program, std::string name, std::string caption,
+                           shell::Navigation nav)
+    : LessonForm(program, std::move(name), std::move(caption), 10440, 9105, std::move(nav)) {
+    // The longest ray (some 7000 segments, one twip of x each) takes under half a second on
+    // screen, well within the script's 1.5 s per source.
+    setPace(300);
+    // The indices do not follow the screen: 11 to 6 are the upper six sources, 0 to 5 the lower.
+    button(lt, 0, Box{7560, 3000, 1095, 255}, kSource).graphical(kHighlightText);
+    button(lt, 1, Box{8760, 3240, 1095, 255}, kSource).graphical(kHighlightText);
+    button(lt, 2, Box{7560, 3480, 1095, 255}, kSource).graphical(kHighlightText);
+    button(lt, 3, Box{8760, 3720, 1095, 255}, kSource).graphical(kHighlightText);
+    button(lt, 4, Box{7560, 3960, 1095, 255}, kSource).graphical(kHighlightText);
+    button(lt, 5, Box{8760, 4200, 1095, 255}, kSource).graphical(kHighlightText);
+    button(lt, 6, Box{8760, 2760, 1095, 255}, kSource).graphical(kHighlightText);
+    button(lt, 7, Box{7560, 2520, 1095, 255}, kSource).graphical(kHighlightText);
+    button(lt, 8, Box{8760, 2280, 1095, 255}, kSource).graphical(kHighlightText);
+    button(lt, 9, Box{7560, 2040, 1095, 255}, kSource).graphical(scene::kWhite);
+    button(lt, 10, Box{8760, 1800, 1095, 255}, kSource).graphical(scene::kWhite);
+    button(lt, 11, Box{7560, 1560, 1095, 255}, kSource).graphical(scene::kWhite);
+    for (auto& [index, source] : lt.members()) {
+        source->onClick = [this](int i) { lt_Click(i); };
+        source->onKeyDown = [this](int i, int key) { lt_KeyDown(i, key); };
+        source->onMouseDown = [this](int i, int button) { lt_MouseDown(i, button); };
+    }
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+}
+
+void MirrorLesson::Form_Activate() {
+    dum.SetFocus();
+    for (int i = 0; i <= 11; ++i) lt(i).BackColor = scene::kWhite;
+    rayIndex = 12;
+    rayStep = 0;
+    rayDir = 1;
+    prepare();
+    leaving = 0;
+    drawMirror();
+    Timer1.Enabled = true;
+}
+
+void MirrorLesson::drawMirror() {
+    y1 = mirrorTopY();
+    x1 = mirrorX(y1);
+    for (int y = 1000; y <= 8000; y += 10) {
+        y2 = y;
+        x2 = mirrorX(y2);
+        Line(x1, y1, x2, y2, kMirrorColour);
+        x1 = x2;
+        y1 = y2;
+    }
+}
+
+void MirrorLesson::lt_Click(int Index) {
+    const std::int32_t c = std::int32_t(scene::QBColor(Index + 4));
+    y1 = scene::toSingle(lt(Index).Top + 120);
+    x1 = scene::toSingle(lt(Index).Left);
+    const double y0 = y1;
+    Line(x1, y0, 3500, y0, c);
+
+    // The incoming ray, one twip at a time, until it meets the mirror; the reflection point is
+    // one twip beyond the first x where it does.
+    double xh = 0;
+    bool reached = false;
+    for (int i = 3500; i >= 0; --i) {
+        if (rayInFront(i, y0)) {
+            Line(3500, y0, i, y0, c);
+            continue;
+        }
+        xh = i - 1;
+        reached = true;
+        break;
+    }
+    if (!reached) return;  // a ray that misses the mirror has nothing to reflect
+    const double yh = reflectionHeight(xh, y0);
+    const double m = normalSlope(xh, y0);
+    const double t = 2 * m / (1 - m * m);  // the incoming direction mirrored about the normal
+
+    // Rightward while the reflection runs down to the right; a slope that turns it upwards
+    // there means it runs down to the left instead.
+    bool leftward = false;
+    for (int j = int(xh) + 1; j <= 3500; ++j) {
+        y2 = yh + t * (j - xh);
+        if (y2 < yh) {
+            leftward = true;
+            break;
+        }
+        if (j == 3500) break;
+        Line(j - 1, yh + t * (j - 1 - xh), j, y2, c);
+        if (y2 > 4800) break;
+    }
+    if (!leftward) return;
+    for (int j = int(xh) - 1; j >= 0; --j) {
+        y2 = yh + t * (j - xh);
+        Line(j + 1, yh + t * (j + 1 - xh), j, y2, c);
+        if (y2 > 4800) break;
+    }
+}
+
+void MirrorLesson::Timer1_Timer() {
+    switch (rayStep) {
+        case 0:
+            rayIndex = rayIndex - rayDir;
+            rayStep = 1;
+            if (rayIndex == 5 && rayDir == 1) {
+                // The upper six are done: go on with the lower six, from 0 downwards on screen.
+                rayIndex = 0;
+                rayDir = -1;
+            } else if (rayIndex == 6 && rayDir == -1) {
+                Timer1.Enabled = false;
+            }
+            break;
+        case 1:
+            lt(rayIndex).BackColor = scene::QBColor(rayIndex + 4);
+            Beep(440, 100);
+            rayStep = 2;
+            break;
+        case 2:
+            lt_Click(rayIndex);
+            rayStep = 0;
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace lessons
