@@ -266,6 +266,8 @@ public:
     std::string caption;   // with its & mnemonic
     std::string shortcut;  // "Ctrl+N" or ""
     std::function<void()> onMenu;
+    // A command that leaves or restarts the lesson stops a running handler; others wait for it.
+    bool stopsHandler = true;
     void properties(PropList& out) const override;
 };
 

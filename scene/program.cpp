@@ -227,7 +227,7 @@ void Program::menu(MenuItem& item) {
             if (!f.visible() || !item.Enabled || !item.onMenu) return;
             runHandler(f, item.name() + "_Click", [&] { item.onMenu(); });
         },
-        true);
+        item.stopsHandler);
 }
 
 bool Program::shortcut(Form& f, const std::string& keys) {

@@ -19,7 +19,9 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
         menuItem(nav_.replayItem, nav_.replayCaption, "Ctrl+R").onMenu = [this] { replay_Click(); };
     menuItem("pertama", "Main Menu", "Ctrl+M").onMenu = [this] { pertama_Click(); };
     menuItem("about", "About", "Ctrl+A").onMenu = [this] { about_Click(); };
-    menuItem("contact", "Contact", "Ctrl+C").onMenu = [this] { contact_Click(); };
+    auto& contact = menuItem("contact", "Contact", "Ctrl+C");
+    contact.onMenu = [this] { contact_Click(); };
+    contact.stopsHandler = false;  // writing to the author does not leave the lesson
     menuItem("exit", "Exit", "Ctrl+E").onMenu = [this] { exit_Click(); };
 }
 

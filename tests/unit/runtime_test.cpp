@@ -279,3 +279,34 @@ TEST_F(Runtime, EndClosesEverythingAndStopsTimers) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Runtime, ACommandThatStaysInTheLessonWaitsForTheRunningHandler) {
+    struct Long : Form {
+        explicit Long(Program& p) : Form(p, "Long", "", 1000, 1000) {
+            setPace(10);
+            go.onTimer = [this] {
+                for (int i = 0; i < 1000; ++i) Line(i, 0, i, 10, 0);
+                ++finished;
+            };
+            auto& mail = menuItem("contact", "Contact", "Ctrl+C");
+            mail.onMenu = [this] { contactAt = int(surface().size()); };
+            mail.stopsHandler = false;
+        }
+        Timer& go = timer("go", 100, true);
+        int finished = 0, contactAt = -1;
+    };
+    program.registerForm("Long", [](Program& p) { return std::make_unique<Long>(p); });
+    program.start("Long");
+    auto& f = program.get<Long>("Long");
+    int frames = 0;
+    platform.onFrame = [&] {
+        if (++frames == 3) program.shortcut(f, "Ctrl+C");
+    };
+    runTo(100);
+    EXPECT_EQ(f.finished, 1);
+    EXPECT_EQ(f.contactAt, 1000);  // ran after the whole drawing, which it did not cut short
+}
+
+}  // namespace
