@@ -1,0 +1,249 @@
+#include "lessons/gravity/Lesson11.h"
+
+#include <cmath>
+
+#include "lessons/gravity/orbit.h"
+#include "scene/numbers.h"
+#include "scene/program.h"
+
+namespace lessons {
+
+using scene::Box;
+using scene::digits;
+using scene::Int;
+using scene::QBColor;
+using scene::rgb;
+
+namespace {
+constexpr scene::Color kBlue = rgb(0, 0, 255);
+constexpr scene::Color kClock = rgb(255, 128, 128);
+constexpr scene::Color kGreenMoon = 0x0000C000;
+constexpr std::int32_t kViolet = 0x00F551A0;
+constexpr std::int32_t kLightGreen = 0x0085D2A8;
+constexpr int kCircle = 3;
+constexpr double kCentre = 5050;  // the earth disc's centre, x and y [twips]
+constexpr double kCell = 15;      // the picture panel's grid [twips]
+}  // namespace
+
+Lesson11::Lesson11(scene::Program& program)
+    : LessonForm(program, "Lesson11", "Lesson 11: Moon's Orbit", 11745, 9285,
+                 {.prev = "Lesson10", .next = "Lesson12", .timer = "jam", .replayItem = "rep"}) {
+    jam.onTimer = [this] { jam_Timer(); };
+    // Two scene changes a step and 5427 cells a picture: the present month takes some nine
+    // seconds, pictures included.
+    setPace(280);
+}
+
+bool Lesson11::layout() {
+    auto text = [](scene::Label& l) -> scene::Label& { return l.size(9.75).bold().fore(kBlue); };
+    auto clock = [&](scene::Label& l) { text(l).size(12).back(kClock).center(); };
+    timer("jam", 1000, true);
+    label("appear", Box{8760, 5400, 1935, 255}, "Moon's Appearance").size(9.75).center();
+    clock(label("koma", Box{9960, 3600, 255, 375}, "0"));
+    clock(label(waktu, 1, Box{9840, 3600, 135, 375}, "."));
+    text(label("wait", Box{4200, 3000, 1215, 735}, "WAIT!")).size(18).fore(rgb(255, 128, 0));
+    shape("sat", Box{7680, 5760, 70, 70}, kCircle).back(scene::kWhite).border(kBlue);
+    text(label(loro2, 1, Box{2640, 960, 135, 255}, "2"));
+    line("Line3", 2520, 1200, 2520, 1080).color(kBlue).width(2);
+    line("Line2", 2400, 1200, 2400, 1080).color(kBlue).width(2);
+    line("Line1", 2400, 1080, 2520, 1080).color(kBlue).width(2);
+    text(label("loro1", Box{960, 960, 135, 255}, "3"));
+    text(label(loro2, 0, Box{1440, 960, 135, 255}, "2"));
+    shape("Shape3", Box{9360, 3120, 1575, 1095});
+    clock(label(waktu, 0, Box{9480, 3600, 375, 375}, "00"));
+    label(Label3, 1, Box{10320, 3600, 975, 255}, "days");
+    text(label(Label4, 1, Box{9120, 3240, 1575, 255}, "CLOCK")).center();
+    text(label("hap", Box{600, 1320, 10815, 495},
+               "The violet curve is the present orbit of the moon. And the green one is the "
+               "orbit if the distance is half of present distance."));
+    text(label(Label4, 0, Box{4200, 2520, 2655, 735},
+               "The moon would travel faster if its position was half of the present position."))
+        .fore(rgb(0, 128, 0))
+        .hidden();
+    text(label("ext", Box{600, 240, 10695, 735},
+               "Have you ever imagined what would happen if the moon's orbit was half of now's? "
+               "The most serious consequence is that the moon's period would change; 'One lunar "
+               "month' would become shorter than it is now. Let us examine how it happens here. "
+               "Again the equation that rules this is:"));
+    line("Line4", 6170, 7000, 6170, 2400).hidden();
+    shape("earth", Box{5000, 5000, 100, 100}, kCircle).back(kBlue).border(kBlue);
+    text(label("rumus", Box{720, 1035, 3735, 375}, "R    / T   = GM/4"));
+    return true;
+}
+
+void Lesson11::Form_Activate() {
+    G = 6.6E-11;
+    M = 5.95E+24;
+    R = 6370000;
+    moonHeight = 395200000;
+    mirror = 1;
+    appear.Visible = false;
+    sat.BackColor = scene::kWhite;
+    waktu(0).Caption = "00";
+    koma.Caption = "0";
+    counter = 0;
+    latch = 0;
+    stage = 0;
+    theta = 0;
+    wait.Visible = false;
+    r = moonHeight + R;
+    const double rho = twips(r);
+    x = std::cos(theta) * rho;
+    y = std::sin(theta) * rho;
+    sat.Left = (x + kCentre) - sat.Width / 2;
+    sat.Top = earth.Height / 2 + earth.Top - 50;
+    Label4(0).Visible = false;
+    jam.Enabled = true;
+    jam.Interval = 1000;
+    sat.Visible = true;
+}
+
+void Lesson11::jam_Timer() {
+    ++counter;
+    if (counter == 4 || counter == 5) {
+        Beep(440, 25);
+        wait.Visible = false;
+        waktu(0).Caption = "00";
+    } else if (counter == 6) {
+        jam.Interval = 100;
+        Beep(440, 25);
+        if (stage == 1 || stage == 3) sat.Visible = false;
+    } else if (counter == 7) {
+        jam.Interval = 1000;
+        appear.Visible = true;
+        panelLeft = 9020;
+        panelTop = 5760;
+        paintPanelBlack();
+        launch();
+        paintPanelBlack();
+    } else if (counter == 101) {
+        Beep(440, 25);
+        Label4(0).Visible = true;
+    } else if (counter == 104) {
+        Beep(440, 25);
+        sat.Visible = true;
+        sat.BackColor = kGreenMoon;
+        latch = 0;
+        stage = 2;
+        theta = 0;
+        launch();
+    }
+}
+
+void Lesson11::paintPanelBlack() {
+    for (double u = 0; u <= 1000; u += kCell)
+        for (double v = 0; v <= 1200; v += kCell)
+            Line(panelLeft + v, panelTop + u, panelLeft + v + kCell, panelTop + u, QBColor(0));
+}
+
+void Lesson11::launch() {
+    a = 0;
+    if (stage == 2 || stage == 3) {
+        r = (moonHeight + R) / 2;
+        V = Int(std::sqrt(G * M / r) * 1.006);  // just above circular, whole m/s
+    } else if (stage == 0 || stage == 1) {
+        V = ((moonHeight + R) * (6.28 / 24) / 3600) / 29.5;  // once round in 29.5 days [m/s]
+        r = moonHeight + R;
+    }
+    theta = 0;
+    double rho = twips(r);
+    px = std::cos(theta) * rho;
+    py = std::sin(theta) * rho;
+    r0 = r;
+    Orbit body = Orbit::launch(G, M, V, a, r0, theta);
+    shownDays = shownTenths = -1;  // the first step writes the clock
+
+    for (i = 0; i <= 90000; ++i) {
+        const double dt = 50;  // [s]
+        body.step(dt);
+        r = body.r;
+        theta = body.theta;
+        rho = twips(r);
+        x = std::cos(theta) * rho;
+        y = std::sin(theta) * rho;
+
+        // Back where it started after one revolution.
+        if (i > 200 && 6.2828 < theta && theta < 6.302 && 0.99 < r / r0 && r / r0 < 1.01) {
+            if (stage == 0 || stage == 2) {
+                ++stage;
+                counter = 5;
+                mirror = 1;
+            } else if (stage == 1 || stage == 3) {
+                ++stage;
+                sat.Visible = false;
+                counter = (stage - 1) * 100;
+            }
+            return;
+        }
+
+        if (stage == 1) {
+            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kViolet);
+        } else if (stage == 3) {
+            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kLightGreen);
+        } else if (stage == 0 || stage == 2) {
+            const double p = stage == 0 ? 4 : 2;  // days between pictures
+            sat.Left = (x + kCentre) - sat.Width / 2;
+            sat.Top = (y + kCentre) - sat.Height / 2;
+            const double d = dt * i / 3600 / 24;
+            const double D = Int(d);
+            const double tenths = Int(d * 10 - D * 10);
+            // Writing the number out costs more than the step: the clock is rewritten only when
+            // its reading changes, some 300 times a month.
+            if (D != shownDays || tenths != shownTenths) {
+                waktu(0).Caption = D < 10 ? "0" + digits(D) : digits(D);
+                koma.Caption = digits(tenths);
+                shownDays = D;
+                shownTenths = tenths;
+            }
+            if (tenths == 0 && latch == 0 && std::fmod(D, p) == 0 && D > 0) {
+                latch = 1;
+                drawAppearance();
+                MsgBox(digits(D) + " days passed");
+            } else if (latch == 1 && std::fmod(D, p) != 0) {
+                latch = 0;
+            }
+        }
+        px = x;
+        py = y;
+    }
+}
+
+// The moon's lit part as seen from the earth: a cap cut from the disc by a terminator circle
+// through the disc's left and right edges, drawn cell by cell.
+void Lesson11::drawAppearance() {
+    constexpr double radius = 500;
+    const double cx = panelLeft + 600, cy = panelTop + 500;  // the disc's centre
+    double ph = 2 * theta / 3.14;  // 0 new, 1 half, 2 full
+    if (ph > 2) {
+        ph = ph - 4;
+        mirror = -1;
+    }
+    double k, rt, ty;  // the terminator's offset, radius and centre height
+    const bool litOutside = ph < 1;
+    if (litOutside) {
+        k = (1 - ph) * radius;
+        if (k / radius < 0.05) k = 25;  // keeps the circle finite near half moon
+        rt = ((radius * radius + k * k) / 2) / k;
+        ty = cy - k + rt;
+    } else {
+        k = (1 - ph) * radius;
+        if (-k / radius < 0.05) k = -25;
+        rt = (-(radius * radius + k * k) / 2) / k;
+        ty = (cy - k) - rt;
+    }
+    for (int n = 0; n <= Int(2 * radius / kCell); ++n) {
+        const double yc = kCell * n;
+        const double yd = mirror == 1 ? yc : 1000 - yc;
+        for (int c = 0; c <= 1200 / kCell; ++c) {
+            const double xc = kCell * c;
+            const double dx = panelLeft + xc - cx, dy = panelTop + yc - cy;
+            const bool inDisc = dx * dx + dy * dy < radius * radius;
+            const double dt2 = dx * dx + (panelTop + yc - ty) * (panelTop + yc - ty);
+            const bool lit = inDisc && (litOutside ? dt2 > rt * rt : dt2 < rt * rt);
+            Line(panelLeft + xc, panelTop + yd, panelLeft + xc + kCell, panelTop + yd,
+                 QBColor(lit ? 15 : 0));
+        }
+    }
+}
+
+}  // namespace lessons

@@ -1,0 +1,58 @@
+#pragma once
+#include <cstdint>
+
+#include "shell/navigation.h"
+
+namespace lessons {
+
+// The moon on its present orbit and on one half as large: one revolution each, with the moon's
+// appearance drawn every few days, and each orbit traced afterwards.
+class Lesson11 : public shell::LessonForm {
+public:
+    explicit Lesson11(scene::Program& program);
+    void Form_Activate() override;
+    void jam_Timer();
+    void launch();
+
+    scene::ControlArray<scene::Label> waktu{"waktu"}, loro2{"loro2"}, Label3{"Label3"},
+        Label4{"Label4"};
+
+private:
+    // Declares the stored control list before the single controls below are looked up in it.
+    bool laidOut_ = layout();
+    bool layout();
+    template <class T>
+    T& control(const char* name) {
+        return dynamic_cast<T&>(*find(name));
+    }
+
+public:
+    scene::Timer& jam = control<scene::Timer>("jam");
+    scene::Label& appear = control<scene::Label>("appear");
+    scene::Label& koma = control<scene::Label>("koma");
+    scene::Label& wait = control<scene::Label>("wait");
+    scene::Shape& sat = control<scene::Shape>("sat");
+    scene::Shape& earth = control<scene::Shape>("earth");
+
+    double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], [m]
+    double moonHeight = 0;       // above the earth's surface [m]
+    long counter = 0;            // ticks of the script
+    int stage = 0;               // 0 present flight, 1 its trace, 2 half-distance flight, 3 its trace
+    int latch = 0;               // 1 after a days message until it is re-armed
+    int mirror = 1;              // -1 once the pictures are drawn upside down
+    double panelLeft = 0;        // the picture panel's corner [twips]
+    std::int16_t panelTop = 0;
+    double a = 0, V = 0;         // launch angle [rad] and speed [m/s]
+    double r = 0, r0 = 0;        // distance from the earth's centre [m]
+    double theta = 0;            // polar angle [rad]
+    double x = 0, y = 0, px = 0, py = 0;  // this and the previous step's offset [twips]
+    int i = 0;                   // step of the current flight
+
+private:
+    double shownDays = -1, shownTenths = -1;  // the reading the clock shows in this flight
+    double twips(double metres) const { return 50 * (metres / 1000000 / 6370) * 1000; }
+    void paintPanelBlack();
+    void drawAppearance();
+};
+
+}  // namespace lessons

@@ -1,0 +1,298 @@
+#include "lessons/gravity/Lesson12.h"
+
+#include <cmath>
+
+#include "lessons/gravity/orbit.h"
+#include "scene/numbers.h"
+#include "scene/program.h"
+
+namespace lessons {
+
+using scene::Box;
+using scene::digits;
+using scene::Int;
+using scene::QBColor;
+using scene::rgb;
+using scene::Val;
+
+namespace {
+constexpr scene::Color kBlue = rgb(0, 0, 255);
+constexpr scene::Color kGreen = rgb(0, 128, 0);
+constexpr scene::Color kCyan = rgb(0, 255, 255);
+constexpr scene::Color kOrange = rgb(255, 128, 0);
+constexpr scene::Color kEarthBack = rgb(192, 192, 255);
+constexpr scene::Color kEarth = rgb(128, 128, 255);
+constexpr int kCircle = 3;
+
+// Each trial's velocity as a multiple of the circular velocity, and its caption around it.
+struct Trial {
+    double f;
+    const char* prefix;
+    const char* suffix;
+};
+constexpr Trial kTrials[7] = {
+    {1, "V init = V circle = ", " m/s ... circular"},
+    {1.34, "V init = 1.34 * V circle = ", " m/s ... elliptical"},
+    {1.36, "V init = 1.36 * V circle = ", " m/s ... elliptical"},
+    {1.38, "V init = 1.38 * V circle = ", " m/s ... elliptical"},
+    {1.40, "V init = 1.40 * V circle = ", " m/s ... elliptical"},
+    {1.42, "V init = 1.42 * V circle = ", " m/s ... HYPERBOLIC"},
+    {1.44, "V init = 1.44 * V circle = ", " m/s ... HYPERBOLIC"},
+};
+}  // namespace
+
+Lesson12::Lesson12(scene::Program& program)
+    : LessonForm(program, "Lesson12", "Lesson 12: Hyperbolic Trajectory", 11745, 9285,
+                 {.prev = "Lesson11", .next = "", .timer = "jam", .replayItem = "rep",
+                  .nextDisabled = true}) {
+    jam.onTimer = [this] { jam_Timer(); };
+    // One segment a step. The widest ellipse has 26 times the circle's segments, so the circle
+    // gets just over half a second and that ellipse some fourteen.
+    setPace(36);
+}
+
+bool Lesson12::layout() {
+    auto text = [](scene::Label& l) -> scene::Label& { return l.size(9.75); };
+    timer("jam", 1000, true);
+    checkBox("ck", Box{9360, 360, 255, 255}, "Check1").font.size = 9.75;
+    textBox("vinit", Box{7200, 360, 1575, 285}).size(9.75);
+    text(label(Label6, 5, Box{5040, 6480, 6135, 735},
+               "This kind of calculation becomes useful when we are to send an object to other "
+               "planets, such as Galileo in the Jupiter Expedition."))
+        .fore(kBlue);
+    text(label(Label6, 4, Box{4920, 5640, 5055, 735},
+               "In other words, when V init surpasses 1.414 * V circle, the object will not "
+               "return. It is liberated from the gravitational force ... so, 1.414 * V circle is "
+               "the velocity of no return!"))
+        .fore(kBlue);
+    text(label(Label6, 3, Box{360, 3720, 3015, 735},
+               "We see here, as V init  surpasses 1.414 * V circle, the trajectory becomes "
+               "hyperbolic"))
+        .fore(kGreen);
+    line("Line11", 1320, 3360, 1200, 3360).color(kGreen);
+    line("Line10", 1200, 3360, 1200, 3600).color(kGreen);
+    line("Line9", 1080, 3360, 1200, 3600).color(kGreen);
+    text(label(Label6, 2, Box{360, 3360, 3495, 255},
+               "   V init =    2  * V circle = 1.414 * V circle"))
+        .fore(kGreen);
+    text(label(Label6, 1, Box{360, 2760, 3495, 495},
+               "The border between elliptical and hyperbolic orbits is "))
+        .fore(kGreen);
+    text(label(Label6, 0, Box{120, 120, 5655, 735},
+               "When the initial velocity of an object moving under gravity surpasses a certain "
+               "value, its trajectory is no more elliptical, but becomes hyperbolic!"))
+        .fore(kBlue);
+    label(Label5, 2, Box{7560, 1920, 3615, 495}, "  m * V circle / r     = G*M*m ./ r")
+        .size(12)
+        .fore(kBlue)
+        .back(kCyan);
+    text(label(Label5, 1, Box{7560, 1680, 3615, 255},
+               std::string(17, ' ') + "2" + std::string(51, ' ') + "2"))
+        .fore(kBlue)
+        .back(kCyan);
+    text(label(Label5, 0, Box{7560, 840, 3615, 735},
+               "Note: V circle is V init that results in circular orbit; it matches the "
+               "following equation:"))
+        .fore(kBlue)
+        .back(kCyan);
+    for (int k = 0; k <= 6; ++k) text(label(Label3, k, Box{3360, 960 + 240.0f * k, 3855, 255}));
+    for (int k = 0; k <= 6; ++k) line(Line8, k, 2880, 1080 + 240 * k, 3240, 1080 + 240 * k);
+    line("Line7", 8520, 3840, 8720, 3720);
+    line("Line6", 8720, 3720, 8520, 3600);
+    line("Line5", 6120, 3120, 8720, 3720);
+    text(label(wait, 1, Box{1560, 2880, 4455, 495}, "Downscaling the Earth"))
+        .fore(kOrange)
+        .right()
+        .size(18)
+        .bold();
+    text(label("Label4", Box{9000, 3840, 1575, 495}, "2500 km high from earth surface"));
+    text(label(wait, 0, Box{2160, 2400, 1215, 495}, "WAIT!")).fore(kOrange).center().size(18).bold();
+    line("Line3", 8955, 4440, 8880, 4560).color(kBlue);
+    line("Line2", 8805, 4440, 8885, 4560).color(kBlue);
+    line("Line1", 8880, 3650, 8880, 4570).color(kBlue);
+    line("Line4", 8835, 6160, 8835, 1560).hidden();
+    text(label("Label2", Box{8880, 360, 375, 375}, "m/s")).center();
+    text(label("Label1", Box{6000, 360, 1095, 255}, "Initial Velocity")).center();
+    shape("Shape1", Box{8775, 3720, 60, 60}, kCircle).back(kEarthBack).border(kEarth).fill(kEarth);
+    shape("bm", Box{6960, 1920, 3735, 3615}, kCircle).fill(kEarth);
+    return true;
+}
+
+// The lessons give pointer positions in pixels of a screen at 15 twips per pixel.
+void Lesson12::moveCursorTo(double px, double py) { MoveCursor(px * 15 / tpp, py * 15 / tpp); }
+
+void Lesson12::Form_Activate() {
+    G = 6.6E-11;
+    M = 5.95E+24;
+    R = 6370000;
+    // The gap between the small earth and the launch line, in twips, gives the launch height.
+    const double d = Line1.X1 - ((Shape1.Left - 17) + Shape1.Width);
+    Label4.Caption = digits(Int(2 * 6370 * d / Shape1.Width)) + " km high from earth surface";
+    tpp = scene::toInteger(TwipsPerPixelX());
+    for (scene::LineControl* l : {&Line1, &Line2, &Line3, &Line5, &Line6, &Line7, &Line9,
+                                  &Line10, &Line11})
+        l->Visible = false;
+    Label4.Visible = false;
+    for (int k = 0; k <= 6; ++k) {
+        Line8(k).Visible = false;
+        Label3(k).Visible = false;
+    }
+    bm.Top = 1920;
+    bm.Left = 6960;
+    bm.Width = 3735;
+    bm.Height = bm.Width;
+    bm.Visible = true;
+    vinit.Visible = true;
+    Label1.Visible = true;
+    Label2.Visible = true;
+    for (int k = 0; k <= 2; ++k) Label5(k).Visible = false;
+    for (int k = 1; k <= 5; ++k) Label6(k).Visible = false;
+    trial = 0;
+    tick = -7;
+    vinit.Text = "";
+    ck.Value = 0;
+    ck.Visible = true;
+    jam.Enabled = true;
+    jam.Interval = 1000;
+    wait(0).Visible = false;
+    wait(1).Visible = false;
+    wait(1).Caption = "Downscaling the Earth";
+    lastTrial = 0;
+    // Puts the start of every flight exactly on the launch line.
+    h = scene::toSingle(Int(((d * 1000) / Shape1.Width + (d * 1000) / Shape1.Width) * 6370));
+    moveCursorTo(520, 73);  // over the velocity box
+}
+
+void Lesson12::jam_Timer() {
+    ++tick;
+    if (tick == -4) {
+        wait(0).Visible = true;
+        wait(1).Visible = true;
+    } else if (-4 < tick && tick < 1) {
+        Beep(440, 25);
+        // Halved about its centre.
+        bm.Width = bm.Width / 2;
+        bm.Height = bm.Height / 2;
+        bm.Left = bm.Left + bm.Width / 2;
+        bm.Top = bm.Top + bm.Height / 2;
+    } else if (tick == 1) {
+        bm.Visible = false;
+        Line5.Visible = true;
+        Line6.Visible = true;
+        Line7.Visible = true;
+    } else if (tick == 3) {
+        const int k = trial;
+        Beep(440, 25);
+        wait(0).Visible = false;
+        wait(1).Caption = "Earth";
+        Line1.Visible = true;
+        Line2.Visible = true;
+        Line3.Visible = true;
+        Label4.Visible = true;
+        Line8(k).Visible = true;
+        Label3(k).Visible = true;
+        Line8(k).BorderColor = QBColor(14 - k);
+        Label3(k).ForeColor = QBColor(14 - k);
+        const double Vc = std::sqrt(G * M / (R + h));  // circular velocity at launch [m/s]
+        const double Vk = Int(Vc * kTrials[k].f);
+        vinit.Text = scene::Str(Vk);  // with the blank that stands for the sign
+        Label3(k).Caption = kTrials[k].prefix + digits(Vk) + kTrials[k].suffix;
+        if (k == 6) lastTrial = 1;
+        vinit.SelStart = 4;
+    } else if (tick == 4) {
+        jam.Interval = 100;
+        ck.SetFocus();
+        cursorStep = 0;
+    } else if (4 < tick && tick < 26) {
+        ++cursorStep;
+        moveCursorTo(520 + 5 * cursorStep, 73);
+        if (cursorStep == 21) {  // over the check box: the launch switch
+            jam.Interval = 1000;
+            ck.Value = 1;
+            wait(1).Visible = false;
+            Line5.Visible = false;
+            Line6.Visible = false;
+            Line7.Visible = false;
+            cursorStep = 0;
+        }
+    } else if (tick == 26) {
+        jam.Interval = 1000;
+        launch();
+    } else if (tick == 102) {
+        jam.Interval = 100;
+        Beep(440, 25);
+        ck.Value = 0;
+    } else if (102 < tick && tick < 124) {
+        ++cursorStep;
+        moveCursorTo(520 + 5 * (21 - cursorStep), 73);
+        if (cursorStep == 21) {  // back over the velocity box
+            jam.Interval = 1000;
+            cursorStep = 0;
+            tick = 2;
+        }
+    } else if (tick == 202) {
+        Beep(440, 25);
+        for (int k = 0; k <= 2; ++k) Label5(k).Visible = true;
+    } else if (tick == 205) {
+        Beep(440, 25);
+        Line9.Visible = true;
+        Line10.Visible = true;
+        Line11.Visible = true;
+        for (int k = 1; k <= 5; ++k) Label6(k).Visible = true;
+    }
+}
+
+void Lesson12::launch() {
+    a = 0;
+    // The small earth's width stands for the earth's diameter.
+    const double kmPerTwip = 6370 / Shape1.Width + 6370 / Shape1.Width;
+    auto twips = [&](double metres) { return ((metres / 1000000) / kmPerTwip) * 1000; };
+    r = R + h;
+    V = Val(vinit.Text.get());  // whatever the box holds; 0 for text that is no number
+    theta = 0;
+    double rho = twips(r);
+    x = rho * std::cos(theta);
+    y = rho * std::sin(theta);
+    r0 = r;
+    Orbit body = Orbit::launch(G, M, V, a, r0, theta);
+    // 17 twips up and left of the disc's true centre.
+    const double cx = (Shape1.Left - 17) + 6370 / kmPerTwip;
+    const double cy = (Shape1.Top - 17) + 6370 / kmPerTwip;
+
+    for (long i = 0; i <= 290000; ++i) {
+        // Faster launches fly larger orbits, so they take larger steps.
+        const double dt = ((Val(vinit.Text.get()) - 4000) * 40) / 800;  // [s]
+        // A step that is not forward in time never finishes a turn: nothing to fly.
+        if (!(dt > 0) || !scene::finite(dt)) break;
+        body.step(dt);
+        r = body.r;
+        theta = body.theta;
+        // Far beyond any sane step the distance no longer follows from the energy.
+        if (!(r > 0) || !scene::finite(r) || !scene::finite(theta)) break;
+        rho = twips(r);
+        xn = rho * std::cos(theta);
+        yn = rho * std::sin(theta);
+        if ((Shape1.Left - 17) + 6370 / kmPerTwip + xn > Line1.X1 || theta > 6.28) break;
+        if (Shape1.Left + 6370 / kmPerTwip + xn < 0 || Shape1.Left + 6370 / kmPerTwip + xn > 15000 ||
+            Shape1.Top + 6370 / kmPerTwip + yn < 0 || Shape1.Top + 6370 / kmPerTwip + yn > 15000)
+            break;  // out of the window
+        Line(cx + x, cy + y, cx + xn, cy + yn, std::int32_t(QBColor(14 - trial)));
+        x = xn;
+        y = yn;
+    }
+
+    jam.Interval = 1000;
+    cursorStep = 0;
+    trial = trial + 1;
+    if (lastTrial == 0) {
+        tick = 100;
+    } else {
+        tick = 200;
+        vinit.Visible = false;
+        Label1.Visible = false;
+        Label2.Visible = false;
+        ck.Visible = false;
+    }
+}
+
+}  // namespace lessons

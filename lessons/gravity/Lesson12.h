@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+
+#include "shell/navigation.h"
+
+namespace lessons {
+
+// Launches from above a small earth at growing speed: a circle, ever larger ellipses, and past
+// about 1.414 times the circular velocity hyperbolas that do not come back.
+class Lesson12 : public shell::LessonForm {
+public:
+    explicit Lesson12(scene::Program& program);
+    void Form_Activate() override;
+    void jam_Timer();
+    void launch();
+
+    scene::ControlArray<scene::Label> Label6{"Label6"}, Label5{"Label5"}, Label3{"Label3"},
+        wait{"wait"};
+    scene::ControlArray<scene::LineControl> Line8{"Line8"};
+
+private:
+    // Declares the stored control list before the single controls below are looked up in it.
+    bool laidOut_ = layout();
+    bool layout();
+    template <class T>
+    T& control(const char* name) {
+        return dynamic_cast<T&>(*find(name));
+    }
+
+public:
+    scene::Timer& jam = control<scene::Timer>("jam");
+    scene::CheckBox& ck = control<scene::CheckBox>("ck");
+    scene::TextBox& vinit = control<scene::TextBox>("vinit");
+    scene::LineControl& Line11 = control<scene::LineControl>("Line11");
+    scene::LineControl& Line10 = control<scene::LineControl>("Line10");
+    scene::LineControl& Line9 = control<scene::LineControl>("Line9");
+    scene::LineControl& Line7 = control<scene::LineControl>("Line7");
+    scene::LineControl& Line6 = control<scene::LineControl>("Line6");
+    scene::LineControl& Line5 = control<scene::LineControl>("Line5");
+    scene::Label& Label4 = control<scene::Label>("Label4");
+    scene::LineControl& Line3 = control<scene::LineControl>("Line3");
+    scene::LineControl& Line2 = control<scene::LineControl>("Line2");
+    scene::LineControl& Line1 = control<scene::LineControl>("Line1");
+    scene::Label& Label2 = control<scene::Label>("Label2");
+    scene::Label& Label1 = control<scene::Label>("Label1");
+    scene::Shape& Shape1 = control<scene::Shape>("Shape1");
+    scene::Shape& bm = control<scene::Shape>("bm");
+
+    double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], [m]
+    float h = 0;                 // launch height above the surface, whole metres
+    long tick = 0;               // the script's ticks; -7 after activation
+    std::int16_t trial = 0;      // the trial being prepared or flown, 0 to 6
+    int cursorStep = 0;          // steps of the pointer's current glide
+    int lastTrial = 0;           // 1 once the seventh trial is prepared
+    std::int16_t tpp = 15;       // twips per screen pixel
+    double a = 0, V = 0;         // launch angle [rad] and speed [m/s]
+    double r = 0, r0 = 0;        // distance from the earth's centre [m]
+    double theta = 0;            // polar angle [rad]
+    double x = 0, y = 0, xn = 0, yn = 0;  // the trail's last and next point [twips]
+
+private:
+    void moveCursorTo(double px, double py);
+};
+
+}  // namespace lessons
