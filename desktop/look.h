@@ -39,6 +39,9 @@ struct Fit {
         return QRectF(toPx(l, t), QSizeF(lenPx(w), lenPx(h)));
     }
     QPointF toTwips(QPointF px) const { return (px - origin) * (15.0 / scale); }
+    // A stroke through a design pixel runs along that pixel's middle, so that a 1-px line at
+    // scale 1 fills one column of pixels instead of smearing grey over two.
+    QPointF strokePx(double xTw, double yTw) const { return toPx(xTw, yTw) + QPointF(scale, scale) * 0.5; }
 };
 Fit fitScene(const scene::Form& form, QSizeF widgetSize);
 

@@ -31,14 +31,15 @@ void SegmentLayer::paint(QPainter& p, const scene::Form& form, const Fit& fit, Q
         QPen pen(Qt::black, std::max(1.0, fit.scale), Qt::SolidLine, Qt::RoundCap);
         scene::Color current = ~0u;
         const double k = fit.scale / 15.0;
+        const QPointF mid = fit.strokePx(0, 0);
         surface.forEach(drawn_, [&](const scene::Segment& s) {
             if (s.color != current) {
                 current = s.color;
                 pen.setColor(qcolor(s.color));
                 ip.setPen(pen);
             }
-            QPointF a(fit.origin.x() + s.x1 * k, fit.origin.y() + s.y1 * k);
-            QPointF b(fit.origin.x() + s.x2 * k, fit.origin.y() + s.y2 * k);
+            QPointF a(mid.x() + s.x1 * k, mid.y() + s.y1 * k);
+            QPointF b(mid.x() + s.x2 * k, mid.y() + s.y2 * k);
             if (a == b)
                 ip.drawPoint(a);
             else
@@ -126,7 +127,7 @@ static void paintLine(QPainter& p, const scene::LineControl& l, const Fit& fit) 
     QPen pen(qcolor(l.BorderColor), std::max(1.0, l.borderWidth * fit.scale), penStyle(l.borderStyle));
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
-    p.drawLine(fit.toPx(drawnTwips(l.X1), drawnTwips(l.Y1)), fit.toPx(drawnTwips(l.X2), drawnTwips(l.Y2)));
+    p.drawLine(fit.strokePx(drawnTwips(l.X1), drawnTwips(l.Y1)), fit.strokePx(drawnTwips(l.X2), drawnTwips(l.Y2)));
 }
 
 static void paintShape(QPainter& p, const scene::Shape& sh, const Fit& fit) {

@@ -1,0 +1,950 @@
+// The Qt front end on the offscreen platform: menu shortcuts, scale to fit, long handlers that a
+// Navigation command stops, and the picture of Lesson 1.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "desktop/app.h"
+#include "desktop/formwindow.h"
+#include "desktop/look.h"
+#include "desktop/png.h"
+#include "desktop/scenepaint.h"
+#include "scene/program.h"
+#include "shell/navigation.h"
+#include "tools/driver/driver.h"
+
+// Exported by QtGui; QTest::keyClick uses it to give a key press to the shortcut map the way a
+// real key press reaches it (ShortcutOverride to the focus widget first). Declared here so that
+// these tests need only Qt Widgets.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods,
+                                               const QString& text = QString(),
+                                               bool autorep = false, ushort count = 1);
+
+namespace {
+
+using scene::Box;
+using scene::Program;
+
+// --- The one QApplication of this binary ---------------------------------------------------
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        if (!std::getenv("XDG_RUNTIME_DIR")) {
+            static char dir[] = "/tmp/orbelune-qtest-XXXXXX";
+            if (mkdtemp(dir)) setenv("XDG_RUNTIME_DIR", dir, 1);
+        }
+        app_ = new QApplication(argc_, argv_);
+        desktop::loadBundledFonts();
+    }
+    void TearDown() override {
+        delete app_;  // before static destruction, which a QApplication does not survive
+        app_ = nullptr;
+    }
+
+private:
+    int argc_ = 1;
+    char name_[32] = "orbelune-desktop-tests";
+    char* argv_[2] = {name_, nullptr};
+    QApplication* app_ = nullptr;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQt =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// --- Helpers --------------------------------------------------------------------------------
+
+// Lets the event loop run (timers included) until `done` holds or the time is up.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > timeoutMs) return false;
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+void settle(int ms = 30) {
+    waitUntil([] { return false; }, ms);
+}
+
+// A key press as the window system delivers it: the shortcut map gets the first go (after the
+// focus widget's ShortcutOverride), else the focus widget of the window receives it.
+void pressKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier,
+              const QString& text = QString()) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != window->window()) target = window;
+    static ulong stamp = 1;
+    ++stamp;
+    if (!qt_sendShortcutOverrideEvent(target, stamp, key, mods, text)) {
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
+        QApplication::sendEvent(target, &press);
+    }
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void click(QWidget* w, QPoint at) {
+    const QPointF local(at), global(w->mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+QAction* menuAction(QMainWindow* w, const QString& text) {
+    for (QAction* title : w->menuBar()->actions())
+        if (QMenu* m = title->menu())
+            for (QAction* a : m->actions())
+                if (a->text() == text) return a;
+    return nullptr;
+}
+
+// Clicks OK on the next modal message box as soon as it is open; its text lands in *text.
+void answerNextMessageBox(std::shared_ptr<QString> text, int triesLeft = 1000) {
+    QTimer::singleShot(5, [text, triesLeft] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+            else box->done(0);
+            return;
+        }
+        if (triesLeft > 0) answerNextMessageBox(text, triesLeft - 1);
+    });
+}
+
+// Runs the application's own event loop, as main() does, starting with `first`; returns its
+// exit code, or kTimedOut. Ending the program has to happen inside it: ending quits the
+// application's loop, and outside QCoreApplication::exec that would leave every later event
+// loop of this process refusing to run.
+constexpr int kTimedOut = 99;
+int runApplication(const std::function<void()>& first, int timeoutMs = 10000) {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(kTimedOut); });
+    guard.start(timeoutMs);
+    QTimer::singleShot(0, first);
+    return QCoreApplication::exec();
+}
+
+// The desktop platform with the mail handler replaced: whether a mailto: link is taken is up
+// to the test, and the links are recorded.
+class TestApp : public desktop::App {
+public:
+    bool openUrl(const std::string& url) override {
+        urls.push_back(url);
+        return mailHandler;
+    }
+    bool mailHandler = true;
+    std::vector<std::string> urls;
+};
+
+shell::Navigation nav(std::string prev, std::string next, std::string timer = "") {
+    shell::Navigation n;
+    n.prev = std::move(prev);
+    n.next = std::move(next);
+    n.timer = std::move(timer);
+    return n;
+}
+
+template <class T>
+void add(Program& p, const std::string& name) {
+    p.registerForm(name, [](Program& prog) { return std::make_unique<T>(prog); });
+}
+
+// A lesson window with one of each input widget, the size of Lesson 1's page.
+struct Probe : shell::LessonForm {
+    explicit Probe(Program& p)
+        : LessonForm(p, "Probe", "Probe window", 11580, 8235, nav("", "")) {}
+    scene::TextBox& Text1 = textBox("Text1", Box{1500, 1500, 3000, 450}, "hello world");
+    scene::CheckBox& Check1 = checkBox("Check1", Box{1500, 2400, 2250, 300}, "tick");
+};
+
+// The windows of a form as the App shows them.
+desktop::FormWindow* shownWindow(desktop::App& app, const std::string& form) {
+    scene::Form* f = app.program().created(form);
+    return f && f->visible() ? app.window(*f) : nullptr;
+}
+
+bool activeWindowIs(desktop::FormWindow* w) { return w && w->isActiveWindow(); }
+
+// --- Menu shortcuts on a lesson window --------------------------------------------------------
+
+class LessonShortcuts : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<TestApp>();
+        app->start();
+        ASSERT_TRUE(waitUntil([&] { return activeWindowIs(shownWindow(*app, "Utama")); }))
+            << "the main menu never became the active window";
+        scene::Form& utama = *app->program().created("Utama");
+        scene::Control* gravity = utama.find("Label2(0)");
+        ASSERT_NE(gravity, nullptr);
+        app->dispatch([&] { app->program().click(*gravity); });
+        lesson = app->program().created("Lesson1");
+        ASSERT_TRUE(lesson && lesson->visible());
+        win = app->window(*lesson);
+        ASSERT_TRUE(waitUntil([&] { return win->isActiveWindow(); }))
+            << "Lesson 1's window never became the active window";
+    }
+    void TearDown() override { app.reset(); }
+
+    std::unique_ptr<TestApp> app;
+    scene::Form* lesson = nullptr;
+    desktop::FormWindow* win = nullptr;
+};
+
+TEST_F(LessonShortcuts, TheMenuBarCarriesTheItemsWithTheirShortcutsAndPreviousGreyed) {
+    EXPECT_EQ(win->windowTitle(), QStringLiteral("Lesson 1: Law of Gravity"));
+    ASSERT_EQ(win->menuBar()->actions().size(), 1);
+    EXPECT_EQ(win->menuBar()->actions().front()->text(), QStringLiteral("Navigation"));
+    struct Item { const char* text; const char* keys; bool enabled; };
+    for (Item i : {Item{"Previous Lesson", "Ctrl+P", false}, Item{"Next Lesson", "Ctrl+N", true},
+                   Item{"Main Menu", "Ctrl+M", true}, Item{"About", "Ctrl+A", true},
+                   Item{"Contact", "Ctrl+C", true}, Item{"Exit", "Ctrl+E", true}}) {
+        QAction* a = menuAction(win, QString::fromLatin1(i.text));
+        ASSERT_NE(a, nullptr) << i.text;
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(i.keys))) << i.text;
+        EXPECT_EQ(a->isEnabled(), i.enabled) << i.text;
+    }
+}
+
+TEST_F(LessonShortcuts, CtrlAOpensTheAboutBoxOverTheLesson) {
+    pressKey(win, Qt::Key_A, Qt::ControlModifier);
+    auto* about = shownWindow(*app, "frmAbout");
+    ASSERT_NE(about, nullptr) << "Ctrl+A did not show frmAbout";
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(lesson->visible()) << "the lesson stays open beneath the About box";
+    EXPECT_EQ(app->program().active(), app->program().created("frmAbout"));
+    EXPECT_TRUE(waitUntil([&] { return about->isActiveWindow(); }));
+}
+
+TEST_F(LessonShortcuts, CtrlMGoesBackToTheMainMenu) {
+    pressKey(win, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(lesson->visible());
+    EXPECT_FALSE(win->isVisible());
+    auto* menu = shownWindow(*app, "Utama");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(app->program().active(), app->program().created("Utama"));
+}
+
+TEST_F(LessonShortcuts, CtrlPDoesNothingOnTheFirstLesson) {
+    const auto before = lesson->activations();
+    pressKey(win, Qt::Key_P, Qt::ControlModifier);
+    settle();
+    EXPECT_TRUE(lesson->visible());
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_EQ(app->program().active(), lesson);
+    EXPECT_EQ(lesson->activations(), before);
+    EXPECT_FALSE(app->program().created("Utama")->visible());
+}
+
+TEST_F(LessonShortcuts, CtrlCHandsTheMailtoLinkToTheDesktop) {
+    pressKey(win, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(app->urls.size(), 1u);
+    EXPECT_EQ(app->urls.front(), "mailto:author@example.org; orbelune@example.org");
+    EXPECT_EQ(app->program().active(), lesson);
+}
+
+TEST_F(LessonShortcuts, WithoutAMailHandlerContactShowsTheAddressesAndLeavesTheLessonAsItWas) {
+    app->mailHandler = false;
+    const auto before = lesson->activations();
+    auto text = std::make_shared<QString>();
+    answerNextMessageBox(text);
+    pressKey(win, Qt::Key_C, Qt::ControlModifier);  // returns once the box is closed
+    EXPECT_TRUE(text->contains(QStringLiteral("author@example.org; orbelune@example.org")))
+        << text->toStdString();
+    // The window manager hands the front back to the lesson; that must not start it over.
+    win->activateWindow();
+    EXPECT_TRUE(waitUntil([&] { return win->isActiveWindow(); }));
+    settle(50);
+    EXPECT_EQ(lesson->activations(), before);
+    EXPECT_TRUE(lesson->visible());
+}
+
+TEST_F(LessonShortcuts, CtrlEEndsTheProgramAndItsEventLoopReturnsZero) {
+    int code = runApplication([&] { pressKey(win, Qt::Key_E, Qt::ControlModifier); });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(app->program().ended());
+    EXPECT_FALSE(win->isVisible());
+    for (const char* f : {"Utama", "Lesson1"}) {
+        auto* form = app->program().created(f);
+        ASSERT_NE(form, nullptr) << f;
+        EXPECT_FALSE(app->window(*form)->isVisible()) << f;
+    }
+}
+
+TEST_F(LessonShortcuts, TheCloseButtonOfALessonEndsTheProgram) {
+    int code = runApplication([&] { win->close(); });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(app->program().ended());
+}
+
+// --- Shortcuts while a text box has the keyboard focus ----------------------------------------
+
+// The key helper must give a focused line edit the chance to claim Ctrl+A for itself, or the
+// text-box tests below would pass whatever the front end did.
+TEST(KeyHelper, ALineEditWithFocusClaimsCtrlAFromAPlainWindowShortcut) {
+    QMainWindow w;
+    auto* edit = new QLineEdit(QStringLiteral("abc"), &w);
+    w.setCentralWidget(edit);
+    int fired = 0;
+    QAction* a = w.menuBar()->addMenu(QStringLiteral("M"))->addAction(QStringLiteral("About"));
+    a->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+    QObject::connect(a, &QAction::triggered, [&] { ++fired; });
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return w.isActiveWindow(); }));
+    edit->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return edit->hasFocus(); }));
+    pressKey(&w, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(fired, 0);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("abc"));
+    edit->clearFocus();
+    pressKey(&w, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(fired, 1);
+}
+
+class TextBoxFocus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<TestApp>();
+        add<Probe>(app->program(), "Probe");
+        app->dispatch([&] { app->program().start("Probe"); });
+        probe = &app->program().get<Probe>("Probe");
+        win = app->window(*probe);
+        ASSERT_TRUE(waitUntil([&] { return win->isActiveWindow(); }));
+        edit = win->canvas()->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        ASSERT_TRUE(waitUntil([&] { return edit->hasFocus(); }));
+    }
+    void TearDown() override { app.reset(); }
+
+    std::unique_ptr<TestApp> app;
+    Probe* probe = nullptr;
+    desktop::FormWindow* win = nullptr;
+    QLineEdit* edit = nullptr;
+};
+
+TEST_F(TextBoxFocus, TypingStillReachesTheBoxAndBecomesItsText) {
+    edit->end(false);
+    pressKey(win, Qt::Key_Exclam, Qt::NoModifier, QStringLiteral("!"));
+    EXPECT_EQ(edit->text(), QStringLiteral("hello world!"));
+    EXPECT_EQ(probe->Text1.Text.get(), "hello world!");
+}
+
+TEST_F(TextBoxFocus, CtrlCRunsContactInsteadOfCopying) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    edit->setSelection(0, 5);
+    pressKey(win, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(app->urls.size(), 1u) << "Ctrl+C in a text box did not reach Contact";
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    EXPECT_EQ(edit->text(), QStringLiteral("hello world"));
+    EXPECT_EQ(probe->Text1.Text.get(), "hello world");
+}
+
+TEST_F(TextBoxFocus, CtrlAOpensAboutInsteadOfSelectingAll) {
+    edit->setSelection(0, 5);
+    pressKey(win, Qt::Key_A, Qt::ControlModifier);
+    auto* about = shownWindow(*app, "frmAbout");
+    EXPECT_NE(about, nullptr) << "Ctrl+A in a text box did not open the About box";
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("hello"));
+    EXPECT_EQ(edit->text(), QStringLiteral("hello world"));
+}
+
+TEST_F(TextBoxFocus, CtrlCWithoutAMailHandlerShowsTheBoxAndKeepsTheText) {
+    app->mailHandler = false;
+    auto text = std::make_shared<QString>();
+    answerNextMessageBox(text);
+    pressKey(win, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(text->contains(QStringLiteral("orbelune@example.org"))) << text->toStdString();
+    EXPECT_EQ(edit->text(), QStringLiteral("hello world"));
+    EXPECT_EQ(probe->Text1.Text.get(), "hello world");
+}
+
+// A lesson that puts the keyboard focus on a control when it is activated (as the lessons do
+// with SetFocus): once its window is active, that control's widget has the focus.
+struct FocusProbe : shell::LessonForm {
+    explicit FocusProbe(Program& p) : LessonForm(p, "FocusProbe", "Focus probe", 11580, 8235, nav("", "")) {}
+    scene::CheckBox& Check1 = checkBox("Check1", Box{1500, 600, 2250, 300}, "first in the tab order");
+    scene::TextBox& Text1 = textBox("Text1", Box{1500, 1500, 3000, 450}, "");
+    void Form_Activate() override { Text1.SetFocus(); }
+};
+
+TEST(ModelFocus, TheControlALessonFocusesOnActivationGetsTheKeyboard) {
+    TestApp app;
+    add<FocusProbe>(app.program(), "FocusProbe");
+    app.dispatch([&] { app.program().start("FocusProbe"); });
+    auto& form = app.program().get<FocusProbe>("FocusProbe");
+    ASSERT_EQ(form.focused(), &form.Text1);
+    desktop::FormWindow* w = app.window(form);
+    ASSERT_TRUE(waitUntil([&] { return w->isActiveWindow(); }));
+    settle();
+    auto* edit = w->canvas()->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), edit)
+        << "focus is on " << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "nothing");
+    pressKey(w, Qt::Key_Z, Qt::NoModifier, QStringLiteral("z"));
+    EXPECT_EQ(form.Text1.Text.get(), "z") << "typing does not reach the focused text box";
+}
+
+// The real mail path: the link goes through QDesktopServices with both addresses intact.
+class MailCatcher : public QObject {
+    Q_OBJECT
+public:
+    std::vector<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.push_back(url); }
+};
+
+TEST(Contact, TheDesktopAppHandsOneMailtoLinkWithBothAddressesToQt) {
+    MailCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+    {
+        desktop::App app;
+        EXPECT_TRUE(app.openUrl(std::string("mailto:") + shell::kContactAddresses));
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    ASSERT_EQ(catcher.urls.size(), 1u);
+    EXPECT_EQ(catcher.urls[0].scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(catcher.urls[0].path(), QStringLiteral("author@example.org; orbelune@example.org"));
+}
+
+// --- Scale to fit ------------------------------------------------------------------------------
+
+// A window without the App, as the PNG renderer has it; input is carried out at once.
+struct SessionHost : desktop::Host {
+    driver::Session session;
+    scene::Program& program() override { return session.program(); }
+    void dispatch(const std::function<void()>& f) override { f(); }
+};
+
+QRect widgetRectOf(desktop::Canvas* canvas, const scene::Control& c) {
+    for (QObject* o : canvas->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w) continue;
+        // Widgets are told apart by kind: Probe has one text box and one check box.
+        bool isText = qobject_cast<QLineEdit*>(w) != nullptr;
+        if (isText == (c.kind() == scene::Kind::TextBox)) return w->geometry();
+    }
+    return {};
+}
+
+struct FitCase {
+    QSize canvas;
+    double scale;     // min(w / 772, h / 549)
+    double originX, originY;
+    QRectF text1, check1;  // the Probe's widgets, in canvas pixels
+    int textFontPx;
+    QPoint ball;  // inside Lesson 1's Shape1(0), right of the dashed line through its centre
+};
+
+class ScaleToFit : public ::testing::TestWithParam<FitCase> {};
+
+// Lesson 1's page is 11580 x 8235 twips = 772 x 549 px at scale 1.
+INSTANTIATE_TEST_SUITE_P(
+    TwoWindowSizes, ScaleToFit,
+    ::testing::Values(
+        // Wide: the height limits, scale 1000/549 = 1.82149; 1406.2 px wide, centred.
+        FitCase{QSize(1920, 1000), 1.821494, 256.904, 0.0,
+                QRectF(439.05, 182.15, 364.30, 54.64), QRectF(439.05, 291.44, 273.22, 36.43), 20,
+                QPoint(384, 365)},
+        // Small: the width limits, scale 800/772 = 1.03627; 568.9 px high, centred.
+        FitCase{QSize(800, 600), 1.036269, 0.0, 15.544,
+                QRectF(103.63, 119.17, 207.25, 31.09), QRectF(103.63, 181.35, 155.44, 20.73), 11,
+                QPoint(72, 223)}),
+    [](const ::testing::TestParamInfo<FitCase>& info) {
+        return std::to_string(info.param.canvas.width()) + "x" + std::to_string(info.param.canvas.height());
+    });
+
+TEST_P(ScaleToFit, TheSceneIsScaledUniformlyAndCentred) {
+    const FitCase& c = GetParam();
+    SessionHost host;
+    scene::Form* lesson = host.program().form("Lesson1");
+    ASSERT_NE(lesson, nullptr);
+    desktop::Fit fit = desktop::fitScene(*lesson, QSizeF(c.canvas));
+    EXPECT_NEAR(fit.scale, c.scale, 1e-5);
+    EXPECT_NEAR(fit.origin.x(), c.originX, 1e-2);
+    EXPECT_NEAR(fit.origin.y(), c.originY, 1e-2);
+    // The far corner lands on the edge that limits, as far from the other edge as the origin.
+    QPointF far = fit.toPx(11580, 8235);
+    EXPECT_NEAR(c.canvas.width() - far.x(), fit.origin.x(), 1e-6);
+    EXPECT_NEAR(c.canvas.height() - far.y(), fit.origin.y(), 1e-6);
+    QPointF back = fit.toTwips(fit.toPx(967.5, 3007.5));
+    EXPECT_NEAR(back.x(), 967.5, 1e-6);
+    EXPECT_NEAR(back.y(), 3007.5, 1e-6);
+}
+
+TEST_P(ScaleToFit, AWindowOfThatSizeShowsLesson1ScaledAndItsWidgetsFollow) {
+    const FitCase& c = GetParam();
+    SessionHost host;
+    add<Probe>(host.program(), "Probe");
+    for (const char* name : {"Lesson1", "Probe"}) {
+        SCOPED_TRACE(name);
+        scene::Form& form = *host.program().form(name);
+        desktop::FormWindow w(host, form);
+        w.show();
+        ASSERT_TRUE(waitUntil([&] { return w.menuBar()->height() > 0; }));
+        w.resize(c.canvas.width(), c.canvas.height() + w.menuBar()->height());
+        ASSERT_TRUE(waitUntil([&] { return w.canvas()->size() == c.canvas; }))
+            << "canvas is " << w.canvas()->width() << "x" << w.canvas()->height();
+        EXPECT_NEAR(w.canvas()->fit().scale, c.scale, 1e-5);
+
+        if (form.name() == "Probe") {
+            auto& probe = static_cast<Probe&>(form);
+            QRect text = widgetRectOf(w.canvas(), probe.Text1);
+            QRect check = widgetRectOf(w.canvas(), probe.Check1);
+            for (auto [got, want] : {std::pair{text, c.text1}, std::pair{check, c.check1}}) {
+                EXPECT_NEAR(got.left(), want.left(), 1.0);
+                EXPECT_NEAR(got.top(), want.top(), 1.0);
+                EXPECT_NEAR(got.width(), want.width(), 2.0);  // rounded outwards on both sides
+                EXPECT_NEAR(got.height(), want.height(), 2.0);
+            }
+            auto* edit = w.canvas()->findChild<QLineEdit*>();
+            ASSERT_NE(edit, nullptr);
+            EXPECT_EQ(edit->font().pixelSize(), c.textFontPx) << "the text box font follows the scale";
+        } else {
+            QImage img = w.canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(img.size(), c.canvas);
+            EXPECT_EQ(img.pixelColor(c.ball), QColor(255, 0, 0)) << "the red ball moves with the scale";
+            // The divider Line1 at x = 5640 twips crosses the middle of the page.
+            int x = int(std::lround(c.originX + 376 * c.scale));
+            int y = int(std::lround(c.originY + 300 * c.scale));
+            int darkest = 255;
+            for (int dx = -2; dx <= 2; ++dx) darkest = std::min(darkest, qGray(img.pixel(x + dx, y)));
+            EXPECT_LT(darkest, 100) << "no divider line near x=" << x;
+        }
+    }
+}
+
+// --- Long handlers and the Navigation commands ------------------------------------------------
+
+// A lesson whose timer tick draws a long picture with the pace of one frame per kPace
+// segments; Next leads to Quiet.
+constexpr int kPace = 50;
+
+struct Runner : shell::LessonForm {
+    explicit Runner(Program& p)
+        : LessonForm(p, "Runner", "Runner", 9000, 6000, nav("", "Quiet", "Timer1")) {
+        setPace(kPace);
+        Timer1.onTimer = [this] { Timer1_Timer(); };
+        Command1.onClick = [this](int) { log.push_back("Command1_Click"); };
+    }
+    scene::Timer& Timer1 = timer("Timer1", 10, false);
+    scene::CommandButton& Command1 = button("Command1", Box{600, 4500, 1500, 600}, "Go");
+
+    void Form_Activate() override { Timer1.Enabled = true; }
+    void Timer1_Timer() {
+        log.push_back("tick");
+        struct Ended {
+            Runner& r;
+            ~Ended() { r.log.push_back("tick ended"); }
+        } ended{*this};
+        for (drawn = 0; drawn < segments;) {
+            if (drawn == 0 && duringFirstFrame) QTimer::singleShot(0, duringFirstFrame);
+            ++drawn;
+            Line(600, 3000, 8400, 3000, 0x0000FF);
+        }
+        if (oneTick) Timer1.Enabled = false;
+    }
+
+    long segments = 1000000;
+    bool oneTick = false;
+    long drawn = 0;
+    std::function<void()> duringFirstFrame;  // runs inside the first presented frame
+    std::vector<std::string> log;
+};
+
+struct Quiet : shell::LessonForm {
+    explicit Quiet(Program& p) : LessonForm(p, "Quiet", "Quiet", 9000, 6000, nav("Runner", "")) {}
+};
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+class LongHandler : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<TestApp>();
+        add<Runner>(app->program(), "Runner");
+        add<Quiet>(app->program(), "Quiet");
+        runner = &app->program().get<Runner>("Runner");
+        win = app->window(*runner);
+        win->canvas()->installEventFilter(&paints);
+    }
+    void TearDown() override { app.reset(); }
+    void start() { app->dispatch([&] { app->program().start("Runner"); }); }
+    bool handlerDone() const { return !runner->log.empty() && runner->log.back() != "tick"; }
+
+    std::unique_ptr<TestApp> app;
+    Runner* runner = nullptr;
+    desktop::FormWindow* win = nullptr;
+    PaintCounter paints;
+};
+
+TEST_F(LongHandler, NextStopsItAtTheFirstFrameAfterTheCommand) {
+    long drawnAtCommand = -1;
+    std::uint64_t framesAtCommand = 0;
+    int paintsAtCommand = 0;
+    runner->duringFirstFrame = [&] {
+        drawnAtCommand = runner->drawn;
+        framesAtCommand = app->program().framesPresented();
+        paintsAtCommand = paints.paints;
+        QAction* next = menuAction(win, QStringLiteral("Next Lesson"));
+        ASSERT_NE(next, nullptr);
+        next->trigger();
+    };
+    QElapsedTimer clock;
+    clock.start();
+    start();
+    ASSERT_TRUE(waitUntil([&] { return handlerDone(); }, 10000)) << "the handler did not stop";
+    EXPECT_LT(clock.elapsed(), 2000);  // sanity only; the frame counts below are the measure
+
+    EXPECT_EQ(drawnAtCommand, kPace) << "the first frame comes after one pace of changes";
+    EXPECT_EQ(runner->drawn, drawnAtCommand) << "segments were drawn after Next";
+    EXPECT_EQ(app->program().framesPresented(), framesAtCommand) << "frames were presented after Next";
+    EXPECT_GE(paintsAtCommand, 1) << "the running handler's frame was not painted";
+    EXPECT_EQ(runner->log, (std::vector<std::string>{"tick", "tick ended"}));
+
+    scene::Form* quiet = app->program().created("Quiet");
+    ASSERT_NE(quiet, nullptr) << "Next did not run";
+    EXPECT_EQ(app->program().active(), quiet);
+    EXPECT_TRUE(quiet->visible());
+    EXPECT_FALSE(runner->visible());
+    EXPECT_FALSE(runner->Timer1.Enabled.get());
+    EXPECT_FALSE(runner->Timer1.armed());
+    EXPECT_FALSE(win->isVisible());
+    EXPECT_TRUE(app->window(*quiet)->isVisible());
+    EXPECT_EQ(runner->surface().size(), 0u) << "what was drawn does not survive hiding";
+    // Nothing ticks any more on the hidden form.
+    settle(60);
+    EXPECT_EQ(runner->log.size(), 2u);
+}
+
+TEST_F(LongHandler, MainMenuByItsShortcutStopsIt) {
+    app->dispatch([&] { app->program().start("Utama"); });  // the menu the command returns to
+    long drawnAtCommand = -1;
+    runner->duringFirstFrame = [&] {
+        drawnAtCommand = runner->drawn;
+        pressKey(win, Qt::Key_M, Qt::ControlModifier);
+    };
+    app->dispatch([&] {
+        app->program().created("Utama")->Hide();
+        runner->Show();
+    });
+    ASSERT_TRUE(waitUntil([&] { return win->isActiveWindow() || handlerDone(); }));
+    ASSERT_TRUE(waitUntil([&] { return handlerDone(); }, 10000)) << "the handler did not stop";
+    EXPECT_EQ(runner->drawn, drawnAtCommand);
+    EXPECT_LT(runner->drawn, 10 * kPace);
+    EXPECT_EQ(app->program().active(), app->program().created("Utama"));
+    EXPECT_FALSE(runner->Timer1.Enabled.get());
+}
+
+TEST_F(LongHandler, OtherInputWaitsUntilItEndsAndTicksDoNotNest) {
+    runner->segments = 5 * kPace;  // five frames
+    runner->oneTick = true;
+    runner->duringFirstFrame = [&] {
+        const desktop::Fit f = win->canvas()->fit();
+        QPoint at = f.rectPx(600, 4500, 1500, 600).center().toPoint();
+        QWidget* button = win->canvas()->childAt(at);
+        ASSERT_NE(button, nullptr);
+        click(button, button->mapFrom(win->canvas(), at));
+        runner->log.push_back("clicked");
+    };
+    start();
+    ASSERT_TRUE(waitUntil([&] { return runner->log.size() >= 4; }, 10000)) << ::testing::PrintToString(runner->log);
+    EXPECT_EQ(runner->log,
+              (std::vector<std::string>{"tick", "clicked", "tick ended", "Command1_Click"}));
+    EXPECT_EQ(runner->drawn, 5 * kPace) << "a click must not stop the handler";
+    EXPECT_EQ(app->program().active(), runner);
+}
+
+TEST_F(LongHandler, TheCloseButtonStopsItAndEndsTheProgram) {
+    runner->duringFirstFrame = [&] { win->close(); };
+    int code = runApplication([&] { start(); });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(app->program().ended());
+    EXPECT_EQ(runner->drawn, kPace);
+    EXPECT_EQ(runner->log, (std::vector<std::string>{"tick", "tick ended"}));
+    EXPECT_FALSE(win->isVisible());
+}
+
+// --- Lesson 1 as a picture ---------------------------------------------------------------------
+
+// One label alone, painted as the canvas paints it, on white.
+QImage paintAlone(const scene::Label& l, const scene::Form& f, double scale) {
+    QImage img(int(std::ceil(f.clientWidth() / 15.0 * scale)), int(std::ceil(f.clientHeight() / 15.0 * scale)),
+               QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    desktop::Fit fit;
+    fit.scale = scale;
+    desktop::paintLabel(p, l, fit);
+    return img;
+}
+
+bool ink(QRgb c) { return qRed(c) < 110 && qGreen(c) < 110 && qBlue(c) < 110; }
+
+// The small labels of Lesson 1's formulas: subscripts, exponents.
+std::vector<const scene::Label*> smallLabels(const scene::Form& f) {
+    std::vector<const scene::Label*> out;
+    for (auto& c : f.controls())
+        if (c->kind() == scene::Kind::Label && (c->name() == "Label5" || c->name() == "Label9"))
+            out.push_back(static_cast<const scene::Label*>(c.get()));
+    return out;
+}
+
+// The other labels whose box the small label's box touches.
+std::vector<const scene::Label*> labelsBeneath(const scene::Form& f, const scene::Label& s) {
+    std::vector<const scene::Label*> out;
+    QRectF sb(s.Left, s.Top, s.Width, s.Height);
+    for (auto& c : f.controls()) {
+        if (c.get() == &s || c->kind() != scene::Kind::Label) continue;
+        auto* l = static_cast<const scene::Label*>(c.get());
+        if (l->Caption.get().empty()) continue;
+        if (QRectF(l->Left, l->Top, l->Width, l->Height).intersects(sb)) out.push_back(l);
+    }
+    return out;
+}
+
+// The two subscripts that the design font's own widths already put 2 px into the "|" beside
+// them (the second |F2| of both formulas).
+const std::set<std::string> kKnownMisses = {"Label5(5)", "Label5(18)"};
+
+class Lesson1Picture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        lesson = host.program().form("Lesson1");
+        ASSERT_NE(lesson, nullptr);
+    }
+    SessionHost host;
+    scene::Form* lesson = nullptr;
+};
+
+TEST_F(Lesson1Picture, ThePngIsTheDesignSizeUnderTheMenuBarWithTheColoursOfThePage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Lesson1.png"));
+    std::string error;
+    ASSERT_TRUE(desktop::renderPng(*lesson, path.toStdString(), error)) << error;
+    if (const char* keep = std::getenv("ORBELUNE_KEEP_PNG")) QFile::copy(path, QString::fromLocal8Bit(keep));
+    QImage img(path);
+    ASSERT_FALSE(img.isNull());
+    img = img.convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(img.width(), 772);
+    const int menu = img.height() - 549;
+    ASSERT_GE(menu, 15) << "no menu bar above the page";
+    ASSERT_LE(menu, 40);
+    auto at = [&](double xTw, double yTw) { return img.pixelColor(int(xTw / 15), menu + int(yTw / 15)); };
+    // The balls, right of the dashed lines that cross their centres.
+    EXPECT_EQ(at(1045, 3007.5), QColor(255, 0, 0)) << "Shape1(0), the red mass";
+    EXPECT_EQ(at(4045, 3007.5), QColor(255, 0, 0)) << "Shape1(1), the other mass";
+    EXPECT_EQ(at(6805, 3007.5), QColor(255, 128, 128)) << "Shape1(2), a light red charge";
+    EXPECT_LT(qGray(at(967.5, 3007.5).rgb()), qGray(qRgb(255, 0, 0))) << "Line7(0) lies above Shape1(0)";
+    EXPECT_EQ(at(4900, 4800), QColor(255, 224, 192)) << "the light-orange formula box Label4(0)";
+    EXPECT_EQ(at(10600, 4800), QColor(255, 224, 192)) << "the light-orange formula box Label4(1)";
+    EXPECT_EQ(at(3000, 5100), QColor(255, 192, 128)) << "the orange constant box Label11(0)";
+    EXPECT_EQ(at(10600, 5600), QColor(255, 192, 128)) << "the orange constant box Label8(1)";
+    EXPECT_EQ(at(300, 7800), QColor(192, 192, 192)) << "the form's background";
+    int darkest = 255;
+    for (int x = 374; x <= 378; ++x) darkest = std::min(darkest, qGray(img.pixel(x, menu + 300)));
+    EXPECT_LT(darkest, 100) << "the divider Line1 at x = 5640 twips";
+    // Text is drawn: the heading "GRAVITATIONAL FORCE" has ink in its box.
+    int headingInk = 0;
+    for (int y = 24; y < 57; ++y)
+        for (int x = 56; x < 305; ++x) headingInk += ink(img.pixel(x, menu + y));
+    EXPECT_GT(headingInk, 200);
+}
+
+// A caption as the layout places it: each character's advance cell and the bundled face's ink
+// box at that place, in pixels at scale 1.
+struct Glyph {
+    char32_t c;
+    double cellLeft, cellRight;
+    QRectF ink;
+};
+std::vector<std::vector<Glyph>> placedGlyphs(const scene::Label& l) {
+    std::vector<std::vector<Glyph>> out;
+    auto lay = desktop::layoutText(l.Caption.get(), l.font, l.Width / 15.0, l.alignment);
+    QFontMetricsF fm(desktop::faceFor(l.font, desktop::emPx(l.font)));
+    scene::text::Font tf{l.font.size, l.font.bold, l.font.italic};
+    for (auto& line : lay.lines) {
+        auto& row = out.emplace_back();
+        for (size_t i = 0; i < line.text.size(); ++i) {
+            char32_t c = line.text[i];
+            QString g = QString::fromUcs4(&c, 1);
+            const double cell = i + 1 < line.x.size() ? line.x[i + 1] - line.x[i] : scene::text::advance(c, tf);
+            const double own = fm.horizontalAdvance(g);
+            QRectF r = c == U' ' ? QRectF() : fm.boundingRect(g);
+            if (own > cell * 1.02) r = QRectF(r.left() * cell / own, r.top(), r.width() * cell / own, r.height());
+            const double x = l.Left / 15.0 + line.x[i];
+            row.push_back({c, x, x + cell, r.translated(x, l.Top / 15.0 + line.baseline)});
+        }
+    }
+    return out;
+}
+
+// A small label sits in its gap when the middle of its ink falls in a run of blanks of the
+// formula caption beneath it, on the line it overlaps, as the design-width layout places them.
+TEST_F(Lesson1Picture, EverySmallLabelSitsInABlankRunOfItsFormula) {
+    int checked = 0;
+    std::set<std::string> misses;
+    for (const scene::Label* s : smallLabels(*lesson)) {
+        QRectF sInk;
+        for (auto& row : placedGlyphs(*s))
+            for (auto& g : row) sInk |= g.ink;
+        for (const scene::Label* b : labelsBeneath(*lesson, *s)) {
+            if (b->Caption.get().find("  ") == std::string::npos) continue;  // a letter beside it
+            for (auto& row : placedGlyphs(*b)) {
+                QRectF rowInk;
+                for (auto& g : row) rowInk |= g.ink;
+                if (rowInk.bottom() <= sInk.top() || rowInk.top() >= sInk.bottom()) continue;
+                ++checked;
+                const double mid = sInk.center().x();
+                for (auto& g : row)
+                    if (g.c != U' ' && g.cellLeft <= mid && mid < g.cellRight) {
+                        misses.insert(s->fullName());
+                        EXPECT_TRUE(kKnownMisses.count(s->fullName()))
+                            << s->fullName() << " \"" << s->Caption.get() << "\" sits on the '" << char(g.c) << "' of "
+                            << b->fullName() << " \"" << b->Caption.get() << "\"";
+                    }
+            }
+        }
+    }
+    EXPECT_GE(checked, 18) << "the formula labels were not found";
+    EXPECT_LE(misses.size(), kKnownMisses.size());
+}
+
+// How many pixels across a 1-px line covers, and how dark its darkest is.
+struct Stroke {
+    int wide = 0;
+    int darkest = 255;
+};
+Stroke strokeAcross(const QImage& img, QPoint from, QPoint step, int n) {
+    Stroke s;
+    for (int i = 0; i < n; ++i) {
+        int g = qGray(img.pixel(from + step * i));
+        s.darkest = std::min(s.darkest, g);
+        s.wide += g < 150;
+    }
+    return s;
+}
+
+// At scale 1 a line of width 1 is one black pixel wide, as on the desktop the pages were laid
+// out for, not two half-grey ones: a Line control and a segment of the Line method.
+TEST_F(Lesson1Picture, AOnePixelLineAtScaleOneIsOneBlackPixelWide) {
+    QImage page(772, 549, QImage::Format_RGB32);
+    page.fill(QColor(192, 192, 192));
+    desktop::Fit fit;
+    {
+        QPainter p(&page);
+        desktop::paintCanvasControls(p, *lesson, fit);
+    }
+    Stroke divider = strokeAcross(page, QPoint(370, 300), QPoint(1, 0), 12);  // Line1, x = 5640 tw
+    EXPECT_EQ(divider.wide, 1) << "Line1 covers " << divider.wide << " columns";
+    EXPECT_LT(divider.darkest, 40) << "Line1 is grey, not black";
+
+    add<Probe>(host.program(), "Probe");
+    scene::Form& probe = *host.program().form("Probe");
+    probe.Line(600, 3000, 8400, 3000, 0);
+    QImage drawn(772, 549, QImage::Format_RGB32);
+    {
+        QPainter p(&drawn);
+        desktop::SegmentLayer layer;
+        layer.paint(p, probe, fit, drawn.size(), 1.0);
+    }
+    Stroke segment = strokeAcross(drawn, QPoint(300, 194), QPoint(0, 1), 12);  // y = 3000 tw
+    EXPECT_EQ(segment.wide, 1) << "the segment covers " << segment.wide << " rows";
+    EXPECT_LT(segment.darkest, 40) << "the segment is grey, not black";
+}
+
+// What the eye sees: no ink of a small label touches ink of a label beneath it, and the small
+// label's background erases no ink of the formula, at scale 1 and at the 1920-pixel scale.
+TEST_F(Lesson1Picture, NoSmallLabelTouchesOrHidesTheInkOfTheTextBeneath) {
+    for (double scale : {1.0, 1920.0 / 772.0}) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        // The whole page, painted as the canvas paints it.
+        QImage page(int(std::ceil(772 * scale)), int(std::ceil(549 * scale)), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            QPainter p(&page);
+            desktop::Fit fit;
+            fit.scale = scale;
+            desktop::paintCanvasControls(p, *lesson, fit);
+        }
+        for (const scene::Label* s : smallLabels(*lesson)) {
+            QImage small = paintAlone(*s, *lesson, scale);
+            QRect area = QRectF(s->Left / 15.0 * scale, s->Top / 15.0 * scale, s->Width / 15.0 * scale,
+                                s->Height / 15.0 * scale)
+                             .toAlignedRect()
+                             .adjusted(-2, -2, 2, 2)
+                             .intersected(page.rect());
+            for (const scene::Label* b : labelsBeneath(*lesson, *s)) {
+                QImage big = paintAlone(*b, *lesson, scale);
+                int touching = 0, hidden = 0;
+                for (int y = area.top(); y <= area.bottom(); ++y)
+                    for (int x = area.left(); x <= area.right(); ++x) {
+                        bool bigInk = ink(big.pixel(x, y));
+                        if (bigInk && ink(small.pixel(x, y))) ++touching;
+                        if (bigInk && !ink(page.pixel(x, y))) ++hidden;
+                    }
+                // A small label's background may clip the tip of a neighbouring stroke by at most
+                // one design pixel; the two known misses cut about 2 x 2 px off the F beside them.
+                const bool known = kKnownMisses.count(s->fullName()) != 0;
+                const int mayHide = int(std::ceil((known ? 4 : 1) * scale * scale));
+                EXPECT_EQ(touching, 0) << s->fullName() << " \"" << s->Caption.get() << "\" touches "
+                                       << b->fullName() << " \"" << b->Caption.get() << "\"";
+                EXPECT_LE(hidden, mayHide) << s->fullName() << " hides ink of " << b->fullName();
+            }
+        }
+    }
+}
+
+}  // namespace
+
+#include "desktop_qtest.moc"
