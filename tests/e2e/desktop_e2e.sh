@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# The real program in a real X window (Xvfb + openbox), driven as a user would with xdotool:
+# the main menu, both courses walked with Ctrl+N and back with Ctrl+M, About, and Exit. Checks
+# every window title on the way and that exactly one page window is mapped at a time, and saves
+# a screenshot of each page (ORBELUNE_E2E_SHOTS, default ./e2e-shots) for looking at.
+#   desktop_e2e.sh path/to/orbelune
+set -euo pipefail
+bin=$(realpath "$1")
+shots=${ORBELUNE_E2E_SHOTS:-$PWD/e2e-shots}
+mkdir -p "$shots"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A display number nobody else uses.
+for n in $(seq 91 140); do
+  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=:$n; break; }
+done
+export DISPLAY=$disp
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+wm=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$runtime"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 0.5
+
+# The program's mapped windows, one "id<TAB>title" per line.
+mapped() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+    printf '%s\t%s\n' "$w" "$(xdotool getwindowname "$w" 2>/dev/null)"
+  done
+}
+
+# Waits until the page window with this exact title is mapped, and no other page is. A message
+# box of a lesson ("Orbelune") is answered with Return on the way, as a student would.
+expect_page() {
+  local title=$1 deadline=$((SECONDS + 20)) list pages
+  while [ $SECONDS -lt $deadline ]; do
+    kill -0 "$app" 2>/dev/null || fail "the program ended while waiting for '$title'"
+    list=$(mapped)
+    if printf '%s\n' "$list" | cut -f2 | grep -qxF "Orbelune"; then
+      xdotool key Return
+      sleep 0.2
+      continue
+    fi
+    pages=$(printf '%s\n' "$list" | cut -f2 | grep -vxF "About this program" | grep -v '^$' || true)
+    if [ "$pages" = "$title" ]; then
+      page=$(printf '%s\n' "$list" | awk -F'\t' -v t="$title" '$2 == t { print $1; exit }')
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "expected only '$title' mapped, saw: $(printf '%s\n' "$list" | cut -f2 | tr '\n' '|')"
+}
+
+shot=0
+screenshot() {
+  shot=$((shot + 1))
+  sleep 0.6  # let the page's first frames show
+  import -window root "$(printf '%s/%02d-%s.png' "$shots" "$shot" "$1")"
+}
+
+# Clicks the point of the scene at design pixel (x, y) of a page window whose scene is
+# w x h design pixels: the canvas is scaled uniformly to fit the window and centred.
+click_scene() {
+  local x=$1 y=$2 w=$3 h=$4
+  eval "$(xdotool getwindowgeometry --shell "$page")"
+  read -r px py < <(awk -v X="$X" -v Y="$Y" -v W="$WIDTH" -v H="$HEIGHT" -v x="$x" -v y="$y" -v w="$w" -v h="$h" \
+    'BEGIN { s = W / w; if (H / h < s) s = H / h; printf "%d %d\n", X + (W - w * s) / 2 + x * s, Y + (H - h * s) / 2 + y * s }')
+  xdotool mousemove "$px" "$py" click 1
+}
+
+"$bin" >/dev/null 2>&1 &
+app=$!
+
+expect_page "MAIN MENU"
+screenshot menu
+eval "$(xdotool getwindowgeometry --shell "$page")"
+[ "$WIDTH" -ge 1000 ] || fail "the main menu is not maximised (${WIDTH}x${HEIGHT})"
+
+# "1. Gravity": the label's middle, at (720 + 1095/2, 1320 + 375/2) twips of a 10230 x 8460 page.
+click_scene 84.5 100.5 682 564
+titles=(
+  "Lesson 1: Law of Gravity"
+  "Lesson 2: Attraction Force"
+  "Lesson 3: Earth's Gravitational Acceleration"
+  "Lesson 4: How 'heavy' are earth and sun?"
+  "Lesson 5: Gravity on Earth and Moon"
+  "Lesson 6: Gravity on Earth (Large Scale)"
+  "Lesson 7: More Explanation on Elliptical Curve"
+  "Lesson 8: Trajectory of Object around Gravity"
+  "Lesson 9: Space Station and Space Shuttle"
+  "Lesson 10: Satellites"
+  "Lesson 11: Moon's Orbit"
+  "Lesson 12: Hyperbolic Trajectory"
+)
+for i in "${!titles[@]}"; do
+  expect_page "${titles[$i]}"
+  screenshot "Lesson$((i + 1))"
+  [ "$i" -lt 11 ] && xdotool key ctrl+n
+done
+# The last lesson's Next is disabled: Ctrl+N leaves it where it is.
+xdotool key ctrl+n
+sleep 0.5
+expect_page "Lesson 12: Hyperbolic Trajectory"
+# About comes up over the lesson and goes with its close button.
+xdotool key ctrl+a
+deadline=$((SECONDS + 10))
+until mapped | cut -f2 | grep -qxF "About this program"; do
+  [ $SECONDS -lt $deadline ] || fail "About did not open"
+  sleep 0.1
+done
+screenshot about
+about=$(mapped | awk -F'\t' '$2 == "About this program" { print $1; exit }')
+xdotool windowclose "$about" 2>/dev/null || xdotool windowactivate --sync "$about" key alt+F4
+deadline=$((SECONDS + 10))
+while mapped | cut -f2 | grep -qxF "About this program"; do
+  [ $SECONDS -lt $deadline ] || fail "About did not close"
+  sleep 0.1
+done
+xdotool windowactivate --sync "$page" 2>/dev/null || true
+xdotool key ctrl+m
+expect_page "MAIN MENU"
+
+# "2. Optics" at (720 + 975/2, 1800 + 375/2) twips.
+click_scene 80.5 132.5 682 564
+for t in "Reflection at Circular Mirror" "Reflection at Parabolic Mirror" "3D Image of Parabola Antenna"; do
+  expect_page "$t"
+  screenshot "$(echo "$t" | tr -c 'A-Za-z0-9\n' '-')"
+  xdotool key ctrl+n
+done
+sleep 0.5
+expect_page "3D Image of Parabola Antenna"
+xdotool key ctrl+p
+expect_page "Reflection at Parabolic Mirror"
+
+# Exit ends the process.
+xdotool key ctrl+e
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then fail "Exit did not end the program"; fi
+wait "$app" || true
+app=""
+echo "desktop walk passed; screenshots in $shots"
