@@ -125,6 +125,27 @@ TEST(Driver, BadArgumentsExitWithStatusTwoAndOneLine) {
     }
 }
 
+// A run without an end time stops at most ten virtual minutes after it began, also in a long
+// session where earlier runs already used up ten minutes of the clock.
+TEST(Driver, EveryOpenEndedRunGetsItsOwnTenMinutes) {
+    struct Ticking : scene::Form {
+        explicit Ticking(scene::Program& p) : Form(p, "Ticking", "Ticking", 1500, 1500) {
+            go.onTimer = [this] { ++ticks; };
+        }
+        scene::Timer& go = timer("go", 1000, true);
+        int ticks = 0;
+    };
+    driver::Session s;
+    s.program().registerForm("Ticking", [](scene::Program& p) { return std::make_unique<Ticking>(p); });
+    ASSERT_TRUE(s.start("Ticking"));
+    std::string err;
+    auto& f = s.program().get<Ticking>("Ticking");
+    ASSERT_TRUE(s.run(std::nullopt, {}, err));
+    EXPECT_EQ(f.ticks, 600);
+    ASSERT_TRUE(s.run(std::nullopt, {}, err));
+    EXPECT_EQ(f.ticks, 1200);
+}
+
 TEST(Driver, KeysAndCloseActOnTheActiveForm) {
     std::string out, err;
     ASSERT_EQ(driver::runCommand({"Lesson1", "--at", "10", "key:ctrl+a", "--at", "20", "close"}, out, err), 0);

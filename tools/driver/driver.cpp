@@ -251,7 +251,8 @@ bool Session::perform(const Action& a, std::string& error) {
 bool Session::run(std::optional<double> until, std::vector<Action> actions, std::string& error) {
     std::stable_sort(actions.begin(), actions.end(),
                      [](const Action& a, const Action& b) { return a.t < b.t; });
-    const double limit = until ? *until : kMaxUntilMs;
+    // Without an end time a run stops at the latest kMaxUntilMs after it began.
+    const double limit = until ? *until : platform_.clock + kMaxUntilMs;
     size_t next = 0;
     auto activeTimerRuns = [&] {
         Form* f = program_->active();
