@@ -1,0 +1,164 @@
+#include "lessons/gravity/Lesson6.h"
+
+#include <cmath>
+
+#include "scene/program.h"
+
+namespace lessons {
+
+using scene::Box;
+using scene::rgb;
+
+namespace {
+constexpr scene::Color kOrange = rgb(255, 128, 0);
+constexpr scene::Color kDarkRed = rgb(128, 0, 0);
+constexpr scene::Color kRed = rgb(192, 0, 0);
+constexpr std::int32_t kPath = -2000000;    // outside the earth; shows as &H00E17B80&
+constexpr std::int32_t kInside = -5000000;  // through the earth and the axes; &H00B3B4C0&
+constexpr int kCircle = 3;
+constexpr int kDot = 3;
+// The centre of the earth's disc, Shape1 [twips].
+constexpr double kCentreX = 4500.0 / 2 + 1920;
+constexpr double kCentreY = 4500.0 / 2 + 3080;
+}  // namespace
+
+Lesson6::Lesson6(scene::Program& program)
+    : LessonForm(program, "Lesson6", "Lesson 6: Gravity on Earth (Large Scale)", 11730, 8760,
+                 {.prev = "Lesson5", .next = "Lesson7", .timer = "jam", .replayItem = "rep"}) {
+    jam.onTimer = [this] { jam_Timer(); };
+    // A launch draws 7,500 to 9,000 segments: at 40 a frame each path grows for three to four
+    // seconds.
+    setPace(40);
+}
+
+bool Lesson6::layout() {
+    timer("jam", 1000, true);
+    label("wait", Box{1680, 1200, 1215, 735}, "WAIT!").fore(kOrange).size(18).bold();
+    shape("Shape1", Box{1920, 3080, 4500, 4500}, kCircle);
+    line(Line1, 0, 360, 3080, 11280, 3080).style(kDot);
+    line("Line2", 4200, 5360, 4200, 3080).color(kOrange);
+    // These boxes reach over the text of the label below them (the exponent 6, the second line
+    // of the heading, "Let's extend the curves"): see-through, so that none hides another.
+    label(Label2, 0, Box{4320, 4280, 1455, 375}, "R = 6.3 x 10      m").fore(kOrange).see_through();
+    label("Label3", Box{5280, 4160, 135, 255}, "6").fore(kOrange);
+    label(Label2, 1, Box{4320, 5280, 495, 375}, "Earth Center").fore(kDarkRed);
+    label("Label1", Box{2400, 5760, 1215, 495}, "EARTH").size(13.5).bold();
+    label("Label5", Box{1200, 2160, 2415, 375}, "Launching object with").size(9.75).bold().see_through();
+    label("Label4", Box{1200, 2400, 2655, 375}, "Initial Velocity = 9000 m/s").size(9.75).bold();
+    label(sud, 0, Box{5880, 2720, 1095, 255}, "a = 30 degrees").hidden();
+    label(sud, 1, Box{6120, 1400, 1095, 255}, "a = 45 degrees").hidden();
+    label(sud, 2, Box{5760, 320, 1095, 255}, "a = 60 degrees").hidden();
+    label(what, 0, Box{8640, 600, 2175, 1335}, "What kind of curves are these?").fore(kRed).size(13.5).bold().hidden().see_through();
+    label(what, 1, Box{9240, 1800, 2175, 735}).fore(kRed).size(13.5).bold().hidden();
+    label(what, 2, Box{9600, 3120, 2055, 1815}).fore(kRed).size(13.5).bold().hidden();
+    label(what, 3, Box{9720, 5040, 2055, 1815}).fore(kRed).size(13.5).bold().hidden();
+    return true;
+}
+
+void Lesson6::Form_Activate() {
+    G = 6.6e-11;    // [N m^2/kg^2]
+    M = 5.95e24;    // [kg]
+    R = 6370000;    // [m]
+    speed = 9000;   // [m/s]
+    extend = 0;
+    wait.Visible = true;
+    for (int i = 0; i <= 2; ++i) sud(i).Visible = false;
+    for (int i = 0; i <= 3; ++i) what(i).Visible = false;
+    // The interval is left as it is: an activation during the short pause keeps it at 100 ms.
+    jam.Enabled = true;
+    tick = 0;
+}
+
+void Lesson6::jam_Timer() {
+    tick = tick + 1;
+    if (tick < 5) Beep(440, 25);
+    if (tick == 4) {
+        wait.Visible = false;
+        jam.Interval = 100;
+    } else if (tick == 5) {
+        Beep(440, 125);
+        jam.Interval = 1000;
+        for (int i = 0; i <= 2; ++i) sud(i).Visible = false;
+        // Each of these ends by setting tick to 1000, where the path meets the earth.
+        for (int degrees : {30, 45, 60}) {
+            theta = -3.14 / 2;
+            angle = degrees / 180.0 * 3.14;
+            lintasan();
+        }
+        for (int i = 0; i <= 2; ++i) sud(i).Visible = true;
+        what(0).Visible = true;
+        Beep(440, 25);
+    } else if (tick == 1004) {
+        Beep(440, 25);
+        what(1).Caption = "Let's extend the curves";
+        what(1).Visible = true;
+    } else if (tick == 1005) {
+        extend = 1;
+        for (int degrees : {30, 45, 60}) {
+            theta = -3.14 / 2;
+            angle = degrees / 180.0 * 3.14;
+            lintasan();
+        }
+        jam.Enabled = false;
+        what(2).Visible = true;
+        what(2).Caption = "By extending the curves, we now know that they are all ELLIPSES!";
+        what(3).Visible = true;
+        what(3).Caption = "All center lines intersect at the earth center";
+        Beep(440, 25);
+    }
+}
+
+void Lesson6::lintasan() {
+    // From the top of the earth, where theta is -1.57.
+    body = Orbit::launch(G, M, speed, angle, R, theta);
+    offXPrev = std::cos(theta) * rho(r);
+    offYPrev = std::sin(theta) * rho(r);
+    r0 = r;
+    rPrev = r;
+    phase = 0;
+    bool closed = false;
+    for (int i = 0; i <= 80000; ++i) {
+        thetaPrev = theta;
+        body.step(1);  // one second
+        offX = std::cos(theta) * rho(r);
+        offY = std::sin(theta) * rho(r);
+        if (phase == 0 && r < rPrev) {
+            rFar = rPrev;
+            thetaFar = thetaPrev;
+            phase = 1;
+        } else if (phase == 1 && r > rPrev) {
+            rNear = rPrev;
+            thetaNear = thetaPrev;
+            phase = 2;
+        }
+        if (kCentreX + offX < 0 || kCentreX + offX > 15000 || kCentreY + offY < 0 ||
+            kCentreY + offY > 15000)
+            return;
+        // Within 2250 twips of the centre, that is inside the drawn earth.
+        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < 2025.0 / 2 / 2) {
+            if (extend != 1) {
+                tick = 1000;
+                return;
+            }
+            Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY, kInside);
+        } else {
+            // Back at the launch point after going once round.
+            if (i > 200 && 4.713 < theta && theta < 4.725 && 0.98 < r / r0 && r / r0 < 1.02) {
+                closed = true;
+                break;
+            }
+            Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY, kPath);
+        }
+        offXPrev = offX;
+        offYPrev = offY;
+        rPrev = r;
+    }
+    if (!closed) return;
+    farX = std::cos(thetaFar) * rho(rFar);
+    farY = std::sin(thetaFar) * rho(rFar);
+    nearX = std::cos(thetaNear) * rho(rNear);
+    nearY = std::sin(thetaNear) * rho(rNear);
+    Line(kCentreX + farX, kCentreY + farY, kCentreX + nearX, kCentreY + nearY, kInside);
+}
+
+}  // namespace lessons
