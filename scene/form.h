@@ -22,10 +22,20 @@ public:
     bool has(int i) const { return members_.count(i) != 0; }
     const std::string& name() const { return name_; }
     const std::map<int, T*>& members() const { return members_; }
-    void put(int i, T* c) { members_[i] = c; }
+    void put(int i, T* c) {
+        members_[i] = c;
+        if (i >= 0 && i < kDense) {
+            if (dense_.size() <= std::size_t(i)) dense_.resize(std::size_t(i) + 1, nullptr);
+            dense_[std::size_t(i)] = c;
+        }
+    }
 
 private:
+    // Lessons index their arrays inside flight loops, several times a step: small indices are
+    // looked up directly.
+    static constexpr int kDense = 1024;
     T* at(int i) const {
+        if (i >= 0 && std::size_t(i) < dense_.size() && dense_[std::size_t(i)]) return dense_[std::size_t(i)];
         auto it = members_.find(i);
         if (it == members_.end())
             throw std::out_of_range("no control " + name_ + "(" + std::to_string(i) + ")");
@@ -33,6 +43,7 @@ private:
     }
     std::string name_;
     std::map<int, T*> members_;
+    std::vector<T*> dense_;
 };
 
 struct Box {
@@ -66,6 +77,13 @@ public:
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     const std::vector<std::unique_ptr<MenuItem>>& menu() const { return menu_; }
     Control* find(const std::string& fullName) const;
+    // A stored control by name, as its kind; a name or kind the form lacks is a layout fault.
+    template <class T>
+    T& control(const std::string& fullName) const {
+        auto* c = dynamic_cast<T*>(find(fullName));
+        if (!c) throw std::logic_error("form " + name() + " has no such control " + fullName);
+        return *c;
+    }
     MenuItem* menuItem(const std::string& name) const;
     std::vector<Timer*> timers() const;
     Control* focused() const { return focus_; }

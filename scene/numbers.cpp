@@ -1,6 +1,7 @@
 #include "scene/numbers.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,20 @@ double Val(std::string_view s) {
     size_t i = 0, n = s.size();
     auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
     while (i < n && blank(s[i])) ++i;
+    {
+        // A plain whole number of up to 15 digits, what the lessons' boxes hold, is exact as an
+        // integer; some lessons read a box at every step of a flight, so skip strtod for it.
+        size_t j = i;
+        bool negative = j < n && s[j] == '-';
+        if (j < n && (s[j] == '+' || s[j] == '-')) ++j;
+        const size_t first = j;
+        long long v = 0;
+        while (j < n && s[j] >= '0' && s[j] <= '9' && j - first < 16) v = v * 10 + (s[j++] - '0');
+        const size_t count = j - first;
+        const bool more = j < n && ((s[j] >= '0' && s[j] <= '9') || s[j] == '.' || s[j] == 'e' ||
+                                    s[j] == 'E' || s[j] == 'd' || s[j] == 'D');
+        if (count > 0 && count <= 15 && !more) return negative ? -double(v) : double(v);
+    }
     std::string num;
     if (i < n && (s[i] == '+' || s[i] == '-')) num += s[i++];
     size_t mantissaDigits = 0;
@@ -69,6 +84,12 @@ std::string digits(double x) {
     if (x > DBL_MAX) x = DBL_MAX;
     if (x < -DBL_MAX) x = -DBL_MAX;
     if (x == 0) return "0";
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+        // Whole numbers (clocks, counters, speeds) are most of what the lessons print.
+        char whole[24];
+        auto r = std::to_chars(whole, whole + sizeof whole, static_cast<long long>(x));
+        return std::string(whole, r.ptr);
+    }
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.14e", x);  // 15 significant digits
     // Split mantissa and exponent, then lay out as fixed or exponent form.

@@ -22,10 +22,6 @@ private:
     // Declares the stored control list before the single controls below are looked up in it.
     bool laidOut_ = layout();
     bool layout();
-    template <class T>
-    T& control(const char* name) {
-        return dynamic_cast<T&>(*find(name));
-    }
 
 public:
     scene::Timer& jam = control<scene::Timer>("jam");

@@ -19,10 +19,6 @@ private:
     // Declares the stored control list before the single controls below are looked up in it.
     bool laidOut_ = layout();
     bool layout();
-    template <class T>
-    T& control(const char* name) {
-        return dynamic_cast<T&>(*find(name));
-    }
 
 public:
     scene::Shape& Shape1 = control<scene::Shape>("Shape1");

@@ -46,6 +46,12 @@ TEST(Numbers, ValReadsTheLeadingNumber) {
     EXPECT_EQ(Val("-1e308000"), -DBL_MAX);
     EXPECT_EQ(Val("1e-400"), 0);
     EXPECT_EQ(Val(std::string(10000, '9')), DBL_MAX);
+    // Whole numbers at the edge of 15 digits read the same whichever way they are parsed.
+    EXPECT_EQ(Val("999999999999999"), 999999999999999.0);
+    EXPECT_EQ(Val("-1234567890123456"), -1234567890123456.0);
+    EXPECT_EQ(Val("12345678901234567890"), 12345678901234567890.0);
+    EXPECT_EQ(Val(" 00042x"), 42);
+    EXPECT_TRUE(std::signbit(Val("-0")));
 }
 
 TEST(Numbers, NumberToText) {
@@ -53,7 +59,9 @@ TEST(Numbers, NumberToText) {
     for (Row r : {Row{6693, "6693"}, {0, "0"}, {-5, "-5"}, {0.1, "0.1"}, {12.5, "12.5"},
                   {1.0 / 3, "0.333333333333333"}, {1e15, "1E+15"}, {123456789012345.0, "123456789012345"},
                   {1e16, "1E+16"}, {0.0001, "0.0001"}, {0.00001, "1E-05"}, {-2.5e-7, "-2.5E-07"},
-                  {100, "100"}, {7797.815, "7797.815"}})
+                  {100, "100"}, {7797.815, "7797.815"}, {999999999999999.0, "999999999999999"},
+                  {-999999999999999.0, "-999999999999999"}, {-1e15, "-1E+15"}, {-0.0, "0"},
+                  {4294967296.0, "4294967296"}})
         EXPECT_EQ(digits(r.in), r.digits) << r.in;
     EXPECT_EQ(Str(5), " 5");
     EXPECT_EQ(Str(-5), "-5");

@@ -226,6 +226,23 @@ TEST_F(Runtime, ControlArraysPassTheIndexToTheirHandler) {
     EXPECT_THROW(f.lt(1), std::out_of_range);
 }
 
+TEST_F(Runtime, ControlArraysFindMembersAtAnyIndexAndOnlyThose) {
+    int one = 1, two = 2;
+    int* p = &one;
+    int* q = &two;
+    ControlArray<int> a{"a"};
+    a.put(2, p);
+    a.put(5000, q);
+    a.put(-3, q);
+    a.put(2, q);  // a member put again at its index replaces the old one
+    EXPECT_EQ(&a(2), q);
+    EXPECT_EQ(&a[5000], q);
+    EXPECT_EQ(&a(-3), q);
+    for (int missing : {0, 1, 3, 1023, 1024, 4999, -1})
+        EXPECT_THROW(a(missing), std::out_of_range) << missing;
+    EXPECT_EQ(a.members().size(), 3u);
+}
+
 TEST_F(Runtime, CursorRoundsHalvesToEven) {
     program.start("P");
     P().MoveCursor(50.5, 55.5);

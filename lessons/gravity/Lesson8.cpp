@@ -1,0 +1,285 @@
+#include "lessons/gravity/Lesson8.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "lessons/gravity/orbit.h"
+#include "scene/numbers.h"
+#include "scene/program.h"
+
+namespace lessons {
+
+using scene::Box;
+using scene::rgb;
+using scene::Val;
+
+namespace {
+constexpr scene::Color kLightBlue = rgb(192, 192, 255);
+constexpr scene::Color kBrown = rgb(192, 64, 0);
+constexpr scene::Color kOrange = rgb(255, 128, 0);
+constexpr scene::Color kBlue = rgb(0, 0, 255);
+constexpr scene::Color kLightViolet = rgb(128, 128, 255);
+constexpr scene::Color kGreen = rgb(0, 192, 0);
+// The flights, as the signed values the line method is given.
+constexpr std::int32_t kFlight = -2000000;     // &H00E17B80&
+constexpr std::int32_t kExtended = -5000000;   // &H00B3B4C0&: the continued half and the inside
+constexpr std::int32_t kCircleOrbit = -8007000;  // &H0085D2A8&
+constexpr int kCircle = 3;
+constexpr double kCentre = 6370.0 / 4 + 3000;  // the earth disc's centre, x and y [twips]
+
+// Characters, not bytes, of a text the user may have typed.
+int characters(const std::string& s) {
+    int n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+void joinEnds(scene::LineControl& l, double x1, double y1, double x2, double y2) {
+    l.X1 = x1;
+    l.Y1 = y1;
+    l.X2 = x2;
+    l.Y2 = y2;
+}
+
+void anchor(scene::LineControl& l, const scene::Label& from, const scene::Label& to) {
+    joinEnds(l, from.Left, from.Top, to.Left, to.Top);
+}
+}  // namespace
+
+Lesson8::Lesson8(scene::Program& program)
+    : LessonForm(program, "Lesson8", "Lesson 8: Trajectory of Object around Gravity", 11745, 9285,
+                 {.prev = "Lesson7", .next = "Lesson9", .timer = "jam", .replayItem = "rep"}) {
+    jam.onTimer = [this] { jam_Timer(); };
+    // A segment per step: the shortest fall (1000 steps) takes about half a second on screen
+    // and the 7500 m/s ellipse (13444 steps) under eight.
+    setPace(30);
+}
+
+bool Lesson8::layout() {
+    auto green = [](scene::Label& l) -> scene::Label& { return l.fore(kGreen).size(12).bold(); };
+    auto blue = [](scene::Label& l) { l.fore(kBlue).size(12).italic(); };
+    timer("jam", 1000, true);
+    label("Label1", Box{3720, 360, 1095, 255}, "Initial Velocity");
+    textBox("vinit", Box{4920, 360, 1575, 285});
+    label("Label2", Box{6600, 360, 495, 375}, "m/s");
+    checkBox("ck", Box{7080, 360, 255, 255}, "Check1");
+    label("wait", Box{4080, 960, 1215, 735}, "WAIT!").fore(kOrange).size(18).bold();
+    auto& earth = shape("Shape1", Box{3000, 3000, 3185, 3185}, kCircle).back(kLightBlue);
+    shape("Shape2", Box{4620, 4500, 135, 135}, kCircle).fill(kBrown).border(kBrown);
+    line("ln", 4680, 4560, 6200, 4560).color(kBrown);
+    label("Label5", Box{5040, 4320, 735, 255}, "6370 km").fore(kBrown).back(kLightBlue);
+    label("Label3", Box{5400, 4800, 495, 255}, "Earth").back(kLightBlue);
+    label("Label4", Box{6960, 4680, 1575, 495}, "2500 km high from earth surface");
+    line("Line1", 6810, 4560, 6810, 5400).color(kBlue).width(2);
+    line("Line2", 6640, 5280, 6810, 5400).color(kBlue).width(2);
+    line("Line3", 6960, 5280, 6810, 5400).color(kBlue).width(2);
+    line("Line4", 6170, 7000, 6170, 2400).hidden();
+    label("ext", Box{6480, 1920, 2535, 615}, "Let's extend the disconnected curves")
+        .fore(kLightViolet).size(12).bold().hidden();
+    green(label("hap", Box{7800, 2760, 3855, 975},
+                "Now, what happens if the initial velocity is according to the following "
+                "equation:"));
+    green(label("rumus", Box{8400, 3840, 3255, 375}, "mv  /r = GMm/r"));
+    green(label("loro1", Box{8760, 3720, 135, 255}, "2")).size(9.75);
+    green(label("loro2", Box{10200, 3720, 135, 255}, "2")).size(9.75);
+    line("panah1", 11280, 2640, 6600, 840).color(kGreen).width(2);
+    line("panah2", 6600, 840, 6720, 1200).color(kGreen).width(2);
+    line("panah3", 6600, 840, 6960, 720).color(kGreen).width(2);
+    label(ujung, 0, Box{6720, 1200, 735, 495});
+    label(ujung, 1, Box{6600, 840, 735, 495});
+    label(ujung, 2, Box{6960, 720, 735, 495});
+    label(ujung, 3, Box{11280, 2640, 735, 495});
+    label(Label6, 0, Box{8760, 5280, 2775, 735}, "The object moves around a circle!").size(13.5).bold();
+    blue(label(cir, 1, Box{7080, 6360, 4575, 975},
+               "A circle is a special case of ellipse. It is an ellipse whose focuses join into "
+               "a single point, which is the center of circle!"));
+    blue(label("rumus2", Box{7560, 7320, 2895, 375}, "a = b"));
+    // The opaque disc goes behind its own centre mark, radius and names, which are drawn on it.
+    earth.ZOrder(1);
+    return true;
+}
+
+// The pointer at screen pixel (px, 73) of a classic 15 twips-per-pixel screen, scaled to this one.
+void Lesson8::glideTo(int px) { MoveCursor(px * 15.0 / tpp, 73 * 15.0 / tpp); }
+
+void Lesson8::Form_Activate() {
+    G = 6.6e-11;  // [N m^2/kg^2]
+    M = 5.95e24;  // [kg]
+    R = 6370000;  // [m]
+    anchor(panah1, ujung(1), ujung(3));
+    anchor(panah2, ujung(0), ujung(1));
+    anchor(panah3, ujung(1), ujung(2));
+    tpp = scene::toInteger(TwipsPerPixelX());
+    tick = 0;
+    vinit.Text = "";
+    vinit.Visible = true;
+    ck.Value = 0;
+    ck.Visible = true;
+    jam.Enabled = true;
+    jam.Interval = 1000;
+    wait.Visible = true;
+    for (scene::Label* l : {&ext, &hap, &rumus, &rumus2, &cir(1), &loro1, &loro2, &Label6(0)})
+        l->Visible = false;
+    for (scene::LineControl* l : {&panah1, &panah2, &panah3}) l->Visible = false;
+    stage = 0;
+    glideTo(370);  // onto the speed box
+}
+
+void Lesson8::jam_Timer() {
+    tick = tick + 1;
+    if (tick == 1 || tick == 2) {
+        Beep(440, 25);
+    } else if (tick == 3) {
+        Beep(440, 25);
+        wait.Visible = false;
+        // The next speed of the demonstration; anything else in the box is launched again.
+        const std::string text = vinit.Text;
+        const double value = Val(text);
+        if (text.empty()) {
+            vinit.Text = "2000";
+        } else if (value == 2000) {
+            vinit.Text = "4000";
+        } else if (value == 4000) {
+            vinit.Text = "6000";
+            if (stage == 2) stage = 3;
+        } else if (value == 6000 && stage == 0) {
+            vinit.Text = "6200";
+        } else if (value == 6200 && stage == 0) {
+            vinit.Text = "7500";
+        }
+        // After the 4th character, or at the end of a shorter text the user left there.
+        vinit.SelStart = std::min(4, characters(vinit.Text));
+    } else if (tick == 4) {
+        if (stage == 0) {
+            jam.Interval = 100;
+            ck.SetFocus();
+            step = 0;
+        } else {
+            jam.Interval = 1;  // the extended cycles skip the pointer glide
+        }
+    } else if (tick >= 5 && tick <= 25) {
+        if (stage == 0) {
+            step = step + 1;
+            glideTo(step * 5 + 370);  // 5 pixels a tick towards the check box
+            if (step == 21) {
+                jam.Interval = 1000;
+                ck.Value = 1;
+                step = 0;
+                if (Val(vinit.Text.get()) == 7500) stage = 1;
+            }
+        }
+    } else if (tick == 26) {
+        jam.Interval = 1000;
+        launch();
+    } else if (tick == 102) {
+        jam.Interval = 100;
+        Beep(440, 25);
+        ck.Value = 0;
+    } else if (tick >= 103 && tick <= 123) {
+        step = step + 1;
+        glideTo(5 * (21 - step) + 370);  // and back to the speed box
+        if (step == 21) {
+            jam.Interval = 1000;
+            step = 0;
+            tick = 2;
+        }
+    } else if (tick == 201) {
+        ext.Visible = true;
+        Beep(440, 25);
+    } else if (tick == 205) {
+        jam.Interval = 100;
+        tick = 2;
+        stage = 2;
+    } else if (tick == 301) {
+        for (scene::Label* l : {&hap, &rumus, &loro1, &loro2}) l->Visible = true;
+        for (scene::LineControl* l : {&panah1, &panah2, &panah3}) l->Visible = true;
+        Beep(440, 25);
+        // The circular speed at the launch distance, a little more.
+        vinit.Text = scene::digits(scene::Int(1.006 * std::sqrt(G * M / (height + R))));
+        vinit.Visible = true;
+        vinit.Enabled = false;
+        Label2.Visible = true;
+        Label1.Visible = true;
+    } else if (tick == 305) {
+        Beep(440, 25);
+        launch();
+        R = R * 1.001;
+        launch();
+        R = R * 1.001;
+        launch();
+    } else if (tick == 401) {
+        Label6(0).Visible = true;
+        rumus2.Visible = true;
+        cir(1).Visible = true;
+        joinEnds(panah1, 9720, 4320, 9720, 5160);
+        joinEnds(panah2, 9600, 4800, 9720, 5160);
+        joinEnds(panah3, 9840, 4800, 9720, 5160);
+    }
+}
+
+void Lesson8::launch() {
+    angle = 0;
+    r0 = height + R;
+    r = r0;
+    speed = Val(vinit.Text.get());
+    theta = 0;
+    offXPrev = std::cos(theta) * rho(r);
+    offYPrev = std::sin(theta) * rho(r);
+    Orbit body = Orbit::launch(G, M, speed, angle, r0, theta);
+
+    // One segment from the previous point to this one, which then becomes the previous one.
+    auto segment = [this](std::int32_t colour) {
+        Line(kCentre + offXPrev, kCentre + offYPrev, kCentre + offX, kCentre + offY, colour);
+        offXPrev = offX;
+        offYPrev = offY;
+    };
+    for (i = 0; i <= 80000; ++i) {
+        body.step(1);  // [s]
+        r = body.r;
+        theta = body.theta;
+        offX = std::cos(theta) * rho(r);
+        offY = std::sin(theta) * rho(r);
+
+        if (kCentre + offX < 0 || kCentre + offX > 15000 || kCentre + offY < 0 ||
+            kCentre + offY > 15000)
+            break;
+        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < 4057.69 / 4 / 4) {
+            // Within the earth circle.
+            if (stage == 0) break;
+            if (stage == 2 || stage == 3) segment(kExtended);
+            continue;  // otherwise the flight reappears where it went in
+        }
+        if (i > 200 && 6.284 < theta && theta < 6.3 && 0.99 < r / r0 && r / r0 < 1.01)
+            break;  // closed
+        if (stage == 0 || stage == 1)
+            segment(kFlight);
+        else if (stage == 2 || stage == 3)
+            segment(theta <= 3.14 ? kFlight : kExtended);
+        else
+            segment(kCircleOrbit);
+    }
+
+    jam.Interval = 1000;
+    step = 0;
+    if (stage == 0) {
+        tick = 100;
+    } else if (stage == 1) {
+        tick = 200;
+        vinit.Text = "";
+        vinit.Visible = false;
+        Label1.Visible = false;
+        Label2.Visible = false;
+        ck.Visible = false;
+    } else if (stage == 2) {
+        tick = 2;
+    } else if (stage == 3) {
+        tick = 300;
+        stage = 4;
+    } else if (stage == 4) {
+        tick = 400;
+    }
+}
+
+}  // namespace lessons
