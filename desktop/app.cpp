@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QUrl>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 #include "desktop/beep.h"
 #include "desktop/formwindow.h"
@@ -29,13 +31,21 @@ App::App() {
     ticker_.setTimerType(Qt::PreciseTimer);
     connect(&ticker_, &QTimer::timeout, this, [this] { dispatch([this] { program_->fireDueTimers(); }); });
     drawPointer_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (const char* path = std::getenv("ORBELUNE_FRAME_LOG"); path && *path) frameLog_ = std::fopen(path, "w");
+    if (const char* first = std::getenv("ORBELUNE_FIRST_FRAME")) exitAfterFirst_ = std::strcmp(first, "exit") == 0;
 }
 
 App::~App() {
     windows_.clear();
+    if (frameLog_) std::fclose(frameLog_);
 }
 
-void App::start() { dispatch([this] { program_->start(shell::kStartForm); }); }
+void App::start() {
+    // ORBELUNE_START opens a lesson directly, for measuring it; a name the program lacks is ignored.
+    std::string first = shell::kStartForm;
+    if (const char* name = std::getenv("ORBELUNE_START"); name && program_->exists(name)) first = name;
+    dispatch([this, first] { program_->start(first); });
+}
 
 void App::dispatch(const std::function<void()>& f) {
     f();
@@ -77,7 +87,10 @@ void App::userActivated(FormWindow& w) {
 
 double App::now() { return double(clock_.nsecsElapsed()) / 1e6; }
 
-void App::beep(int hz, int ms) { desktop::beep(hz, ms); }
+void App::beep(int hz, int ms) {
+    if (frameLog_) std::fprintf(frameLog_, "beep %.3f %d\n", now(), ms);
+    desktop::beep(hz, ms);
+}
 
 void App::setCursorPos(int px, int py) {
     scene::Form* f = program_->active();
@@ -100,8 +113,10 @@ void App::messageBox(const std::string& text) {
                     QMessageBox::Ok, parent);
     box.setWindowIcon(saucerIcon());
     inMessageBox_ = true;
+    const double opened = now();
     box.exec();
     inMessageBox_ = false;
+    if (frameLog_) std::fprintf(frameLog_, "msgbox %.3f %.3f\n", opened, now());
     ignoreActivationUntil_ = now() + kActivationEchoMs;
 }
 
@@ -165,6 +180,25 @@ void App::activated(scene::Form& f) {
 void App::formChanged(scene::Form& f) {
     auto it = windows_.find(&f);
     if (it != windows_.end()) it->second->canvas()->update();
+}
+
+void App::handlerRan(scene::Form& f, const std::string& name, double start, double end) {
+    if (!frameLog_) return;
+    std::fprintf(frameLog_, "handler %.3f %.3f %s %s\n", start, end, f.name().c_str(), name.c_str());
+    std::fflush(frameLog_);
+}
+
+void App::painted(scene::Form& f) {
+    if (frameLog_) {
+        std::fprintf(frameLog_, "paint %.3f %s %d\n", now(), f.name().c_str(), int(program_->busy()));
+        std::fflush(frameLog_);  // the measuring script may stop the program at any moment
+    }
+    if (exitAfterFirst_ && !firstPainted_) {
+        firstPainted_ = true;
+        std::printf("first-frame %.3f\n", now());
+        std::fflush(stdout);
+        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    }
 }
 
 }  // namespace desktop

@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -40,6 +41,8 @@ public:
     void visibilityChanged(scene::Form&) override;
     void activated(scene::Form&) override;
     void formChanged(scene::Form&) override;
+    void handlerRan(scene::Form&, const std::string& name, double start, double end) override;
+    void painted(scene::Form&) override;
 
     // Where the pointer could not be moved (Wayland), it is drawn into the scene instead.
     bool drawsPointer() const { return drawPointer_; }
@@ -56,6 +59,10 @@ private:
     double ignoreActivationUntil_ = 0;
     bool drawPointer_ = false;
     bool inMessageBox_ = false;
+    // Measuring switches, read once from the environment (see the README).
+    FILE* frameLog_ = nullptr;     // ORBELUNE_FRAME_LOG: every paint and handler run, timed
+    bool exitAfterFirst_ = false;  // ORBELUNE_FIRST_FRAME=exit: report the first paint, then end
+    bool firstPainted_ = false;
 };
 
 }  // namespace desktop

@@ -199,6 +199,12 @@ Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent) : QWidget(parent),
     }
 }
 
+static void rescale(double& scale, double now, QWidget* w) {
+    if (scale == now) return;
+    scale = now;
+    w->update();
+}
+
 void Canvas::sync() {
     const Fit f = fit();
     for (auto& [c, w] : widgets_) {
@@ -210,8 +216,10 @@ void Canvas::sync() {
         if (w->isEnabled() != bool(c->Enabled)) w->setEnabled(c->Enabled);
         switch (c->kind()) {
             case Kind::TextBox: static_cast<TextBoxWidget*>(w)->sync(f); break;
-            case Kind::CheckBox: static_cast<CheckBoxWidget*>(w)->scale = f.scale; w->update(); break;
-            case Kind::CommandButton: static_cast<ButtonWidget*>(w)->scale = f.scale; w->update(); break;
+            // Their looks follow the model through the canvas's repaint; only a new scale
+            // repaints them here, so an idle tick paints nothing.
+            case Kind::CheckBox: rescale(static_cast<CheckBoxWidget*>(w)->scale, f.scale, w); break;
+            case Kind::CommandButton: rescale(static_cast<ButtonWidget*>(w)->scale, f.scale, w); break;
             default: break;
         }
     }
@@ -233,6 +241,7 @@ void Canvas::paintEvent(QPaintEvent*) {
     segments_.paint(p, form_, f, size(), devicePixelRatioF());
     paintCanvasControls(p, form_, f);
     if (pointer_) paintPointer(p, f.toPx(pointer_->x(), pointer_->y()), f.scale);
+    app_.painted(form_);
 }
 
 void Canvas::resizeEvent(QResizeEvent*) { sync(); }

@@ -25,6 +25,8 @@ public:
     virtual void dispatch(const std::function<void()>& f) = 0;
     // The user brought a window to the front.
     virtual void userActivated(FormWindow&) {}
+    // A form's canvas has just been painted (a frame presented).
+    virtual void painted(scene::Form&) {}
 };
 
 // The scene of one form, scaled to fit, with its text boxes, check boxes and buttons as real
