@@ -11,30 +11,15 @@ mkdir -p "$shots"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display number nobody else uses.
-for n in $(seq 91 140); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=:$n; break; }
-done
-export DISPLAY=$disp
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 app=""
-wm=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$runtime"
+  xdisplay_stop
 }
 trap cleanup EXIT
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
+# shellcheck source=../../scripts/xdisplay.sh
+. "$(dirname "$0")/../../scripts/xdisplay.sh"
+xdisplay_start 1280x1024 91 140 || fail "no X display"
 
 # The program's mapped windows, one "id<TAB>title" per line.
 mapped() {
