@@ -101,9 +101,28 @@ void App::setCursorPos(int px, int py) {
         w->canvas()->setPointer(QPointF(tw.x, tw.y));
         return;
     }
-    QPointF local = w->canvas()->fit().toPx(tw.x, tw.y);
-    QPoint global = w->canvas()->mapToGlobal(local.toPoint());
-    QCursor::setPos(w->screen(), global);
+    cursor_.form = f;
+    cursor_.at = now();
+    placeCursor(*w, QPointF(tw.x, tw.y));
+}
+
+void App::placeCursor(FormWindow& w, QPointF twips) {
+    QPointF local = w.canvas()->fit().toPx(twips.x(), twips.y());
+    QPoint global = w.canvas()->mapToGlobal(local.toPoint());
+    QCursor::setPos(w.screen(), global);
+    cursor_.twips = twips;
+    cursor_.global = global;
+}
+
+void App::placed(FormWindow& w) {
+    // Only shortly after the request: a window moved much later has no pointer to bring along.
+    constexpr double kSettleMs = 2000;
+    if (drawPointer_ || cursor_.form != &w.form() || now() - cursor_.at > kSettleMs) return;
+    if (QCursor::pos(w.screen()) != cursor_.global) {
+        cursor_.form = nullptr;  // the user has taken the pointer
+        return;
+    }
+    placeCursor(w, cursor_.twips);
 }
 
 void App::messageBox(const std::string& text) {

@@ -43,6 +43,7 @@ public:
     void formChanged(scene::Form&) override;
     void handlerRan(scene::Form&, const std::string& name, double start, double end) override;
     void painted(scene::Form&) override;
+    void placed(FormWindow&) override;
 
     // Where the pointer could not be moved (Wayland), it is drawn into the scene instead.
     bool drawsPointer() const { return drawPointer_; }
@@ -59,6 +60,17 @@ private:
     double ignoreActivationUntil_ = 0;
     bool drawPointer_ = false;
     bool inMessageBox_ = false;
+    // Where a lesson last put the pointer. A lesson often does so while its window is still
+    // being maximised; the point is mapped again when the window settles, unless the user has
+    // moved the pointer since.
+    struct CursorRequest {
+        scene::Form* form = nullptr;
+        QPointF twips;
+        QPoint global;
+        double at = 0;
+    };
+    CursorRequest cursor_;
+    void placeCursor(FormWindow& w, QPointF twips);
     // Measuring switches, read once from the environment (see the README).
     FILE* frameLog_ = nullptr;     // ORBELUNE_FRAME_LOG: every paint and handler run, timed
     bool exitAfterFirst_ = false;  // ORBELUNE_FIRST_FRAME=exit: report the first paint, then end

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
@@ -32,11 +34,18 @@ public:
     void sync(const Fit& fit) {
         QFont f = faceFor(box_.font, emPx(box_.font) * fit.scale);
         if (font() != f) setFont(f);
-        setAlignment(box_.alignment == 2 ? Qt::AlignCenter : box_.alignment == 1 ? Qt::AlignRight : Qt::AlignLeft);
-        QPalette pal = palette();
-        pal.setColor(QPalette::Base, qcolor(box_.BackColor));
-        pal.setColor(QPalette::Text, qcolor(box_.ForeColor));
-        setPalette(pal);
+        // Only what changed is set: QLineEdit repaints on every setAlignment, and a text box
+        // repainted repaints the canvas behind it, a second whole frame each time.
+        const Qt::Alignment align =
+            box_.alignment == 2 ? Qt::AlignCenter : box_.alignment == 1 ? Qt::AlignRight : Qt::AlignLeft;
+        if (alignment() != align) setAlignment(align);
+        const QColor base = qcolor(box_.BackColor), ink = qcolor(box_.ForeColor);
+        if (palette().color(QPalette::Base) != base || palette().color(QPalette::Text) != ink) {
+            QPalette pal = palette();
+            pal.setColor(QPalette::Base, base);
+            pal.setColor(QPalette::Text, ink);
+            setPalette(pal);
+        }
         const std::string& t = box_.Text.get();
         if (t != synced_) {
             synced_ = t;
@@ -246,6 +255,10 @@ void Canvas::paintEvent(QPaintEvent*) {
 
 void Canvas::resizeEvent(QResizeEvent*) { sync(); }
 
+// A hidden page keeps its segments in the scene, not a screen-sized image of them: walking
+// through a course would otherwise hold one such image per page it has passed.
+void Canvas::hideEvent(QHideEvent*) { segments_ = SegmentLayer{}; }
+
 scene::Label* Canvas::linkAt(QPointF pos) const {
     const Fit f = fit();
     QPointF tw = f.toTwips(pos);
@@ -331,6 +344,16 @@ void FormWindow::present() {
 void FormWindow::closeEvent(QCloseEvent* e) {
     e->ignore();  // the form decides: the About box closes, a lesson ends the program
     app_.dispatch([this] { app_.program().closeButton(form_); });
+}
+
+void FormWindow::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    app_.placed(*this);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    app_.placed(*this);
 }
 
 void FormWindow::changeEvent(QEvent* e) {

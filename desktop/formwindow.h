@@ -27,6 +27,8 @@ public:
     virtual void userActivated(FormWindow&) {}
     // A form's canvas has just been painted (a frame presented).
     virtual void painted(scene::Form&) {}
+    // A window's canvas moved or changed size on the screen.
+    virtual void placed(FormWindow&) {}
 };
 
 // The scene of one form, scaled to fit, with its text boxes, check boxes and buttons as real
@@ -43,6 +45,7 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    void hideEvent(QHideEvent*) override;
 
 private:
     scene::Label* linkAt(QPointF pos) const;
@@ -66,6 +69,8 @@ public:
 protected:
     void closeEvent(QCloseEvent*) override;
     void changeEvent(QEvent*) override;
+    void moveEvent(QMoveEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     Host& app_;
