@@ -52,7 +52,17 @@ void App::dispatch(const std::function<void()>& f) {
     if (!program_->busy()) {
         syncAll();
         reschedule();
+        // From the event loop itself, so that no event of a window being released is still
+        // being handled further up the stack.
+        if (releasePending_) QTimer::singleShot(0, this, [this] { releaseHidden(); });
     }
+}
+
+void App::releaseHidden() {
+    if (program_->busy() || program_->ended() || !releasePending_) return;  // retried after the handler
+    releasePending_ = false;
+    for (auto& [form, w] : windows_)
+        if (!form->visible()) w->releaseNative();
 }
 
 void App::syncAll() {
@@ -186,6 +196,7 @@ void App::visibilityChanged(scene::Form& f) {
         }
     } else {
         w->hide();
+        releasePending_ = true;
     }
 }
 

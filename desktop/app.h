@@ -51,6 +51,7 @@ public:
 private:
     void syncAll();
     void reschedule();
+    void releaseHidden();
 
     std::unique_ptr<scene::Program> program_;
     std::map<scene::Form*, std::unique_ptr<FormWindow>> windows_;
@@ -60,6 +61,7 @@ private:
     double ignoreActivationUntil_ = 0;
     bool drawPointer_ = false;
     bool inMessageBox_ = false;
+    bool releasePending_ = false;  // a window was hidden: give back its buffers when idle
     // Where a lesson last put the pointer. A lesson often does so while its window is still
     // being maximised; the point is mapped again when the window settles, unless the user has
     // moved the pointer since.

@@ -341,6 +341,10 @@ void FormWindow::present() {
     canvas_->repaint();
 }
 
+void FormWindow::releaseNative() {
+    if (!isVisible() && testAttribute(Qt::WA_WState_Created)) destroy();
+}
+
 void FormWindow::closeEvent(QCloseEvent* e) {
     e->ignore();  // the form decides: the About box closes, a lesson ends the program
     app_.dispatch([this] { app_.program().closeButton(form_); });

@@ -63,6 +63,9 @@ public:
     Canvas* canvas() const { return canvas_; }
     void sync();         // model -> window: caption, menu states, widgets
     void present();      // sync and repaint now
+    // A hidden window gives back its native window and backing store (a screen-sized buffer
+    // each); showing it again makes new ones. Not while one of its events is being handled.
+    void releaseNative();
     // Keeps a focused text box from taking the menu's shortcuts for itself.
     bool isMenuShortcut(const QKeyEvent* e) const;
 
