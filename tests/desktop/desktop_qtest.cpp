@@ -948,3 +948,31 @@ TEST_F(Lesson1Picture, NoSmallLabelTouchesOrHidesTheInkOfTheTextBeneath) {
 }  // namespace
 
 #include "desktop_qtest.moc"
+
+// --- Idle -------------------------------------------------------------------------------------
+
+// Once nothing changes, bringing the window up to date paints nothing: a lesson's idle timer
+// ticks would otherwise repaint the whole canvas each time (a text box set again repainted
+// itself and the canvas behind it).
+TEST(Idle, ASyncWithoutAChangePaintsNothingAndAChangePaints) {
+    SessionHost host;
+    add<Probe>(host.program(), "Probe");
+    auto& probe = static_cast<Probe&>(*host.program().form("Probe"));
+    desktop::FormWindow w(host, probe);
+    w.show();
+    ASSERT_TRUE(waitUntil([&] { return w.canvas()->width() > 0 && w.isVisible(); }));
+    w.present();
+    for (int k = 0; k < 20; ++k) QCoreApplication::processEvents();
+    PaintCounter paints;
+    w.canvas()->installEventFilter(&paints);
+    for (QWidget* child : w.canvas()->findChildren<QWidget*>()) child->installEventFilter(&paints);
+    for (int k = 0; k < 10; ++k) {
+        w.sync();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(paints.paints, 0);
+    probe.Text1.Text = "changed";
+    w.sync();
+    for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
+    EXPECT_GT(paints.paints, 0);
+}
