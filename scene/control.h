@@ -170,6 +170,9 @@ public:
     LineControl& hidden() { Visible = false; return *this; }
 };
 
+// The Shape kind the lessons draw their bodies, balls and dots with.
+inline constexpr int kCircle = 3;
+
 class Shape : public Control {
 public:
     Shape(Form& f, std::string name, int index) : Control(f, Kind::Shape, std::move(name), index) {}

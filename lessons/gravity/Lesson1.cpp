@@ -11,7 +11,7 @@ constexpr scene::Color kRed = 0x000000FF;        // the masses
 constexpr scene::Color kLightRed = 0x008080FF;   // the charges
 constexpr scene::Color kLightOrange = 0x00C0E0FF;  // the formula boxes
 constexpr scene::Color kOrange = 0x0080C0FF;     // the constant boxes
-constexpr int kCircle = 3;
+using scene::kCircle;
 }  // namespace
 
 Lesson1::Lesson1(scene::Program& program)

@@ -21,7 +21,7 @@ constexpr scene::Color kClock = rgb(255, 128, 128);
 constexpr scene::Color kGreenSatellite = 0x0000C000;
 constexpr std::int32_t kViolet = 0x00F551A0;
 constexpr std::int32_t kLightGreen = 0x0085D2A8;
-constexpr int kCircle = 3;
+using scene::kCircle;
 constexpr int kDot = 3;
 constexpr double kCentre = 5500;  // the earth disc's centre, x and y [twips]
 }  // namespace

@@ -20,7 +20,7 @@ constexpr scene::Color kClock = rgb(255, 128, 128);
 constexpr scene::Color kGreenMoon = 0x0000C000;
 constexpr std::int32_t kViolet = 0x00F551A0;
 constexpr std::int32_t kLightGreen = 0x0085D2A8;
-constexpr int kCircle = 3;
+using scene::kCircle;
 constexpr double kCentre = 5050;  // the earth disc's centre, x and y [twips]
 constexpr double kCell = 15;      // the picture panel's grid [twips]
 }  // namespace

@@ -22,7 +22,7 @@ constexpr scene::Color kCyan = rgb(0, 255, 255);
 constexpr scene::Color kOrange = rgb(255, 128, 0);
 constexpr scene::Color kEarthBack = rgb(192, 192, 255);
 constexpr scene::Color kEarth = rgb(128, 128, 255);
-constexpr int kCircle = 3;
+using scene::kCircle;
 
 // Each trial's velocity as a multiple of the circular velocity, and its caption around it.
 struct Trial {

@@ -15,7 +15,7 @@ using scene::Val;
 namespace {
 constexpr scene::Color kRed = 0x000000FF;   // the balls
 constexpr scene::Color kBlue = 0x00FF0000;  // the heading
-constexpr int kCircle = 3;
+using scene::kCircle;
 // What the invisible teacher types into the ratio box for rows 0, 1 and 2.
 const char* const kRatios[3] = {"1", "8", "64"};
 }  // namespace

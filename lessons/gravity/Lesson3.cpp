@@ -14,7 +14,7 @@ constexpr scene::Color kOrange = 0x000080FF;     // "WAIT!"
 constexpr scene::Color kClock = 0x008080FF;      // the clock's face
 constexpr scene::Color kGrey = 0x00808080;       // the tower
 constexpr scene::Color kGround = 0x00FF8080;     // the earth's surface
-constexpr int kCircle = 3;
+using scene::kCircle;
 }  // namespace
 
 Lesson3::Lesson3(scene::Program& program)

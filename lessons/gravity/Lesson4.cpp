@@ -14,7 +14,7 @@ constexpr scene::Color kRed = 0x000000FF;         // the centrifugal force F(1)
 constexpr scene::Color kYellow = 0x0000FFFF;      // the sun
 constexpr scene::Color kTeal = 0x00C0C000;        // the earth
 constexpr scene::Color kGrey = 0x00C0C0C0;        // the balance's foot
-constexpr int kCircle = 3;
+using scene::kCircle;
 }  // namespace
 
 Lesson4::Lesson4(scene::Program& program)

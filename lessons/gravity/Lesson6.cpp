@@ -15,7 +15,7 @@ constexpr scene::Color kDarkRed = rgb(128, 0, 0);
 constexpr scene::Color kRed = rgb(192, 0, 0);
 constexpr std::int32_t kPath = -2000000;    // outside the earth; shows as &H00E17B80&
 constexpr std::int32_t kInside = -5000000;  // through the earth and the axes; &H00B3B4C0&
-constexpr int kCircle = 3;
+using scene::kCircle;
 constexpr int kDot = 3;
 // The centre of the earth's disc, Shape1 [twips].
 constexpr double kCentreX = 4500.0 / 2 + 1920;

@@ -17,7 +17,7 @@ constexpr scene::Color kBlue = rgb(0, 0, 255);
 constexpr scene::Color kEarthFill = rgb(128, 128, 255);
 constexpr scene::Color kMagenta = rgb(255, 0, 255);
 constexpr std::int32_t kEllipse = -2000000;  // shows as &H00E17B80&, the paths of the launches
-constexpr int kCircle = 3;
+using scene::kCircle;
 }  // namespace
 
 Lesson7::Lesson7(scene::Program& program)

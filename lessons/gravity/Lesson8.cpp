@@ -25,7 +25,7 @@ constexpr scene::Color kGreen = rgb(0, 192, 0);
 constexpr std::int32_t kFlight = -2000000;     // &H00E17B80&
 constexpr std::int32_t kExtended = -5000000;   // &H00B3B4C0&: the continued half and the inside
 constexpr std::int32_t kCircleOrbit = -8007000;  // &H0085D2A8&
-constexpr int kCircle = 3;
+using scene::kCircle;
 constexpr double kCentre = 6370.0 / 4 + 3000;  // the earth disc's centre, x and y [twips]
 
 // Characters, not bytes, of a text the user may have typed.

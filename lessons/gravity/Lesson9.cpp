@@ -16,7 +16,7 @@ constexpr scene::Color kBlue = rgb(0, 0, 255);
 constexpr scene::Color kRed = rgb(255, 0, 0);
 constexpr scene::Color kClock = rgb(255, 128, 128);
 constexpr scene::Color kEarth = rgb(192, 192, 255);
-constexpr int kCircle = 3;
+using scene::kCircle;
 constexpr double kCentre = 6370.0 / 2 + 2500;  // the earth disc's centre, x and y [twips]
 
 // One twip stands for 2 km.

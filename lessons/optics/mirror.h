@@ -33,7 +33,6 @@ protected:
     // The look both scenes share.
     static constexpr scene::Color kRed = 0x000000FF;
     static constexpr scene::Color kBlue = 0x00FF0000;
-    static constexpr int kCircle = 3;
     static constexpr int kDashDot = 4;
 
     MirrorLesson(scene::Program& program, std::string name, std::string caption,

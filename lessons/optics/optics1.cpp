@@ -7,6 +7,7 @@
 namespace lessons {
 
 using scene::Box;
+using scene::kCircle;
 
 optics1::optics1(scene::Program& program)
     : MirrorLesson(program, "optics1", "Reflection at Circular Mirror",

@@ -7,6 +7,7 @@
 namespace lessons {
 
 using scene::Box;
+using scene::kCircle;
 
 optics2::optics2(scene::Program& program)
     : MirrorLesson(program, "optics2", "Reflection at Parabolic Mirror",

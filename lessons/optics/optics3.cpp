@@ -15,7 +15,7 @@ constexpr scene::Color kRed = 0x000000FF;
 constexpr scene::Color kLightGrey = rgb(192, 192, 192);
 // The system's application-workspace colour, dark grey in the classic scheme.
 constexpr scene::Color kAppWorkspace = rgb(128, 128, 128);
-constexpr int kCircle = 3;
+using scene::kCircle;
 constexpr int kDot = 3;
 
 struct Point {
