@@ -19,7 +19,8 @@ protected:
         if (const char* v = std::getenv("ORBELUNE_FIRST_FRAME"); v && std::strcmp(v, "exit") == 0) {
             std::printf("first-frame\n");
             std::fflush(stdout);
-            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         }
     }
 

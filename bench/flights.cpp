@@ -33,7 +33,8 @@ void lesson6(Tally& t) {
                 if (cx + x < 0 || cx + x > 15000 || cy + y < 0 || cy + y > 15000) break;
                 if ((x / 100) * x / 100 + (y / 100) * y / 100 < 2025.0 / 2 / 2) {
                     if (extend != 1) break;
-                } else if (i > 200 && 4.713 < b.theta && b.theta < 4.725 && 0.98 < b.r / R && b.r / R < 1.02) {
+                } else if (i > 200 && 4.713 < b.theta && b.theta < 4.725 && 0.98 < b.r / R &&
+                           b.r / R < 1.02) {
                     break;
                 }
             }
@@ -47,10 +48,22 @@ void lesson8(Tally& t) {
     constexpr double c = 6370.0 / 4 + 3000;
     constexpr std::int32_t height = 2500000;
     const double vc = scene::Int(1.006 * std::sqrt(G * M / (height + R)));
-    struct Flight { double v; int stage; double radius; };
-    const Flight flights[] = {{2000, 0, R},  {4000, 0, R}, {6000, 0, R},          {6200, 0, R},
-                              {7500, 1, R},  {2000, 2, R}, {4000, 2, R},          {6000, 3, R},
-                              {vc, 4, R},    {vc, 4, R * 1.001}, {vc, 4, R * 1.001 * 1.001}};
+    struct Flight {
+        double v;
+        int stage;
+        double radius;
+    };
+    const Flight flights[] = {{2000, 0, R},
+                              {4000, 0, R},
+                              {6000, 0, R},
+                              {6200, 0, R},
+                              {7500, 1, R},
+                              {2000, 2, R},
+                              {4000, 2, R},
+                              {6000, 3, R},
+                              {vc, 4, R},
+                              {vc, 4, R * 1.001},
+                              {vc, 4, R * 1.001 * 1.001}};
     for (const Flight& f : flights) {
         const double r0 = height + f.radius;
         Orbit b = Orbit::launch(G, M, f.v, 0, r0, 0);
@@ -63,7 +76,8 @@ void lesson8(Tally& t) {
                 if (f.stage == 0) break;
                 continue;
             }
-            if (i > 200 && 6.284 < b.theta && b.theta < 6.3 && 0.99 < b.r / r0 && b.r / r0 < 1.01) break;
+            if (i > 200 && 6.284 < b.theta && b.theta < 6.3 && 0.99 < b.r / r0 && b.r / r0 < 1.01)
+                break;
         }
     }
 }
@@ -76,7 +90,8 @@ void lesson9(Tally& t) {
     for (int i = 0; i <= 80000; ++i) {
         b.step(0.3);
         double x = std::cos(b.theta) * rho(b.r), y = std::sin(b.theta) * rho(b.r);
-        if (i > 200 && 6.278 < b.theta && b.theta < 6.302 && 0.99 < b.r / r0 && b.r / r0 < 1.01) break;
+        if (i > 200 && 6.278 < b.theta && b.theta < 6.302 && 0.99 < b.r / r0 && b.r / r0 < 1.01)
+            break;
         t.add(x, y);
     }
 }
@@ -92,8 +107,8 @@ void revolutions(Tally& t, double far, double farSpeed, double dt, int steps, do
             b.step(dt);
             double rho = b.r * twipsPerM;
             double x = std::cos(b.theta) * rho, y = std::sin(b.theta) * rho;
-            bool round = closing ? (i > 200 && 6.2828 < b.theta && b.theta < 6.302 && 0.99 < b.r / r0 &&
-                                    b.r / r0 < 1.01)
+            bool round = closing ? (i > 200 && 6.2828 < b.theta && b.theta < 6.302 &&
+                                    0.99 < b.r / r0 && b.r / r0 < 1.01)
                                  : b.theta > 6.288;
             if (round) break;
             t.add(x, y);
@@ -103,12 +118,14 @@ void revolutions(Tally& t, double far, double farSpeed, double dt, int steps, do
 
 void lesson10(Tally& t) {
     constexpr double ratio = 6.6003;
-    revolutions(t, ratio * R, ratio * (R * (6.28 / 24) / 3600), 40, 50000, 500.0 / 1000000 / 6370 * 1000, false);
+    revolutions(t, ratio * R, ratio * (R * (6.28 / 24) / 3600), 40, 50000,
+                500.0 / 1000000 / 6370 * 1000, false);
 }
 
 void lesson11(Tally& t) {
     constexpr double moon = 395200000 + R;
-    revolutions(t, moon, (moon * (6.28 / 24) / 3600) / 29.5, 50, 90000, 50.0 / 1000000 / 6370 * 1000, true);
+    revolutions(t, moon, (moon * (6.28 / 24) / 3600) / 29.5, 50, 90000,
+                50.0 / 1000000 / 6370 * 1000, true);
 }
 
 // Lesson 12: seven launches from the small earth at 1 to 1.44 times the circular speed.
@@ -138,7 +155,7 @@ void lesson12(Tally& t) {
 
 const std::vector<FlightSet>& flightSets() {
     static const std::vector<FlightSet> sets = {
-        {"Lesson6", lesson6}, {"Lesson8", lesson8},   {"Lesson9", lesson9},
+        {"Lesson6", lesson6},   {"Lesson8", lesson8},   {"Lesson9", lesson9},
         {"Lesson10", lesson10}, {"Lesson11", lesson11}, {"Lesson12", lesson12},
     };
     return sets;

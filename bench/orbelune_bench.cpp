@@ -262,11 +262,16 @@ std::vector<LogLine> readLog(const std::string& path) {
         std::istringstream ss(line);
         LogLine l;
         ss >> l.kind;
-        if (l.kind == "paint") ss >> l.a >> l.form >> l.busy;
-        else if (l.kind == "handler") ss >> l.a >> l.b >> l.form >> l.kind, l.kind = "handler:" + l.kind;
-        else if (l.kind == "beep") ss >> l.a >> l.b, l.b += l.a;
-        else if (l.kind == "msgbox") ss >> l.a >> l.b;
-        else continue;
+        if (l.kind == "paint")
+            ss >> l.a >> l.form >> l.busy;
+        else if (l.kind == "handler")
+            ss >> l.a >> l.b >> l.form >> l.kind, l.kind = "handler:" + l.kind;
+        else if (l.kind == "beep")
+            ss >> l.a >> l.b, l.b += l.a;
+        else if (l.kind == "msgbox")
+            ss >> l.a >> l.b;
+        else
+            continue;
         if (ss.fail()) continue;
         out.push_back(l);
     }
@@ -316,7 +321,8 @@ void analyse(const std::vector<LogLine>& log, const std::string& form, Pacing& o
         if (h.kind.rfind("handler:", 0) != 0 || h.form != form || h.b - h.a < 300) continue;
         std::vector<double> t;
         for (auto& p : log)
-            if (p.kind == "paint" && p.form == form && p.busy && p.a >= h.a && p.a <= h.b) t.push_back(p.a);
+            if (p.kind == "paint" && p.form == form && p.busy && p.a >= h.a && p.a <= h.b)
+                t.push_back(p.a);
         if (t.size() < 5) continue;
         ++out.animations;
         out.frames += long(t.size());
@@ -354,7 +360,8 @@ void xdo(const std::string& args) {
 // Plays `forms` in one run of the real program, from the first (Next between them); for each,
 // waits out its script (paced length from the driver, plus margin), then measures 10 idle
 // seconds. Returns the resident memory at the end.
-double playOnDesktop(const std::vector<std::string>& forms, const std::map<std::string, double>& scriptEnd,
+double playOnDesktop(const std::vector<std::string>& forms,
+                     const std::map<std::string, double>& scriptEnd,
                      std::map<std::string, Pacing>& out, bool verbose) {
     char tmpl[] = "/tmp/orbelune-frames-XXXXXX";
     int fd = mkstemp(tmpl);
@@ -373,7 +380,8 @@ double playOnDesktop(const std::vector<std::string>& forms, const std::map<std::
         auto t0 = Clock::now();
         while (!hasLine(readLog(log), "handler:Form_Activate", form) && msSince(t0) < 15000)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (!hasLine(readLog(log), "handler:Form_Activate", form)) failures.push_back(form + " never opened on the desktop");
+        if (!hasLine(readLog(log), "handler:Form_Activate", form))
+            failures.push_back(form + " never opened on the desktop");
         auto started = Clock::now();
         double waitMs = scriptEnd.at(form) * 1.1 + 2000;
         double boxes = 0;
@@ -403,13 +411,15 @@ double playOnDesktop(const std::vector<std::string>& forms, const std::map<std::
         }
         analyse(lines, form, p);
         if (verbose)
-            std::fprintf(stderr, "  %s: %d animations, %.1f fps min, worst gap %.1f ms, idle %.0f ms CPU\n",
+            std::fprintf(stderr,
+                         "  %s: %d animations, %.1f fps min, worst gap %.1f ms, idle %.0f ms CPU\n",
                          form.c_str(), p.animations, p.minFps, p.worstGapMs, p.idleCpuMs);
     }
     double rss = rssMb(pid);
     int st = 0;
     if (waitpid(pid, &st, WNOHANG) == pid) {
-        failures.push_back("orbelune ended before the run was over (status " + std::to_string(st) + ")");
+        failures.push_back("orbelune ended before the run was over (status " + std::to_string(st) +
+                           ")");
         rss = -1;
     } else {
         kill(pid, SIGTERM);
@@ -457,12 +467,18 @@ int main(int argc, char** argv) {
     std::vector<std::string> only;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        if (a == "--json") json = true;
-        else if (a == "--no-desktop") desktopPart = false;
-        else if (a == "--lessons" && i + 1 < argc) only = split(argv[++i]);
-        else if (a == "--repeat" && i + 1 < argc) repeat = std::max(1, std::atoi(argv[++i]));
+        if (a == "--json")
+            json = true;
+        else if (a == "--no-desktop")
+            desktopPart = false;
+        else if (a == "--lessons" && i + 1 < argc)
+            only = split(argv[++i]);
+        else if (a == "--repeat" && i + 1 < argc)
+            repeat = std::max(1, std::atoi(argv[++i]));
         else {
-            std::fprintf(stderr, "usage: orbelune-bench [--json] [--lessons FORM,...] [--no-desktop] [--repeat N]\n");
+            std::fprintf(stderr,
+                         "usage: orbelune-bench [--json] [--lessons FORM,...] [--no-desktop] "
+                         "[--repeat N]\n");
             return 2;
         }
     }
@@ -481,7 +497,8 @@ int main(int argc, char** argv) {
     auto order = [](const std::string& f) {
         int base = f.rfind("Lesson", 0) == 0 ? 100 : f.rfind("optics", 0) == 0 ? 200 : 0;
         int n = 0;
-        for (char c : f) if (std::isdigit((unsigned char)c)) n = n * 10 + (c - '0');
+        for (char c : f)
+            if (std::isdigit((unsigned char)c)) n = n * 10 + (c - '0');
         return base + n;
     };
     std::sort(forms.begin(), forms.end(), [&](auto& a, auto& b) { return order(a) < order(b); });
@@ -493,8 +510,9 @@ int main(int argc, char** argv) {
     driver::Json scripts = driver::Json::object();
     std::map<std::string, ScriptRun> bare, drawn;
     std::map<std::string, double> scriptEnd;
-    if (!json) std::printf("%-10s %10s %12s %12s %9s %7s %11s %11s\n", "form", "driver ms", "segments ms",
-                           "rendered ms", "segments", "frames", "frame ms", "max frame");
+    if (!json)
+        std::printf("%-10s %10s %12s %12s %9s %7s %11s %11s\n", "form", "driver ms", "segments ms",
+                    "rendered ms", "segments", "frames", "frame ms", "max frame");
     for (auto& f : forms) {
         ScriptRun b, d;
         double driverMs = 0;
@@ -522,14 +540,17 @@ int main(int argc, char** argv) {
         e["paced_script_ms"] = scriptEnd[f];
         scripts[f] = e;
         if (!json)
-            std::printf("%-10s %10.2f %12.2f %12.2f %9zu %7llu %11.3f %11.3f\n", f.c_str(), driverMs, b.ms, d.ms, b.segments,
-                        (unsigned long long)b.frames, d.frameMeanMs, d.frameMaxMs);
+            std::printf("%-10s %10.2f %12.2f %12.2f %9zu %7llu %11.3f %11.3f\n", f.c_str(),
+                        driverMs, b.ms, d.ms, b.segments, (unsigned long long)b.frames,
+                        d.frameMeanMs, d.frameMaxMs);
     }
     out["scripts"] = scripts;
 
     // Bare physics against the same flights through the lessons.
     driver::Json physics = driver::Json::object();
-    if (!json) std::printf("\n%-10s %12s %12s %8s %11s\n", "orbit", "bare ms", "flights ms", "ratio", "bare steps");
+    if (!json)
+        std::printf("\n%-10s %12s %12s %8s %11s\n", "orbit", "bare ms", "flights ms", "ratio",
+                    "bare steps");
     double sink = 0;
     for (auto& set : bench::flightSets()) {
         if (!bare.count(set.form)) continue;
@@ -551,7 +572,9 @@ int main(int argc, char** argv) {
         e["ratio"] = lesson / best;
         e["bare_steps"] = steps;
         physics[set.form] = e;
-        if (!json) std::printf("%-10s %12.2f %12.2f %8.2f %11ld\n", set.form.c_str(), best, lesson, lesson / best, steps);
+        if (!json)
+            std::printf("%-10s %12.2f %12.2f %8.2f %11ld\n", set.form.c_str(), best, lesson,
+                        lesson / best, steps);
     }
     out["physics"] = physics;
     if (sink == 42.4242) std::printf(" ");
@@ -562,42 +585,53 @@ int main(int argc, char** argv) {
     out["present_ms_after_300000"] = f300k;
     out["present_ratio"] = f300k / f1k;
     if (!json)
-        std::printf("\npresent at 1920x1080 (50 new segments): after 1000 %.3f ms, after 300000 %.3f ms (x%.2f)\n",
-                    f1k, f300k, f300k / f1k);
+        std::printf(
+            "\npresent at 1920x1080 (50 new segments): after 1000 %.3f ms, after 300000 %.3f ms "
+            "(x%.2f)\n",
+            f1k, f300k, f300k / f1k);
 
     std::vector<std::string> lessons;
     for (auto& f : forms)
         if (f.rfind("Lesson", 0) == 0 || f.rfind("optics", 0) == 0) lessons.push_back(f);
     double headlessRss = headlessRssAfterEveryLesson(lessons);
     out["rss_mb_headless"] = headlessRss;
-    if (!json) std::printf("resident memory of this benchmark after every lesson once (headless driver): %.1f MB\n",
-                           headlessRss);
+    if (!json)
+        std::printf(
+            "resident memory of this benchmark after every lesson once (headless driver): %.1f "
+            "MB\n",
+            headlessRss);
 
     if (x11 && desktopPart) {
         setenv("DISPLAY", display.c_str(), 1);
         // Start-up: the program and the bare Qt program, alternately.
         std::vector<double> prog, bareQt;
         for (int k = 0; k < 7; ++k) {
-            double a = timeToFirstFrame(ORBELUNE_BIN, true), b = timeToFirstFrame(BARE_QT_BIN, true);
+            double a = timeToFirstFrame(ORBELUNE_BIN, true),
+                   b = timeToFirstFrame(BARE_QT_BIN, true);
             if (a > 0) prog.push_back(a);
             if (b > 0) bareQt.push_back(b);
         }
-        if (prog.empty() || bareQt.empty()) failures.push_back("no first frame reported at start-up");
+        if (prog.empty() || bareQt.empty())
+            failures.push_back("no first frame reported at start-up");
         driver::Json su = driver::Json::object();
         su["program_ms"] = median(prog);
         su["bare_qt_ms"] = median(bareQt);
         su["ratio"] = median(bareQt) > 0 ? median(prog) / median(bareQt) : 0;
         out["startup"] = su;
         if (!json)
-            std::printf("\nstart to first frame (X11, median of 7): orbelune %.1f ms, bare Qt %.1f ms (x%.2f)\n",
-                        median(prog), median(bareQt), median(bareQt) > 0 ? median(prog) / median(bareQt) : 0);
+            std::printf(
+                "\nstart to first frame (X11, median of 7): orbelune %.1f ms, bare Qt %.1f ms "
+                "(x%.2f)\n",
+                median(prog), median(bareQt),
+                median(bareQt) > 0 ? median(prog) / median(bareQt) : 0);
 
         std::map<std::string, Pacing> pacing;
         std::map<std::string, double> rssOf;
         if (only.empty()) {
             std::vector<std::string> gravity, optics;
             for (auto& f : lessons) (f.rfind("Lesson", 0) == 0 ? gravity : optics).push_back(f);
-            if (!gravity.empty()) rssOf["gravity"] = playOnDesktop(gravity, scriptEnd, pacing, !json);
+            if (!gravity.empty())
+                rssOf["gravity"] = playOnDesktop(gravity, scriptEnd, pacing, !json);
             if (!optics.empty()) rssOf["optics"] = playOnDesktop(optics, scriptEnd, pacing, !json);
         } else {
             for (auto& f : only)
@@ -608,8 +642,9 @@ int main(int argc, char** argv) {
         out["rss_mb_desktop"] = rss;
         driver::Json pj = driver::Json::object();
         if (!json)
-            std::printf("\n%-10s %6s %7s %8s %9s %6s %11s %11s %10s\n", "desktop", "anims", "frames", "min fps",
-                        "worst gap", "late", "idle CPU ms", "idle paints", "idle ticks");
+            std::printf("\n%-10s %6s %7s %8s %9s %6s %11s %11s %10s\n", "desktop", "anims",
+                        "frames", "min fps", "worst gap", "late", "idle CPU ms", "idle paints",
+                        "idle ticks");
         for (auto& [f, p] : pacing) {
             driver::Json e = driver::Json::object();
             e["animations"] = p.animations;
@@ -625,8 +660,9 @@ int main(int argc, char** argv) {
         for (auto& f : lessons) {
             if (!pacing.count(f) || json) continue;
             auto& p = pacing[f];
-            std::printf("%-10s %6d %7ld %8.1f %9.1f %6ld %11.0f %11ld %10ld\n", f.c_str(), p.animations, p.frames,
-                        p.minFps, p.worstGapMs, p.lateFrames, p.idleCpuMs, p.idlePaints, p.idleTicks);
+            std::printf("%-10s %6d %7ld %8.1f %9.1f %6ld %11.0f %11ld %10ld\n", f.c_str(),
+                        p.animations, p.frames, p.minFps, p.worstGapMs, p.lateFrames, p.idleCpuMs,
+                        p.idlePaints, p.idleTicks);
         }
         out["desktop"] = pj;
         if (!json) {
@@ -639,8 +675,11 @@ int main(int argc, char** argv) {
     driver::Json failed = driver::Json::array();
     for (auto& f : failures) failed.push(f);
     out["failures"] = failed;
-    if (json) std::printf("%s\n", out.dump().c_str());
-    else std::printf("\nload average before: %s, after: %s\n", loadBefore.c_str(), loadAvg().c_str());
+    if (json)
+        std::printf("%s\n", out.dump().c_str());
+    else
+        std::printf("\nload average before: %s, after: %s\n", loadBefore.c_str(),
+                    loadAvg().c_str());
     for (auto& f : failures) std::fprintf(stderr, "orbelune-bench: %s\n", f.c_str());
     return failures.empty() ? 0 : 1;
 }

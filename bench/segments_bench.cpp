@@ -30,8 +30,7 @@ void BM_RecordSegments(benchmark::State& state) {
             form.Line(x, 100, x + 1, 101, -2000000);
         }
         benchmark::DoNotOptimize(form.surface().size());
-        state.counters["bytes_per_segment"] =
-            double(form.surface().bytes()) / double(n);
+        state.counters["bytes_per_segment"] = double(form.surface().bytes()) / double(n);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

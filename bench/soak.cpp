@@ -61,8 +61,10 @@ int main(int argc, char** argv) {
     double maxGrowth = 5;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string a = argv[i];
-        if (a == "--rounds") rounds = std::max(1, std::atoi(argv[i + 1]));
-        else if (a == "--max-growth-mb") maxGrowth = std::atof(argv[i + 1]);
+        if (a == "--rounds")
+            rounds = std::max(1, std::atoi(argv[i + 1]));
+        else if (a == "--max-growth-mb")
+            maxGrowth = std::atof(argv[i + 1]);
     }
     driver::Session s;
     s.start("Utama");
@@ -86,9 +88,10 @@ int main(int argc, char** argv) {
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     double growth = heapMb() - afterFirst;
     std::printf("rounds: %d, scripts played: %d, %.1f s\n", rounds, played, secs);
-    std::printf("heap in use after round 1: %.2f MB, after round %d: %.2f MB (growth %.3f MB)\n", afterFirst,
-                rounds, heapMb(), growth);
-    std::printf("resident after round 1: %.1f MB, after round %d: %.1f MB\n", rssFirst, rounds, rssMb());
+    std::printf("heap in use after round 1: %.2f MB, after round %d: %.2f MB (growth %.3f MB)\n",
+                afterFirst, rounds, heapMb(), growth);
+    std::printf("resident after round 1: %.1f MB, after round %d: %.1f MB\n", rssFirst, rounds,
+                rssMb());
     if (growth > maxGrowth) {
         std::printf("FAIL: the heap grew by more than %.1f MB\n", maxGrowth);
         return 1;

@@ -29,10 +29,13 @@ App::App() {
     shell::registerForms(*program_);
     ticker_.setSingleShot(true);
     ticker_.setTimerType(Qt::PreciseTimer);
-    connect(&ticker_, &QTimer::timeout, this, [this] { dispatch([this] { program_->fireDueTimers(); }); });
+    connect(&ticker_, &QTimer::timeout, this,
+            [this] { dispatch([this] { program_->fireDueTimers(); }); });
     drawPointer_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    if (const char* path = std::getenv("ORBELUNE_FRAME_LOG"); path && *path) frameLog_ = std::fopen(path, "w");
-    if (const char* first = std::getenv("ORBELUNE_FIRST_FRAME")) exitAfterFirst_ = std::strcmp(first, "exit") == 0;
+    if (const char* path = std::getenv("ORBELUNE_FRAME_LOG"); path && *path)
+        frameLog_ = std::fopen(path, "w");
+    if (const char* first = std::getenv("ORBELUNE_FIRST_FRAME"))
+        exitAfterFirst_ = std::strcmp(first, "exit") == 0;
 }
 
 App::~App() {
@@ -41,9 +44,11 @@ App::~App() {
 }
 
 void App::start() {
-    // ORBELUNE_START opens a lesson directly, for measuring it; a name the program lacks is ignored.
+    // ORBELUNE_START opens a lesson directly, for measuring it; a name the program lacks is
+    // ignored.
     std::string first = shell::kStartForm;
-    if (const char* name = std::getenv("ORBELUNE_START"); name && program_->exists(name)) first = name;
+    if (const char* name = std::getenv("ORBELUNE_START"); name && program_->exists(name))
+        first = name;
     dispatch([this, first] { program_->start(first); });
 }
 
@@ -59,7 +64,8 @@ void App::dispatch(const std::function<void()>& f) {
 }
 
 void App::releaseHidden() {
-    if (program_->busy() || program_->ended() || !releasePending_) return;  // retried after the handler
+    if (program_->busy() || program_->ended() || !releasePending_)
+        return;  // retried after the handler
     releasePending_ = false;
     for (auto& [form, w] : windows_)
         if (!form->visible()) w->releaseNative();
@@ -214,20 +220,23 @@ void App::formChanged(scene::Form& f) {
 
 void App::handlerRan(scene::Form& f, const std::string& name, double start, double end) {
     if (!frameLog_) return;
-    std::fprintf(frameLog_, "handler %.3f %.3f %s %s\n", start, end, f.name().c_str(), name.c_str());
+    std::fprintf(frameLog_, "handler %.3f %.3f %s %s\n", start, end, f.name().c_str(),
+                 name.c_str());
     std::fflush(frameLog_);
 }
 
 void App::painted(scene::Form& f) {
     if (frameLog_) {
-        std::fprintf(frameLog_, "paint %.3f %s %d\n", now(), f.name().c_str(), int(program_->busy()));
+        std::fprintf(frameLog_, "paint %.3f %s %d\n", now(), f.name().c_str(),
+                     int(program_->busy()));
         std::fflush(frameLog_);  // the measuring script may stop the program at any moment
     }
     if (exitAfterFirst_ && !firstPainted_) {
         firstPainted_ = true;
         std::printf("first-frame %.3f\n", now());
         std::fflush(stdout);
-        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     }
 }
 

@@ -65,8 +65,8 @@ public:
             fail();
             return nullptr;
         }
-        if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate,
-                               1, kLatencyUs) < 0) {
+        if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate, 1,
+                               kLatencyUs) < 0) {
             snd_pcm_close(pcm);
             fail();
             return nullptr;

@@ -4,11 +4,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMoveEvent>
-#include <QResizeEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QStyle>
 
 #include "scene/program.h"
@@ -36,8 +36,9 @@ public:
         if (font() != f) setFont(f);
         // Only what changed is set: QLineEdit repaints on every setAlignment, and a text box
         // repainted repaints the canvas behind it, a second whole frame each time.
-        const Qt::Alignment align =
-            box_.alignment == 2 ? Qt::AlignCenter : box_.alignment == 1 ? Qt::AlignRight : Qt::AlignLeft;
+        const Qt::Alignment align = box_.alignment == 2   ? Qt::AlignCenter
+                                    : box_.alignment == 1 ? Qt::AlignRight
+                                                          : Qt::AlignLeft;
         if (alignment() != align) setAlignment(align);
         const QColor base = qcolor(box_.BackColor), ink = qcolor(box_.ForeColor);
         if (palette().color(QPalette::Base) != base || palette().color(QPalette::Text) != ink) {
@@ -60,7 +61,8 @@ public:
 
 protected:
     bool event(QEvent* e) override {
-        if (e->type() == QEvent::ShortcutOverride && win_.isMenuShortcut(static_cast<QKeyEvent*>(e))) {
+        if (e->type() == QEvent::ShortcutOverride &&
+            win_.isMenuShortcut(static_cast<QKeyEvent*>(e))) {
             e->ignore();
             return true;
         }
@@ -111,16 +113,18 @@ protected:
         if (!cap.empty() && textLeft < width()) {
             p.setPen(qcolor(box_.ForeColor));
             p.setFont(faceFor(box_.font, emPx(box_.font) * scale));
-            p.drawText(QRectF(textLeft, 0, width() - textLeft, height()), Qt::AlignVCenter | Qt::AlignLeft,
-                       QString::fromStdString(cap));
+            p.drawText(QRectF(textLeft, 0, width() - textLeft, height()),
+                       Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(cap));
         }
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) app_.dispatch([this] { app_.program().click(box_); });
     }
     void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() == Qt::Key_Space) app_.dispatch([this] { app_.program().click(box_); });
-        else QWidget::keyPressEvent(e);
+        if (e->key() == Qt::Key_Space)
+            app_.dispatch([this] { app_.program().click(box_); });
+        else
+            QWidget::keyPressEvent(e);
     }
 
 private:
@@ -131,7 +135,8 @@ private:
 // A command button; the graphical style shows its BackColor. No focus frame is drawn.
 class ButtonWidget : public QWidget {
 public:
-    ButtonWidget(Host& app, scene::CommandButton& b, QWidget* parent) : QWidget(parent), app_(app), b_(b) {
+    ButtonWidget(Host& app, scene::CommandButton& b, QWidget* parent)
+        : QWidget(parent), app_(app), b_(b) {
         setFocusPolicy(Qt::StrongFocus);
     }
     double scale = 1;
@@ -148,8 +153,10 @@ protected:
         p.drawLine(r.topLeft() + QPointF(w / 2, w / 2), r.topRight() + QPointF(-w / 2, w / 2));
         p.drawLine(r.topLeft() + QPointF(w / 2, w / 2), r.bottomLeft() + QPointF(w / 2, -w / 2));
         p.setPen(QPen(dark, w));
-        p.drawLine(r.bottomLeft() + QPointF(w / 2, -w / 2), r.bottomRight() + QPointF(-w / 2, -w / 2));
-        p.drawLine(r.topRight() + QPointF(-w / 2, w / 2), r.bottomRight() + QPointF(-w / 2, -w / 2));
+        p.drawLine(r.bottomLeft() + QPointF(w / 2, -w / 2),
+                   r.bottomRight() + QPointF(-w / 2, -w / 2));
+        p.drawLine(r.topRight() + QPointF(-w / 2, w / 2),
+                   r.bottomRight() + QPointF(-w / 2, -w / 2));
         if (!b_.Caption.get().empty() && b_.style == 0) {
             p.setPen(b_.Enabled ? QColor(0, 0, 0) : QColor(128, 128, 128));
             p.setFont(faceFor(b_.font, emPx(b_.font) * scale));
@@ -167,7 +174,8 @@ protected:
         if (!pressed_) return;
         pressed_ = false;
         update();
-        if (rect().contains(e->position().toPoint())) app_.dispatch([this] { app_.program().click(b_); });
+        if (rect().contains(e->position().toPoint()))
+            app_.dispatch([this] { app_.program().click(b_); });
     }
     void keyPressEvent(QKeyEvent* e) override {
         int key = e->key();
@@ -186,7 +194,8 @@ private:
 
 // --- Canvas ------------------------------------------------------------------------------------
 
-Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent) : QWidget(parent), app_(app), form_(form) {
+Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent)
+    : QWidget(parent), app_(app), form_(form) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
@@ -194,10 +203,17 @@ Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent) : QWidget(parent),
     for (auto& c : form.controls()) {
         QWidget* w = nullptr;
         switch (c->kind()) {
-            case Kind::TextBox: w = new TextBoxWidget(app, *win, static_cast<scene::TextBox&>(*c), this); break;
-            case Kind::CheckBox: w = new CheckBoxWidget(app, static_cast<scene::CheckBox&>(*c), this); break;
-            case Kind::CommandButton: w = new ButtonWidget(app, static_cast<scene::CommandButton&>(*c), this); break;
-            default: break;
+            case Kind::TextBox:
+                w = new TextBoxWidget(app, *win, static_cast<scene::TextBox&>(*c), this);
+                break;
+            case Kind::CheckBox:
+                w = new CheckBoxWidget(app, static_cast<scene::CheckBox&>(*c), this);
+                break;
+            case Kind::CommandButton:
+                w = new ButtonWidget(app, static_cast<scene::CommandButton&>(*c), this);
+                break;
+            default:
+                break;
         }
         if (w) widgets_[c.get()] = w;
     }
@@ -217,24 +233,33 @@ static void rescale(double& scale, double now, QWidget* w) {
 void Canvas::sync() {
     const Fit f = fit();
     for (auto& [c, w] : widgets_) {
-        QRectF r = f.rectPx(drawnTwips(c->Left), drawnTwips(c->Top), drawnTwips(c->Width), drawnTwips(c->Height));
+        QRectF r = f.rectPx(drawnTwips(c->Left), drawnTwips(c->Top), drawnTwips(c->Width),
+                            drawnTwips(c->Height));
         QRect g = r.toAlignedRect();
         if (w->geometry() != g) w->setGeometry(g);
         bool vis = c->Visible;
         if (w->isVisibleTo(this) != vis) w->setVisible(vis);
         if (w->isEnabled() != bool(c->Enabled)) w->setEnabled(c->Enabled);
         switch (c->kind()) {
-            case Kind::TextBox: static_cast<TextBoxWidget*>(w)->sync(f); break;
+            case Kind::TextBox:
+                static_cast<TextBoxWidget*>(w)->sync(f);
+                break;
             // Their looks follow the model through the canvas's repaint; only a new scale
             // repaints them here, so an idle tick paints nothing.
-            case Kind::CheckBox: rescale(static_cast<CheckBoxWidget*>(w)->scale, f.scale, w); break;
-            case Kind::CommandButton: rescale(static_cast<ButtonWidget*>(w)->scale, f.scale, w); break;
-            default: break;
+            case Kind::CheckBox:
+                rescale(static_cast<CheckBoxWidget*>(w)->scale, f.scale, w);
+                break;
+            case Kind::CommandButton:
+                rescale(static_cast<ButtonWidget*>(w)->scale, f.scale, w);
+                break;
+            default:
+                break;
         }
     }
     if (Control* focus = form_.focused()) {
         auto it = widgets_.find(focus);
-        if (it != widgets_.end() && it->second->isVisible() && !it->second->hasFocus() && window()->isActiveWindow())
+        if (it != widgets_.end() && it->second->isVisible() && !it->second->hasFocus() &&
+            window()->isActiveWindow())
             it->second->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -307,14 +332,16 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
             a->setShortcutContext(Qt::WindowShortcut);
         }
         scene::MenuItem* m = item.get();
-        connect(a, &QAction::triggered, this, [this, m] { app_.dispatch([this, m] { app_.program().menu(*m); }); });
+        connect(a, &QAction::triggered, this,
+                [this, m] { app_.dispatch([this, m] { app_.program().menu(*m); }); });
         actions_[m] = a;
     }
     if (form.menu().empty()) menuBar()->hide();
     canvas_ = new Canvas(app, form, this);
     setCentralWidget(canvas_);
     if (!form.maximized()) {
-        const QSize design(int(std::lround(form.clientWidth() / 15.0)), int(std::lround(form.clientHeight() / 15.0)));
+        const QSize design(int(std::lround(form.clientWidth() / 15.0)),
+                           int(std::lround(form.clientHeight() / 15.0)));
         canvas_->setFixedSize(design);
         setFixedSize(sizeHint());
     } else {

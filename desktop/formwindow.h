@@ -61,8 +61,8 @@ public:
     FormWindow(Host& app, scene::Form& form);
     scene::Form& form() const { return form_; }
     Canvas* canvas() const { return canvas_; }
-    void sync();         // model -> window: caption, menu states, widgets
-    void present();      // sync and repaint now
+    void sync();     // model -> window: caption, menu states, widgets
+    void present();  // sync and repaint now
     // A hidden window gives back its native window and backing store (a screen-sized buffer
     // each); showing it again makes new ones. Not while one of its events is being handled.
     void releaseNative();

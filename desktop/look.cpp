@@ -60,13 +60,12 @@ scene::text::Layout layoutText(const std::string& text, const scene::FontLook& l
     if (!scene::text::hasDesignMetrics(look.size)) {
         QFont f = faceFor(look, emPx(look));
         QFontMetricsF fm(f);
-        fallback = [fm](char32_t c) {
-            return fm.horizontalAdvance(QString::fromUcs4(&c, 1));
-        };
+        fallback = [fm](char32_t c) { return fm.horizontalAdvance(QString::fromUcs4(&c, 1)); };
         metrics = scene::text::Metrics{fm.lineSpacing(), fm.ascent()};
     }
-    return scene::text::layout(text, font, boxWidthPx, scene::text::Align(std::clamp(alignment, 0, 2)),
-                               wordWrap, fallback, metrics);
+    return scene::text::layout(text, font, boxWidthPx,
+                               scene::text::Align(std::clamp(alignment, 0, 2)), wordWrap, fallback,
+                               metrics);
 }
 
 Fit fitScene(const scene::Form& form, QSizeF size) {
@@ -86,7 +85,8 @@ static QImage saucerImage() {
     for (int y = 0; y < shell::kSaucerSize; ++y)
         for (int x = 0; x < shell::kSaucerSize; ++x) {
             auto i = px[y][x];
-            img.setPixel(x, y, i == shell::kTransparent ? 0u : (0xFF000000u | shell::paletteRgb(i)));
+            img.setPixel(x, y,
+                         i == shell::kTransparent ? 0u : (0xFF000000u | shell::paletteRgb(i)));
         }
     return img;
 }

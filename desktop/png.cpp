@@ -36,7 +36,8 @@ bool renderPng(scene::Form& form, const std::string& path, std::string& error) {
     }
     StillHost host(form.program());
     FormWindow w(host, form);
-    const QSize design(int(std::lround(form.clientWidth() / 15.0)), int(std::lround(form.clientHeight() / 15.0)));
+    const QSize design(int(std::lround(form.clientWidth() / 15.0)),
+                       int(std::lround(form.clientHeight() / 15.0)));
     w.canvas()->setFixedSize(design);
     w.adjustSize();
     w.resize(w.sizeHint());

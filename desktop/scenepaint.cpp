@@ -9,12 +9,14 @@ namespace desktop {
 using scene::Control;
 using scene::Kind;
 
-void SegmentLayer::paint(QPainter& p, const scene::Form& form, const Fit& fit, QSize size, double dpr) {
+void SegmentLayer::paint(QPainter& p, const scene::Form& form, const Fit& fit, QSize size,
+                         double dpr) {
     const QSize px(std::max(1, int(std::ceil(size.width() * dpr))),
                    std::max(1, int(std::ceil(size.height() * dpr))));
     const auto& surface = form.surface();
     if (image_.size() != px || dpr_ != dpr || scale_ != fit.scale || origin_ != fit.origin ||
-        generation_ != surface.generation() || back_ != form.backColor() || drawn_ > surface.size()) {
+        generation_ != surface.generation() || back_ != form.backColor() ||
+        drawn_ > surface.size()) {
         if (image_.size() != px) image_ = QImage(px, QImage::Format_RGB32);
         image_.setDevicePixelRatio(dpr);
         image_.fill(qcolor(form.backColor()));
@@ -52,17 +54,24 @@ void SegmentLayer::paint(QPainter& p, const scene::Form& form, const Fit& fit, Q
 
 static Qt::PenStyle penStyle(int style) {
     switch (style) {
-        case 0: return Qt::NoPen;
-        case 2: return Qt::DashLine;
-        case 3: return Qt::DotLine;
-        case 4: return Qt::DashDotLine;
-        case 5: return Qt::DashDotDotLine;
-        default: return Qt::SolidLine;
+        case 0:
+            return Qt::NoPen;
+        case 2:
+            return Qt::DashLine;
+        case 3:
+            return Qt::DotLine;
+        case 4:
+            return Qt::DashDotLine;
+        case 5:
+            return Qt::DashDotDotLine;
+        default:
+            return Qt::SolidLine;
     }
 }
 
 static QRectF drawnRect(const Control& c, const Fit& fit) {
-    return fit.rectPx(drawnTwips(c.Left), drawnTwips(c.Top), drawnTwips(c.Width), drawnTwips(c.Height));
+    return fit.rectPx(drawnTwips(c.Left), drawnTwips(c.Top), drawnTwips(c.Width),
+                      drawnTwips(c.Height));
 }
 
 void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit) {
@@ -99,8 +108,9 @@ void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit) {
             char32_t c = line.text[i];
             if (c == U' ') continue;
             QString g = QString::fromUcs4(&c, 1);
-            double cell = (i + 1 < line.x.size() ? line.x[i + 1] - line.x[i]
-                                                 : scene::text::advance(c, tf)) * s;
+            double cell =
+                (i + 1 < line.x.size() ? line.x[i + 1] - line.x[i] : scene::text::advance(c, tf)) *
+                s;
             double own = fm.horizontalAdvance(g);
             QPointF at(box.left() + line.x[i] * s, baseline);
             if (own > cell * 1.02 && own > 0) {
@@ -124,10 +134,12 @@ void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit) {
 }
 
 static void paintLine(QPainter& p, const scene::LineControl& l, const Fit& fit) {
-    QPen pen(qcolor(l.BorderColor), std::max(1.0, l.borderWidth * fit.scale), penStyle(l.borderStyle));
+    QPen pen(qcolor(l.BorderColor), std::max(1.0, l.borderWidth * fit.scale),
+             penStyle(l.borderStyle));
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
-    p.drawLine(fit.strokePx(drawnTwips(l.X1), drawnTwips(l.Y1)), fit.strokePx(drawnTwips(l.X2), drawnTwips(l.Y2)));
+    p.drawLine(fit.strokePx(drawnTwips(l.X1), drawnTwips(l.Y1)),
+               fit.strokePx(drawnTwips(l.X2), drawnTwips(l.Y2)));
 }
 
 static void paintShape(QPainter& p, const scene::Shape& sh, const Fit& fit) {
@@ -153,14 +165,17 @@ static void paintShape(QPainter& p, const scene::Shape& sh, const Fit& fit) {
     }
     switch (sh.shape) {
         case 2:
-        case 3: p.drawEllipse(r); break;
+        case 3:
+            p.drawEllipse(r);
+            break;
         case 4:
         case 5: {
             double rad = std::min(r.width(), r.height()) / 6;
             p.drawRoundedRect(r, rad, rad);
             break;
         }
-        default: p.drawRect(r);
+        default:
+            p.drawRect(r);
     }
 }
 
@@ -172,10 +187,17 @@ void paintCanvasControls(QPainter& p, const scene::Form& form, const Fit& fit) {
         const Control& c = **it;
         if (!c.Visible) continue;
         switch (c.kind()) {
-            case Kind::Label: paintLabel(p, static_cast<const scene::Label&>(c), fit); break;
-            case Kind::Line: paintLine(p, static_cast<const scene::LineControl&>(c), fit); break;
-            case Kind::Shape: paintShape(p, static_cast<const scene::Shape&>(c), fit); break;
-            default: break;
+            case Kind::Label:
+                paintLabel(p, static_cast<const scene::Label&>(c), fit);
+                break;
+            case Kind::Line:
+                paintLine(p, static_cast<const scene::LineControl&>(c), fit);
+                break;
+            case Kind::Shape:
+                paintShape(p, static_cast<const scene::Shape&>(c), fit);
+                break;
+            default:
+                break;
         }
     }
 }

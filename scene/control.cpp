@@ -7,14 +7,22 @@ namespace scene {
 
 const char* kindName(Kind k) {
     switch (k) {
-        case Kind::Label: return "Label";
-        case Kind::Line: return "Line";
-        case Kind::Shape: return "Shape";
-        case Kind::Timer: return "Timer";
-        case Kind::TextBox: return "TextBox";
-        case Kind::CheckBox: return "CheckBox";
-        case Kind::CommandButton: return "CommandButton";
-        case Kind::Menu: return "Menu";
+        case Kind::Label:
+            return "Label";
+        case Kind::Line:
+            return "Line";
+        case Kind::Shape:
+            return "Shape";
+        case Kind::Timer:
+            return "Timer";
+        case Kind::TextBox:
+            return "TextBox";
+        case Kind::CheckBox:
+            return "CheckBox";
+        case Kind::CommandButton:
+            return "CommandButton";
+        case Kind::Menu:
+            return "Menu";
     }
     return "?";
 }
@@ -75,7 +83,8 @@ void Shape::properties(PropList& out) const {
     out.emplace_back("FillColor", double(FillColor.get()));
 }
 
-Timer::Timer(Form& f, std::string name, int index) : Control(f, Kind::Timer, std::move(name), index) {}
+Timer::Timer(Form& f, std::string name, int index)
+    : Control(f, Kind::Timer, std::move(name), index) {}
 
 void Timer::properties(PropList& out) const {
     out.emplace_back("Enabled", Enabled.get());

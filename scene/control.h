@@ -26,15 +26,21 @@ public:
     Prop(const Prop&) = delete;
     Prop& operator=(const Prop& o) { return assign(T(o.v_)); }
     template <class U>
-    Prop& operator=(U&& v) { return assign(std::forward<U>(v)); }
+    Prop& operator=(U&& v) {
+        return assign(std::forward<U>(v));
+    }
 
     operator const T&() const { return v_; }
     const T& get() const { return v_; }
 
     template <class U>
-    Prop& operator+=(const U& d) { return assign(v_ + d); }
+    Prop& operator+=(const U& d) {
+        return assign(v_ + d);
+    }
     template <class U>
-    Prop& operator-=(const U& d) { return assign(v_ - d); }
+    Prop& operator-=(const U& d) {
+        return assign(v_ - d);
+    }
 
     friend bool operator==(const Prop& a, const T& b) { return a.v_ == b; }
 
@@ -70,8 +76,8 @@ public:
     Form& form() const { return form_; }
     Kind kind() const { return kind_; }
     const std::string& name() const { return name_; }
-    int index() const { return index_; }      // -1 when the control is not in an array
-    std::string fullName() const;             // "Label5(25)" or "jam"
+    int index() const { return index_; }  // -1 when the control is not in an array
+    std::string fullName() const;         // "Label5(25)" or "jam"
 
     Prop<bool> Visible{this, true};
     Prop<bool> Enabled{this, true};
@@ -98,7 +104,8 @@ protected:
     bool accept(T& slot, U&& v) {
         if constexpr (std::is_same_v<T, float>) {
             double d = double(v);
-            if (!(d - d == 0) || d > 3.4028234663852886e38 || d < -3.4028234663852886e38) return false;
+            if (!(d - d == 0) || d > 3.4028234663852886e38 || d < -3.4028234663852886e38)
+                return false;
             float f = float(d);
             if (slot == f) return false;
             slot = f;
@@ -136,38 +143,81 @@ public:
     Prop<Color> BackColor{this, kButtonFace};
     Prop<Color> ForeColor{this, kBlack};
     FontLook font;
-    int alignment = 0;        // 0 left, 1 right, 2 centre
+    int alignment = 0;         // 0 left, 1 right, 2 centre
     bool transparent = false;  // BackStyle 0
     int borderStyle = 0;       // 1 draws a single black frame
     bool linkPointer = false;  // the pointer turns into the program's saucer over it
     void properties(PropList& out) const override;
 
     // Design-time look, written as the layout tables give it.
-    Label& size(double pt) { font.size = pt; return *this; }
-    Label& bold() { font.bold = true; return *this; }
-    Label& italic() { font.italic = true; return *this; }
-    Label& center() { alignment = 2; return *this; }
-    Label& right() { alignment = 1; return *this; }
-    Label& back(Color c) { BackColor = c; return *this; }
-    Label& fore(Color c) { ForeColor = c; return *this; }
-    Label& see_through() { transparent = true; return *this; }
-    Label& framed() { borderStyle = 1; return *this; }
-    Label& hidden() { Visible = false; return *this; }
+    Label& size(double pt) {
+        font.size = pt;
+        return *this;
+    }
+    Label& bold() {
+        font.bold = true;
+        return *this;
+    }
+    Label& italic() {
+        font.italic = true;
+        return *this;
+    }
+    Label& center() {
+        alignment = 2;
+        return *this;
+    }
+    Label& right() {
+        alignment = 1;
+        return *this;
+    }
+    Label& back(Color c) {
+        BackColor = c;
+        return *this;
+    }
+    Label& fore(Color c) {
+        ForeColor = c;
+        return *this;
+    }
+    Label& see_through() {
+        transparent = true;
+        return *this;
+    }
+    Label& framed() {
+        borderStyle = 1;
+        return *this;
+    }
+    Label& hidden() {
+        Visible = false;
+        return *this;
+    }
 };
 
 class LineControl : public Control {
 public:
-    LineControl(Form& f, std::string name, int index) : Control(f, Kind::Line, std::move(name), index) {}
+    LineControl(Form& f, std::string name, int index)
+        : Control(f, Kind::Line, std::move(name), index) {}
     Twips X1{this, 0.0f}, Y1{this, 0.0f}, X2{this, 0.0f}, Y2{this, 0.0f};
     Prop<Color> BorderColor{this, kBlack};
     int borderStyle = 1;  // 1 solid, 2 dash, 3 dot, 4 dash-dot
     int borderWidth = 1;  // pixels
     void properties(PropList& out) const override;
 
-    LineControl& style(int s) { borderStyle = s; return *this; }
-    LineControl& color(Color c) { BorderColor = c; return *this; }
-    LineControl& width(int px) { borderWidth = px; return *this; }
-    LineControl& hidden() { Visible = false; return *this; }
+    LineControl& style(int s) {
+        borderStyle = s;
+        return *this;
+    }
+    LineControl& color(Color c) {
+        BorderColor = c;
+        return *this;
+    }
+    LineControl& width(int px) {
+        borderWidth = px;
+        return *this;
+    }
+    LineControl& hidden() {
+        Visible = false;
+        return *this;
+    }
 };
 
 // The Shape kind the lessons draw their bodies, balls and dots with.
@@ -179,18 +229,37 @@ public:
     Prop<Color> BackColor{this, kWhite};
     Prop<Color> BorderColor{this, kBlack};
     Prop<Color> FillColor{this, kBlack};
-    int shape = 0;        // 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square
+    int shape =
+        0;  // 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square
     int fillStyle = 1;    // 0 solid FillColor, 1 transparent
     int backStyle = 0;    // 1 opaque BackColor
     int borderStyle = 1;  // 0 none, 1 solid, 2 dash, 3 dot, 4 dash-dot
     int borderWidth = 1;
     void properties(PropList& out) const override;
 
-    Shape& fill(Color c) { FillColor = c; fillStyle = 0; return *this; }
-    Shape& back(Color c) { BackColor = c; backStyle = 1; return *this; }
-    Shape& border(Color c) { BorderColor = c; return *this; }
-    Shape& borderLine(int style, int widthPx = 1) { borderStyle = style; borderWidth = widthPx; return *this; }
-    Shape& hidden() { Visible = false; return *this; }
+    Shape& fill(Color c) {
+        FillColor = c;
+        fillStyle = 0;
+        return *this;
+    }
+    Shape& back(Color c) {
+        BackColor = c;
+        backStyle = 1;
+        return *this;
+    }
+    Shape& border(Color c) {
+        BorderColor = c;
+        return *this;
+    }
+    Shape& borderLine(int style, int widthPx = 1) {
+        borderStyle = style;
+        borderWidth = widthPx;
+        return *this;
+    }
+    Shape& hidden() {
+        Visible = false;
+        return *this;
+    }
 };
 
 class Timer : public Control {
@@ -215,7 +284,8 @@ private:
 
 class TextBox : public Control {
 public:
-    TextBox(Form& f, std::string name, int index) : Control(f, Kind::TextBox, std::move(name), index) {}
+    TextBox(Form& f, std::string name, int index)
+        : Control(f, Kind::TextBox, std::move(name), index) {}
     Prop<std::string> Text{this, ""};
     Prop<int> SelStart{this, 0};
     Prop<Color> BackColor{this, kWhite};
@@ -224,15 +294,28 @@ public:
     int alignment = 0;
     void properties(PropList& out) const override;
 
-    TextBox& size(double pt) { font.size = pt; return *this; }
-    TextBox& bold() { font.bold = true; return *this; }
-    TextBox& center() { alignment = 2; return *this; }
-    TextBox& hidden() { Visible = false; return *this; }
+    TextBox& size(double pt) {
+        font.size = pt;
+        return *this;
+    }
+    TextBox& bold() {
+        font.bold = true;
+        return *this;
+    }
+    TextBox& center() {
+        alignment = 2;
+        return *this;
+    }
+    TextBox& hidden() {
+        Visible = false;
+        return *this;
+    }
 };
 
 class CheckBox : public Control {
 public:
-    CheckBox(Form& f, std::string name, int index) : Control(f, Kind::CheckBox, std::move(name), index) {}
+    CheckBox(Form& f, std::string name, int index)
+        : Control(f, Kind::CheckBox, std::move(name), index) {}
     Prop<int> Value{this, 0};  // 0 clear, 1 ticked, 2 greyed tick
     Prop<std::string> Caption{this, ""};
     Prop<Color> BackColor{this, kButtonFace};
@@ -240,7 +323,10 @@ public:
     FontLook font;
     void properties(PropList& out) const override;
 
-    CheckBox& hidden() { Visible = false; return *this; }
+    CheckBox& hidden() {
+        Visible = false;
+        return *this;
+    }
 };
 
 class CommandButton : public Control {
@@ -250,20 +336,31 @@ public:
     Prop<std::string> Caption{this, ""};
     Prop<Color> BackColor{this, kButtonFace};
     FontLook font;
-    int style = 0;  // 1 graphical: the face shows BackColor
+    int style = 0;                              // 1 graphical: the face shows BackColor
     std::function<void(int, int)> onKeyDown;    // index, key code
     std::function<void(int, int)> onMouseDown;  // index, button
     void properties(PropList& out) const override;
 
-    CommandButton& graphical(Color c) { style = 1; BackColor = c; return *this; }
-    CommandButton& size(double pt) { font.size = pt; return *this; }
-    CommandButton& hidden() { Visible = false; return *this; }
+    CommandButton& graphical(Color c) {
+        style = 1;
+        BackColor = c;
+        return *this;
+    }
+    CommandButton& size(double pt) {
+        font.size = pt;
+        return *this;
+    }
+    CommandButton& hidden() {
+        Visible = false;
+        return *this;
+    }
 };
 
 class MenuItem : public Control {
 public:
     MenuItem(Form& f, std::string name, std::string caption, std::string shortcut)
-        : Control(f, Kind::Menu, std::move(name), -1), caption(std::move(caption)),
+        : Control(f, Kind::Menu, std::move(name), -1),
+          caption(std::move(caption)),
           shortcut(std::move(shortcut)) {}
     int level = 1;         // 0 for a menu title on the bar, 1 for an item under it
     std::string caption;   // with its & mnemonic

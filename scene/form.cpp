@@ -10,8 +10,11 @@ namespace scene {
 
 Form::Form(Program& program, std::string name, std::string caption, float clientWidth,
            float clientHeight)
-    : program_(program), name_(std::move(name)), caption_(std::move(caption)),
-      clientWidth_(clientWidth), clientHeight_(clientHeight) {}
+    : program_(program),
+      name_(std::move(name)),
+      caption_(std::move(caption)),
+      clientWidth_(clientWidth),
+      clientHeight_(clientHeight) {}
 
 Form::~Form() = default;
 
@@ -62,7 +65,8 @@ LineControl& Form::line(const std::string& name, float x1, float y1, float x2, f
     return l;
 }
 
-LineControl& Form::line(ControlArray<LineControl>& a, int i, float x1, float y1, float x2, float y2) {
+LineControl& Form::line(ControlArray<LineControl>& a, int i, float x1, float y1, float x2,
+                        float y2) {
     auto& l = add(std::make_unique<LineControl>(*this, a.name(), i));
     ends(l, x1, y1, x2, y2);
     a.put(i, &l);
@@ -189,7 +193,8 @@ void Form::Hide() { program_.hide(*this); }
 void Form::Line(double x1, double y1, double x2, double y2, std::int32_t colour) {
     if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2)) return;
     constexpr double kFar = 1e9;  // far outside any window; keeps the view's arithmetic sane
-    if (std::fabs(x1) > kFar || std::fabs(y1) > kFar || std::fabs(x2) > kFar || std::fabs(y2) > kFar)
+    if (std::fabs(x1) > kFar || std::fabs(y1) > kFar || std::fabs(x2) > kFar ||
+        std::fabs(y2) > kFar)
         return;
     surface_.add({float(x1), float(y1), float(x2), float(y2), lineColor(colour)});
     noteChange();

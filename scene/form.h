@@ -35,7 +35,8 @@ private:
     // looked up directly.
     static constexpr int kDense = 1024;
     T* at(int i) const {
-        if (i >= 0 && std::size_t(i) < dense_.size() && dense_[std::size_t(i)]) return dense_[std::size_t(i)];
+        if (i >= 0 && std::size_t(i) < dense_.size() && dense_[std::size_t(i)])
+            return dense_[std::size_t(i)];
         auto it = members_.find(i);
         if (it == members_.end())
             throw std::out_of_range("no control " + name_ + "(" + std::to_string(i) + ")");

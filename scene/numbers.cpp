@@ -59,10 +59,16 @@ double Val(std::string_view s) {
     std::string num;
     if (i < n && (s[i] == '+' || s[i] == '-')) num += s[i++];
     size_t mantissaDigits = 0;
-    while (i < n && s[i] >= '0' && s[i] <= '9') { num += s[i++]; ++mantissaDigits; }
+    while (i < n && s[i] >= '0' && s[i] <= '9') {
+        num += s[i++];
+        ++mantissaDigits;
+    }
     if (i < n && s[i] == '.') {
         num += s[i++];
-        while (i < n && s[i] >= '0' && s[i] <= '9') { num += s[i++]; ++mantissaDigits; }
+        while (i < n && s[i] >= '0' && s[i] <= '9') {
+            num += s[i++];
+            ++mantissaDigits;
+        }
     }
     if (mantissaDigits == 0) return 0;
     if (i < n && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
@@ -70,7 +76,10 @@ double Val(std::string_view s) {
         std::string exp = "e";
         if (j < n && (s[j] == '+' || s[j] == '-')) exp += s[j++];
         size_t expDigits = 0;
-        while (j < n && s[j] >= '0' && s[j] <= '9' && expDigits < 6) { exp += s[j++]; ++expDigits; }
+        while (j < n && s[j] >= '0' && s[j] <= '9' && expDigits < 6) {
+            exp += s[j++];
+            ++expDigits;
+        }
         if (expDigits > 0) num += exp;
     }
     double v = std::strtod(num.c_str(), nullptr);

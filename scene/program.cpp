@@ -172,7 +172,8 @@ void Program::drainQueue() {
 }
 
 void Program::start(const std::string& formName) {
-    if (Form* f = form(formName)) deliver([this, f] { runHandler(*f, "Show", [&] { show(*f); }); }, false);
+    if (Form* f = form(formName))
+        deliver([this, f] { runHandler(*f, "Show", [&] { show(*f); }); }, false);
 }
 
 void Program::click(Control& c) {

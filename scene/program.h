@@ -37,7 +37,9 @@ public:
     Form* form(const std::string& name);
     Form* created(const std::string& name) const;
     template <class T>
-    T& get(const std::string& name) { return dynamic_cast<T&>(*form(name)); }
+    T& get(const std::string& name) {
+        return dynamic_cast<T&>(*form(name));
+    }
     std::vector<Form*> createdForms() const;
     std::vector<Form*> visibleForms() const;
     Form* active() const { return active_; }
@@ -53,19 +55,19 @@ public:
     // --- Input from a front end ----------------------------------------------------------
     // Each of these is carried out now when no handler runs; otherwise input is kept and
     // delivered after the running handler, and commands that leave the lesson stop it first.
-    void start(const std::string& formName);   // the program's start: Show of the first form
-    void click(Control& c);                     // a label, check box or button clicked
+    void start(const std::string& formName);  // the program's start: Show of the first form
+    void click(Control& c);                   // a label, check box or button clicked
     void type(TextBox& box, const std::string& text);  // the user's edit of a text box
     void keyDown(CommandButton& b, int key);
     void mouseDown(CommandButton& b, int button);
-    void menu(MenuItem& item);                  // a menu item chosen (or its shortcut)
+    void menu(MenuItem& item);                        // a menu item chosen (or its shortcut)
     bool shortcut(Form& f, const std::string& keys);  // "Ctrl+N"; false if no enabled item has it
-    void closeButton(Form& f);                  // the window frame's close button
-    void windowActivated(Form& f);              // the user brought this window to the front
+    void closeButton(Form& f);                        // the window frame's close button
+    void windowActivated(Form& f);                    // the user brought this window to the front
 
     // --- Time ----------------------------------------------------------------------------
     std::optional<double> nextDue() const;  // earliest due tick of any enabled timer
-    void fireDueTimers();                    // runs every tick due by now, once each
+    void fireDueTimers();                   // runs every tick due by now, once each
 
     bool busy() const { return depth_ > 0; }
     bool stopRequested() const { return stopRequested_; }

@@ -7,16 +7,16 @@ namespace shell {
 
 // How one lesson form's Navigation menu behaves; everything else about the menu is shared.
 struct Navigation {
-    std::string prev, next;          // neighbouring forms; "" when there is none
-    std::string timer;               // the animation timer that leaving stops; "" when none
-    std::string replayItem;          // "replay", "rep", or "" for a form without one
+    std::string prev, next;  // neighbouring forms; "" when there is none
+    std::string timer;       // the animation timer that leaving stops; "" when none
+    std::string replayItem;  // "replay", "rep", or "" for a form without one
     std::string replayCaption = "Replay";
     std::string titleItem = "navigation";
     std::string titleCaption = "&Navigation";
     std::string nextItem = "next";
-    bool nextDisabled = false;       // the last lesson of a course
-    bool leavingFlag = false;        // the mirror lessons keep a flag that Next sets
-    bool replayStopsTimer = false;   // and stop their timer before replaying
+    bool nextDisabled = false;      // the last lesson of a course
+    bool leavingFlag = false;       // the mirror lessons keep a flag that Next sets
+    bool replayStopsTimer = false;  // and stop their timer before replaying
 };
 
 // The contact addresses the Contact item writes to.

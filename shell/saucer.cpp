@@ -13,51 +13,44 @@ namespace {
 //   C  bright cyan (glass)                     B  cyan (glass in shadow)
 //   R  bright red light                        Y  bright yellow light
 constexpr const char* kArt[kSaucerSize] = {
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "..............KKKK..............",
-    "............KKCCCCKK............",
-    "...........KCWWCCCCBK...........",
-    "..........KCWWCCCCCCBK..........",
-    "..........KCWCCCCCCCBK..........",
-    ".........KCCCCCCCCCCCBK.........",
-    ".........KCCCCCCCCCCCBK.........",
-    ".........KCCCCCCCCCCCBK.........",
-    "......KKKKBBBBBBBBBBBBKKKK......",
-    "...KKKLLLLKKKKKKKKKKKKLLLLKKK...",
-    "..KLLWWLLLLLLLLLLLLLLLLLLLLLLK..",
-    ".KLLLLLLLLLLLLLLLLLLLLLLLLLLLLK.",
-    "KDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDK",
-    "KDDRRDDYYDDRRDDYYDDRRDDYYDDRRDDK",
-    "KDDRRDDYYDDRRDDYYDDRRDDYYDDRRDDK",
-    "KDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDK",
-    ".KKDDDDDDDDDDDDDDDDDDDDDDDDDDKK.",
-    "...KKKDDDDDDDDDDDDDDDDDDDDKKK...",
-    "......KKKKKKDDDDDDDDKKKKKK......",
-    "............KKKKKKKK............",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
+    "................................", "................................",
+    "................................", "................................",
+    "................................", "................................",
+    "..............KKKK..............", "............KKCCCCKK............",
+    "...........KCWWCCCCBK...........", "..........KCWWCCCCCCBK..........",
+    "..........KCWCCCCCCCBK..........", ".........KCCCCCCCCCCCBK.........",
+    ".........KCCCCCCCCCCCBK.........", ".........KCCCCCCCCCCCBK.........",
+    "......KKKKBBBBBBBBBBBBKKKK......", "...KKKLLLLKKKKKKKKKKKKLLLLKKK...",
+    "..KLLWWLLLLLLLLLLLLLLLLLLLLLLK..", ".KLLLLLLLLLLLLLLLLLLLLLLLLLLLLK.",
+    "KDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDK", "KDDRRDDYYDDRRDDYYDDRRDDYYDDRRDDK",
+    "KDDRRDDYYDDRRDDYYDDRRDDYYDDRRDDK", "KDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDK",
+    ".KKDDDDDDDDDDDDDDDDDDDDDDDDDDKK.", "...KKKDDDDDDDDDDDDDDDDDDDDKKK...",
+    "......KKKKKKDDDDDDDDKKKKKK......", "............KKKKKKKK............",
+    "................................", "................................",
+    "................................", "................................",
+    "................................", "................................",
 };
 
 constexpr uint8_t indexFor(char c) {
     switch (c) {
-        case '.': return kTransparent;
-        case 'K': return 0;
-        case 'B': return 3;
-        case 'L': return 7;
-        case 'D': return 8;
-        case 'C': return 11;
-        case 'R': return 12;
-        case 'Y': return 14;
-        case 'W': return 15;
+        case '.':
+            return kTransparent;
+        case 'K':
+            return 0;
+        case 'B':
+            return 3;
+        case 'L':
+            return 7;
+        case 'D':
+            return 8;
+        case 'C':
+            return 11;
+        case 'R':
+            return 12;
+        case 'Y':
+            return 14;
+        case 'W':
+            return 15;
     }
     // Reached only while compiling kPixels: an unknown character breaks the build.
     throw std::logic_error("saucer art: character missing from the legend");

@@ -11,7 +11,8 @@ static constexpr scene::Color kLinkBlue = 0x00FF0000;
 Utama::Utama(scene::Program& program)
     : Form(program, "Utama", "MAIN MENU", 10230, 8460),
       Label1(label("Label1", Box{720, 600, 2895, 375}, "Menu").size(13.5).bold()) {
-    auto& gravity = label(Label2, 0, Box{720, 1320, 1095, 375}, "1. Gravity").size(12).fore(kLinkBlue);
+    auto& gravity =
+        label(Label2, 0, Box{720, 1320, 1095, 375}, "1. Gravity").size(12).fore(kLinkBlue);
     auto& optics = label(Label2, 1, Box{720, 1800, 975, 375}, "2. Optics").size(12).fore(kLinkBlue);
     for (auto* l : {&gravity, &optics}) {
         l->linkPointer = true;

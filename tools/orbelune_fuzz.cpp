@@ -1,6 +1,8 @@
 // Throws random user actions at the whole program on the virtual clock and checks, after each,
 // that what a student would see is still sane. Usage:
 //   orbelune-fuzz --seed N --actions K [--verbose] [--limit-s S]
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -12,7 +14,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include "tools/driver/driver.h"
@@ -25,11 +26,39 @@ using scene::Kind;
 
 // What a bored student types.
 std::vector<std::string> typedTexts() {
-    return {"",      " ",      "   ",   "abc",    "0",     "-0",     "1",     "8",
-            "64",    "-1",     "-5",    "0.5",    "4001",  "4483",   "7500",  "9000",
-            "12000", "1e308",  "-1e308", "1e-308", "nan",   "inf",    "-inf",  "1,5",
-            "&H10",  "3e",     "--2",   "99999999999999999999",    "ünïcødé ☺",
-            std::string(10000, '9'), std::string(10000, 'x'), "\t\n", "1 2 3"};
+    return {"",
+            " ",
+            "   ",
+            "abc",
+            "0",
+            "-0",
+            "1",
+            "8",
+            "64",
+            "-1",
+            "-5",
+            "0.5",
+            "4001",
+            "4483",
+            "7500",
+            "9000",
+            "12000",
+            "1e308",
+            "-1e308",
+            "1e-308",
+            "nan",
+            "inf",
+            "-inf",
+            "1,5",
+            "&H10",
+            "3e",
+            "--2",
+            "99999999999999999999",
+            "ünïcødé ☺",
+            std::string(10000, '9'),
+            std::string(10000, 'x'),
+            "\t\n",
+            "1 2 3"};
 }
 
 struct Failure {
@@ -38,7 +67,9 @@ struct Failure {
 
 class Fuzzer {
 public:
-    Fuzzer(std::uint64_t seed, bool verbose) : rng_(seed), seed_(seed), verbose_(verbose) { restart(); }
+    Fuzzer(std::uint64_t seed, bool verbose) : rng_(seed), seed_(seed), verbose_(verbose) {
+        restart();
+    }
 
     // One top-level action; returns a description of it.
     std::string step() {
@@ -57,15 +88,15 @@ public:
         int pages = 0;
         for (Form* f : p.visibleForms())
             if (f->name() != "frmAbout") ++pages;
-        if (pages != 1)
-            out.push_back({std::to_string(pages) + " lesson or menu windows visible"});
+        if (pages != 1) out.push_back({std::to_string(pages) + " lesson or menu windows visible"});
         for (Form* f : p.createdForms()) {
             for (auto& c : f->controls()) {
                 scene::PropList props;
                 c->properties(props);
                 for (auto& [name, v] : props)
                     if (auto* d = std::get_if<double>(&v); d && !std::isfinite(*d))
-                        out.push_back({f->name() + "." + c->fullName() + "." + name + " is not finite"});
+                        out.push_back(
+                            {f->name() + "." + c->fullName() + "." + name + " is not finite"});
             }
             auto& s = f->surface();
             auto& seen = checked_[f];
@@ -167,7 +198,7 @@ private:
                 if (c->onClick || c->kind() == Kind::CheckBox || c->kind() == Kind::CommandButton)
                     clickable.push_back(c.get());
             Control* c = !clickable.empty() && chance(0.85) ? clickable[pick(int(clickable.size()))]
-                                                             : cs[pick(int(cs.size()))].get();
+                                                            : cs[pick(int(cs.size()))].get();
             p.click(*c);
             return at + "click " + c->fullName() + in;
         }
@@ -178,7 +209,8 @@ private:
             if (boxes.empty()) return at + "no text box";
             auto* b = boxes[pick(int(boxes.size()))];
             static const auto texts = typedTexts();
-            std::string t = chance(0.3) ? std::to_string(pick(20000) - 2000) : texts[pick(int(texts.size()))];
+            std::string t =
+                chance(0.3) ? std::to_string(pick(20000) - 2000) : texts[pick(int(texts.size()))];
             p.type(*b, t);
             return at + "type " + std::to_string(t.size()) + " chars into " + b->fullName() + in;
         }
@@ -223,10 +255,14 @@ int main(int argc, char** argv) {
             }
             return argv[++i];
         };
-        if (a == "--seed") seed = std::strtoull(next(), nullptr, 10);
-        else if (a == "--actions") actions = std::strtol(next(), nullptr, 10);
-        else if (a == "--limit-s") limitS = std::strtod(next(), nullptr);
-        else if (a == "--verbose") verbose = true;
+        if (a == "--seed")
+            seed = std::strtoull(next(), nullptr, 10);
+        else if (a == "--actions")
+            actions = std::strtol(next(), nullptr, 10);
+        else if (a == "--limit-s")
+            limitS = std::strtod(next(), nullptr);
+        else if (a == "--verbose")
+            verbose = true;
         else {
             std::cerr << "usage: orbelune-fuzz --seed N --actions K [--verbose] [--limit-s S]\n";
             return 2;
@@ -248,10 +284,12 @@ int main(int argc, char** argv) {
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
             long i = current;
             if (i >= 0 && nowMs() - startedMs > limitS * 1000) {
-                std::fprintf(stdout, "FAIL seed %llu action %ld: no answer within %.0f s\n"
-                                     "replay: orbelune-fuzz --seed %llu --actions %ld --verbose\n"
-                                     "actions: %ld, failures: 1\n",
-                             (unsigned long long)seed, i, limitS, (unsigned long long)seed, i + 1, i);
+                std::fprintf(stdout,
+                             "FAIL seed %llu action %ld: no answer within %.0f s\n"
+                             "replay: orbelune-fuzz --seed %llu --actions %ld --verbose\n"
+                             "actions: %ld, failures: 1\n",
+                             (unsigned long long)seed, i, limitS, (unsigned long long)seed, i + 1,
+                             i);
                 std::fflush(stdout);
                 _exit(1);
             }
@@ -277,7 +315,8 @@ int main(int argc, char** argv) {
         fz.check(found);
         for (auto& f : found) {
             ++failures;
-            std::cout << "FAIL seed " << seed << " action " << i << " (" << what << "): " << f.what << "\n";
+            std::cout << "FAIL seed " << seed << " action " << i << " (" << what << "): " << f.what
+                      << "\n";
         }
         if (!found.empty() && failures >= 20) {
             std::cout << "stopping after 20 failures\n";
@@ -288,10 +327,11 @@ int main(int argc, char** argv) {
     done = true;
     watchdog.join();
     std::cout << "paced frames: " << fz.frames << ", message boxes: " << fz.messages
-              << ", actions inside handlers or boxes: " << fz.nestedActions << ", program starts: " << fz.restarts
-              << "\n";
+              << ", actions inside handlers or boxes: " << fz.nestedActions
+              << ", program starts: " << fz.restarts << "\n";
     if (failures)
-        std::cout << "replay: orbelune-fuzz --seed " << seed << " --actions " << actions << " --verbose\n";
+        std::cout << "replay: orbelune-fuzz --seed " << seed << " --actions " << actions
+                  << " --verbose\n";
     std::cout << "actions: " << actions << ", failures: " << failures << "\n";
     return failures ? 1 : 0;
 }

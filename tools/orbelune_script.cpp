@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
 #if defined(ORBELUNE_WITH_DESKTOP)
     // Rendering needs Qt; plain runs stay free of it.
     std::unique_ptr<QApplication> qt;
-    if (std::find(args.begin(), args.end(), "--png") != args.end()) qt = desktop::offscreenApplication(argc, argv);
+    if (std::find(args.begin(), args.end(), "--png") != args.end())
+        qt = desktop::offscreenApplication(argc, argv);
     driver::setPngRenderer(desktop::renderPng);
 #endif
     int status = driver::runCommand(args, out, err);

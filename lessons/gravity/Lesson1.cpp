@@ -7,25 +7,33 @@ namespace lessons {
 using scene::Box;
 
 namespace {
-constexpr scene::Color kRed = 0x000000FF;        // the masses
-constexpr scene::Color kLightRed = 0x008080FF;   // the charges
+constexpr scene::Color kRed = 0x000000FF;          // the masses
+constexpr scene::Color kLightRed = 0x008080FF;     // the charges
 constexpr scene::Color kLightOrange = 0x00C0E0FF;  // the formula boxes
-constexpr scene::Color kOrange = 0x0080C0FF;     // the constant boxes
+constexpr scene::Color kOrange = 0x0080C0FF;       // the constant boxes
 using scene::kCircle;
 }  // namespace
 
 Lesson1::Lesson1(scene::Program& program)
     : LessonForm(program, "Lesson1", "Lesson 1: Law of Gravity", 11580, 8235,
-                 {.prev = "", .next = "Lesson2", .timer = "", .replayItem = "",
+                 {.prev = "",
+                  .next = "Lesson2",
+                  .timer = "",
+                  .replayItem = "",
                   .titleCaption = "Navigation"}) {
     // Stored order: earlier lies above later, so every small sub- and superscript label covers
     // the gap left for it in the formula label beneath.
-    label("Label12", Box{3840, 6720, 3735, 615}, "Both have similar forms!").size(12).bold().center();
+    label("Label12", Box{3840, 6720, 3735, 615}, "Both have similar forms!")
+        .size(12)
+        .bold()
+        .center();
     label(Label10, 1, Box{7080, 5760, 3855, 495}, "... a constant ").back(kOrange).size(12);
     label(Label5, 25, Box{9600, 5160, 135, 255}, "2").back(kOrange);
     label(Label5, 24, Box{9000, 5160, 135, 255}, "2").back(kOrange);
     label(Label9, 1, Box{8280, 5160, 375, 255}, "9").back(kOrange);
-    label(Label8, 1, Box{7080, 5280, 3855, 495}, " k = 9 x 10        Nm   / C").back(kOrange).size(12);
+    label(Label8, 1, Box{7080, 5280, 3855, 495}, " k = 9 x 10        Nm   / C")
+        .back(kOrange)
+        .size(12);
     label(Label6, 2, Box{2400, 2280, 375, 255}, "R").size(12);
     label(Label5, 23, Box{10080, 3000, 135, 255}, "2");
     label(Label7, 2, Box{6240, 2880, 255, 495}, "q").size(12);
@@ -42,7 +50,9 @@ Lesson1::Lesson1(scene::Program& program)
     label(Label5, 15, Box{9120, 3240, 135, 255}, "2");
     label(Label5, 14, Box{8400, 3960, 135, 255}, "2").back(kLightOrange);
     label(Label5, 13, Box{7800, 3960, 135, 255}, "1").back(kLightOrange);
-    label(Label4, 1, Box{7680, 4200, 3255, 735}, "|F  | = |F  | = kq    q   /R ").back(kLightOrange).size(12);
+    label(Label4, 1, Box{7680, 4200, 3255, 735}, "|F  | = |F  | = kq    q   /R ")
+        .back(kLightOrange)
+        .size(12);
     label(Label3, 1, Box{7680, 3840, 3255, 855}, "F  = - F").back(kLightOrange).size(12);
     label(Label2, 3, Box{9000, 3120, 495, 375}, "F").size(12);
     label(Label2, 2, Box{7080, 3120, 495, 375}, "F").size(12);
@@ -54,11 +64,15 @@ Lesson1::Lesson1(scene::Program& program)
     line(Line2, 2, 6840, 3000, 7440, 3000);
     shape(Shape1, 3, Box{9600, 2880, 255, 255}, kCircle).fill(kLightRed);
     shape(Shape1, 2, Box{6600, 2880, 255, 255}, kCircle).fill(kLightRed);
-    label(Label10, 0, Box{1320, 5760, 3855, 495}, "... is the Universal Gravity Constant").back(kOrange).size(12);
+    label(Label10, 0, Box{1320, 5760, 3855, 495}, "... is the Universal Gravity Constant")
+        .back(kOrange)
+        .size(12);
     label(Label5, 12, Box{3960, 5160, 135, 255}, "2").back(kOrange);
     label(Label5, 11, Box{3480, 5160, 135, 255}, "2").back(kOrange);
     label(Label9, 0, Box{2640, 5160, 375, 255}, "-11").back(kOrange);
-    label(Label8, 0, Box{1320, 5280, 3855, 495}, " G = 6.6 x 10        Nm   /kg").back(kOrange).size(12);
+    label(Label8, 0, Box{1320, 5280, 3855, 495}, " G = 6.6 x 10        Nm   /kg")
+        .back(kOrange)
+        .size(12);
     label(Label5, 10, Box{4320, 3000, 135, 255}, "2");
     line(Line8, 0, 960, 2640, 3960, 2640).style(2);
     line(Line7, 1, 3960, 2520, 3960, 3360).style(2);
@@ -72,7 +86,9 @@ Lesson1::Lesson1(scene::Program& program)
     label(Label5, 2, Box{3360, 3240, 135, 255}, "2");
     label(Label5, 1, Box{2640, 3960, 135, 255}, "2").back(kLightOrange);
     label(Label5, 0, Box{2040, 3960, 135, 255}, "1").back(kLightOrange);
-    label(Label4, 0, Box{1920, 4200, 3255, 735}, "|F  | = |F  | = GM   M   /R ").back(kLightOrange).size(12);
+    label(Label4, 0, Box{1920, 4200, 3255, 735}, "|F  | = |F  | = GM   M   /R ")
+        .back(kLightOrange)
+        .size(12);
     label(Label3, 0, Box{1920, 3840, 3255, 855}, "F  = - F").back(kLightOrange).size(12);
     label(Label2, 1, Box{3240, 3120, 495, 375}, "F").size(12);
     label(Label2, 0, Box{1320, 3120, 495, 375}, "F").size(12);
@@ -82,7 +98,10 @@ Lesson1::Lesson1(scene::Program& program)
     line(Line3, 0, 1680, 3000, 1560, 2880);
     line(Line2, 1, 3240, 3000, 3840, 3000);
     line(Line2, 0, 1080, 3000, 1680, 3000);
-    label(Label1, 1, Box{5760, 360, 4335, 495}, "Comparation with Electrical Force").size(12).bold().center();
+    label(Label1, 1, Box{5760, 360, 4335, 495}, "Comparation with Electrical Force")
+        .size(12)
+        .bold()
+        .center();
     label(Label1, 0, Box{840, 360, 3735, 495}, "GRAVITATIONAL FORCE").size(12).bold().center();
     shape(Shape1, 1, Box{3840, 2880, 255, 255}, kCircle).fill(kRed);
     shape(Shape1, 0, Box{840, 2880, 255, 255}, kCircle).fill(kRed);

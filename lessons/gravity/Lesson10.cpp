@@ -241,7 +241,8 @@ void Lesson10::launch() {
             const double H = Int(h);
             waktu(0).Caption = H < 10 ? "0" + digits(H) : digits(H);
             koma.Caption = digits(Int(h * 10 - H * 10));
-            if (scene::Val(koma.Caption.get()) == 0 && latch == 0 && std::fmod(H, 6) == 0 && H > 0) {
+            if (scene::Val(koma.Caption.get()) == 0 && latch == 0 && std::fmod(H, 6) == 0 &&
+                H > 0) {
                 MsgBox(digits(H) + " hours passed");
                 latch = 1;
             } else if (latch == 1 && std::fmod(H - 3, 6) == 0) {

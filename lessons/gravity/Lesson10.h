@@ -38,11 +38,11 @@ public:
     int latch = 0;               // 1 after an hours message until it is re-armed
     // The panel lines' ends relative to the satellite's centre, as the icon was designed.
     std::array<double, 9> offX1{}, offX2{}, offY1{}, offY2{};
-    double a = 0, V = 0;         // launch angle [rad] and speed [m/s]
-    double r = 0, r0 = 0;        // distance from the earth's centre [m]
-    double theta = 0;            // polar angle [rad]
+    double a = 0, V = 0;                  // launch angle [rad] and speed [m/s]
+    double r = 0, r0 = 0;                 // distance from the earth's centre [m]
+    double theta = 0;                     // polar angle [rad]
     double x = 0, y = 0, px = 0, py = 0;  // this and the previous step's offset [twips]
-    int i = 0;                   // step of the current flight
+    int i = 0;                            // step of the current flight
 
 private:
     double twips(double metres) const { return 500 * (metres / 1000000 / 6370) * 1000; }

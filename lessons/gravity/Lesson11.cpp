@@ -213,7 +213,7 @@ void Lesson11::launch() {
 void Lesson11::drawAppearance() {
     constexpr double radius = 500;
     const double cx = panelLeft + 600, cy = panelTop + 500;  // the disc's centre
-    double ph = 2 * theta / 3.14;  // 0 new, 1 half, 2 full
+    double ph = 2 * theta / 3.14;                            // 0 new, 1 half, 2 full
     if (ph > 2) {
         ph = ph - 4;
         mirror = -1;

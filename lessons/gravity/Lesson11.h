@@ -33,16 +33,16 @@ public:
     double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], [m]
     double moonHeight = 0;       // above the earth's surface [m]
     long counter = 0;            // ticks of the script
-    int stage = 0;               // 0 present flight, 1 its trace, 2 half-distance flight, 3 its trace
-    int latch = 0;               // 1 after a days message until it is re-armed
-    int mirror = 1;              // -1 once the pictures are drawn upside down
-    double panelLeft = 0;        // the picture panel's corner [twips]
+    int stage = 0;         // 0 present flight, 1 its trace, 2 half-distance flight, 3 its trace
+    int latch = 0;         // 1 after a days message until it is re-armed
+    int mirror = 1;        // -1 once the pictures are drawn upside down
+    double panelLeft = 0;  // the picture panel's corner [twips]
     std::int16_t panelTop = 0;
-    double a = 0, V = 0;         // launch angle [rad] and speed [m/s]
-    double r = 0, r0 = 0;        // distance from the earth's centre [m]
-    double theta = 0;            // polar angle [rad]
+    double a = 0, V = 0;                  // launch angle [rad] and speed [m/s]
+    double r = 0, r0 = 0;                 // distance from the earth's centre [m]
+    double theta = 0;                     // polar angle [rad]
     double x = 0, y = 0, px = 0, py = 0;  // this and the previous step's offset [twips]
-    int i = 0;                   // step of the current flight
+    int i = 0;                            // step of the current flight
 
 private:
     double shownDays = -1, shownTenths = -1;  // the reading the clock shows in this flight

@@ -43,7 +43,10 @@ constexpr Trial kTrials[7] = {
 
 Lesson12::Lesson12(scene::Program& program)
     : LessonForm(program, "Lesson12", "Lesson 12: Hyperbolic Trajectory", 11745, 9285,
-                 {.prev = "Lesson11", .next = "", .timer = "jam", .replayItem = "rep",
+                 {.prev = "Lesson11",
+                  .next = "",
+                  .timer = "jam",
+                  .replayItem = "rep",
                   .nextDisabled = true}) {
     jam.onTimer = [this] { jam_Timer(); };
     // One segment a step. The widest ellipse has 26 times the circle's segments, so the circle
@@ -106,7 +109,11 @@ bool Lesson12::layout() {
         .size(18)
         .bold();
     text(label("Label4", Box{9000, 3840, 1575, 495}, "2500 km high from earth surface"));
-    text(label(wait, 0, Box{2160, 2400, 1215, 495}, "WAIT!")).fore(kOrange).center().size(18).bold();
+    text(label(wait, 0, Box{2160, 2400, 1215, 495}, "WAIT!"))
+        .fore(kOrange)
+        .center()
+        .size(18)
+        .bold();
     line("Line3", 8955, 4440, 8880, 4560).color(kBlue);
     line("Line2", 8805, 4440, 8885, 4560).color(kBlue);
     line("Line1", 8880, 3650, 8880, 4570).color(kBlue);
@@ -129,8 +136,8 @@ void Lesson12::Form_Activate() {
     const double d = Line1.X1 - ((Shape1.Left - 17) + Shape1.Width);
     Label4.Caption = digits(Int(2 * 6370 * d / Shape1.Width)) + " km high from earth surface";
     tpp = scene::toInteger(TwipsPerPixelX());
-    for (scene::LineControl* l : {&Line1, &Line2, &Line3, &Line5, &Line6, &Line7, &Line9,
-                                  &Line10, &Line11})
+    for (scene::LineControl* l :
+         {&Line1, &Line2, &Line3, &Line5, &Line6, &Line7, &Line9, &Line10, &Line11})
         l->Visible = false;
     Label4.Visible = false;
     for (int k = 0; k <= 6; ++k) {
@@ -273,8 +280,9 @@ void Lesson12::launch() {
         xn = rho * std::cos(theta);
         yn = rho * std::sin(theta);
         if ((Shape1.Left - 17) + 6370 / kmPerTwip + xn > Line1.X1 || theta > 6.28) break;
-        if (Shape1.Left + 6370 / kmPerTwip + xn < 0 || Shape1.Left + 6370 / kmPerTwip + xn > 15000 ||
-            Shape1.Top + 6370 / kmPerTwip + yn < 0 || Shape1.Top + 6370 / kmPerTwip + yn > 15000)
+        if (Shape1.Left + 6370 / kmPerTwip + xn < 0 ||
+            Shape1.Left + 6370 / kmPerTwip + xn > 15000 || Shape1.Top + 6370 / kmPerTwip + yn < 0 ||
+            Shape1.Top + 6370 / kmPerTwip + yn > 15000)
             break;  // out of the window
         Line(cx + x, cy + y, cx + xn, cy + yn, std::int32_t(QBColor(14 - trial)));
         x = xn;

@@ -42,16 +42,16 @@ public:
     scene::Shape& Shape1 = control<scene::Shape>("Shape1");
     scene::Shape& bm = control<scene::Shape>("bm");
 
-    double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], [m]
-    float h = 0;                 // launch height above the surface, whole metres
-    long tick = 0;               // the script's ticks; -7 after activation
-    std::int16_t trial = 0;      // the trial being prepared or flown, 0 to 6
-    int cursorStep = 0;          // steps of the pointer's current glide
-    int lastTrial = 0;           // 1 once the seventh trial is prepared
-    std::int16_t tpp = 15;       // twips per screen pixel
-    double a = 0, V = 0;         // launch angle [rad] and speed [m/s]
-    double r = 0, r0 = 0;        // distance from the earth's centre [m]
-    double theta = 0;            // polar angle [rad]
+    double G = 0, M = 0, R = 0;           // [N m^2/kg^2], [kg], [m]
+    float h = 0;                          // launch height above the surface, whole metres
+    long tick = 0;                        // the script's ticks; -7 after activation
+    std::int16_t trial = 0;               // the trial being prepared or flown, 0 to 6
+    int cursorStep = 0;                   // steps of the pointer's current glide
+    int lastTrial = 0;                    // 1 once the seventh trial is prepared
+    std::int16_t tpp = 15;                // twips per screen pixel
+    double a = 0, V = 0;                  // launch angle [rad] and speed [m/s]
+    double r = 0, r0 = 0;                 // distance from the earth's centre [m]
+    double theta = 0;                     // polar angle [rad]
     double x = 0, y = 0, xn = 0, yn = 0;  // the trail's last and next point [twips]
 
 private:

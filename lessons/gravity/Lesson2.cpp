@@ -39,8 +39,18 @@ bool Lesson2::layout() {
     shape(Shape1, 4, Box{1080, 4920, 255, 255}, kCircle).fill(kRed).hidden();
     label("t4", Box{7920, 6480, 255, 375}, "g").size(9.75).italic().hidden();
     label("t3", Box{9720, 6360, 255, 255}, "2").hidden();
-    label("t2", Box{1560, 6480, 8655, 615}, "The gravitational acceleration on the earth's surface, usually denoted as      , is about 9.8 m/s .").size(9.75).hidden();
-    label("t1", Box{1560, 5520, 8535, 975}, "As M becomes much greater than m, as we see above, m looks like 'falling' toward M. This is also true for a stone falling toward the earth. In this case, M is said having 'gravitational acceleration'; it means that an object (m) will accelerate due to M's gravity.").size(9.75).hidden();
+    label("t2", Box{1560, 6480, 8655, 615},
+          "The gravitational acceleration on the earth's surface, usually denoted as      , is "
+          "about 9.8 m/s .")
+        .size(9.75)
+        .hidden();
+    label("t1", Box{1560, 5520, 8535, 975},
+          "As M becomes much greater than m, as we see above, m looks like 'falling' toward M. "
+          "This is also true for a stone falling toward the earth. In this case, M is said having "
+          "'gravitational acceleration'; it means that an object (m) will accelerate due to M's "
+          "gravity.")
+        .size(9.75)
+        .hidden();
     shape(Shape1, 3, Box{10680, 3480, 510, 510}, kCircle).fill(kRed).hidden();
     label(Label3, 5, Box{960, 4560, 375, 375}, "m").size(12).hidden();
     label(Label3, 3, Box{960, 3120, 375, 375}, "m").size(12).hidden();
@@ -57,7 +67,11 @@ bool Lesson2::layout() {
     label(Label3, 1, Box{960, 1920, 375, 375}, "m").size(12);
     label(Label3, 4, Box{11040, 4200, 375, 375}, "M").size(12).hidden();
     line(Line1, 0, 360, 2520, 11280, 2520).style(3);
-    label("Label4", Box{1200, 240, 5175, 855}, "Simulation of Attraction Force between two masses which are at rest at initial time").fore(kBlue).size(12).bold();
+    label("Label4", Box{1200, 240, 5175, 855},
+          "Simulation of Attraction Force between two masses which are at rest at initial time")
+        .fore(kBlue)
+        .size(12)
+        .bold();
     return true;
 }
 
@@ -171,7 +185,7 @@ void Lesson2::motionStep(int i) {
     if (!(Val(Ratio.Text.get()) > 0)) return;  // no positive ratio: hold still
 
     gap = (big.Left + r2) - (small.Left + r1);
-    double movedSmall = 0, movedBig = 0;  // what this tick took off the gap, per ball
+    double movedSmall = 0, movedBig = 0;   // what this tick took off the gap, per ball
     const double last = gap / 10000 * 20;  // taken once
     for (double counter = 0; counter <= last; counter += 1) {
         accSmall = Val(Ratio.Text.get()) * 1000000 / gap / gap;

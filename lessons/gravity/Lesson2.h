@@ -37,21 +37,22 @@ public:
     scene::Label& t4 = control<scene::Label>("t4");
 
     // Form-level variables. Pointer values are screen pixels of the classic desktop (15 twips).
-    std::int16_t tpp = 0;                // Screen.TwipsPerPixelX
-    double tick = 0;                     // jam ticks since activation
-    std::int32_t row = 0;                // current row 0..2; 3 when finished
-    std::array<double, 4> rowStart{};    // tick at which each row's move to the ratio box began
+    std::int16_t tpp = 0;              // Screen.TwipsPerPixelX
+    double tick = 0;                   // jam ticks since activation
+    std::int32_t row = 0;              // current row 0..2; 3 when finished
+    std::array<double, 4> rowStart{};  // tick at which each row's move to the ratio box began
     std::array<std::int32_t, 4> moveSteps{};  // steps of that move
-    std::array<double, 4> clickStart{};  // tick from which the pointer moves to the check box
-    std::array<double, 4> clickSteps{};  // steps of that move
-    double px0 = 0, py0 = 0;             // start of the current pointer move
-    double pdx = 0, pdy = 0;             // its displacement
-    double stepNo = 0;                   // its current step
-    double gap = 0;                      // distance between the balls' centres [twips]
-    double accSmall = 0, accBig = 0;     // accelerations of m and M
-    double velSmall = 0, velBig = 0;     // velocities of m and M
-    double shiftSmall = 0, shiftBig = 0;  // how far m (rightwards) and M (leftwards) go per inner pass
-    bool joined = false;                 // the current row's balls have met
+    std::array<double, 4> clickStart{};       // tick from which the pointer moves to the check box
+    std::array<double, 4> clickSteps{};       // steps of that move
+    double px0 = 0, py0 = 0;                  // start of the current pointer move
+    double pdx = 0, pdy = 0;                  // its displacement
+    double stepNo = 0;                        // its current step
+    double gap = 0;                           // distance between the balls' centres [twips]
+    double accSmall = 0, accBig = 0;          // accelerations of m and M
+    double velSmall = 0, velBig = 0;          // velocities of m and M
+    double shiftSmall = 0,
+           shiftBig = 0;  // how far m (rightwards) and M (leftwards) go per inner pass
+    bool joined = false;  // the current row's balls have met
 
 private:
     void motionStep(int i);

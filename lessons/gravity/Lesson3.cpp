@@ -8,12 +8,12 @@ namespace lessons {
 using scene::Box;
 
 namespace {
-constexpr scene::Color kRed = 0x000000FF;        // the ball
-constexpr scene::Color kBlue = 0x00FF0000;       // the explanation
-constexpr scene::Color kOrange = 0x000080FF;     // "WAIT!"
-constexpr scene::Color kClock = 0x008080FF;      // the clock's face
-constexpr scene::Color kGrey = 0x00808080;       // the tower
-constexpr scene::Color kGround = 0x00FF8080;     // the earth's surface
+constexpr scene::Color kRed = 0x000000FF;     // the ball
+constexpr scene::Color kBlue = 0x00FF0000;    // the explanation
+constexpr scene::Color kOrange = 0x000080FF;  // "WAIT!"
+constexpr scene::Color kClock = 0x008080FF;   // the clock's face
+constexpr scene::Color kGrey = 0x00808080;    // the tower
+constexpr scene::Color kGround = 0x00FF8080;  // the earth's surface
 using scene::kCircle;
 }  // namespace
 
@@ -35,7 +35,10 @@ bool Lesson3::layout() {
     label(l, 1, Box{4200, 1320, 2295, 255}, "1");
     label(l, 0, Box{4200, 1080, 2295, 255}, "1");
     label("wait", Box{2040, 1440, 1095, 495}, "WAIT!").fore(kOrange).size(13.5).bold();
-    label("Label6", Box{1800, 240, 1815, 1095}, "Throwing an object from Pisa Tower, an inclining tower in Italy, Galileo Galilei did his experiment of gravity there.").fore(kBlue);
+    label("Label6", Box{1800, 240, 1815, 1095},
+          "Throwing an object from Pisa Tower, an inclining tower in Italy, Galileo Galilei did "
+          "his experiment of gravity there.")
+        .fore(kBlue);
     line("Line4", 1200, 6600, 1560, 0).color(kGrey).style(2).width(2);
     line("Line3", 3840, 0, 3480, 6600).color(kGrey).style(2).width(2);
     label("tanda", Box{4560, 600, 255, 375}, "-").back(kClock).size(12).center();

@@ -19,28 +19,42 @@ using scene::kCircle;
 
 Lesson4::Lesson4(scene::Program& program)
     : LessonForm(program, "Lesson4", "Lesson 4: How 'heavy' are earth and sun?", 11580, 9060,
-                 {.prev = "Lesson3", .next = "Lesson5", .timer = "", .replayItem = "",
+                 {.prev = "Lesson3",
+                  .next = "Lesson5",
+                  .timer = "",
+                  .replayItem = "",
                   .titleCaption = "Navigation"}) {
     // Stored order: earlier lies above later, so every superscript label and every stroke of a
     // pi covers the gap left for it in the formula label beneath.
-    label(Label7, 5, Box{3000, 8160, 5295, 255}, "T = 365.25 x 24 x 3600  seconds  ... period of earth's revolution = 1 year").fore(kBlue);
+    label(Label7, 5, Box{3000, 8160, 5295, 255},
+          "T = 365.25 x 24 x 3600  seconds  ... period of earth's revolution = 1 year")
+        .fore(kBlue);
     shape(Shape2, 5, Box{9960, 7440, 495, 615}, kCircle).fill(kYellow);
     shape(Shape2, 4, Box{2160, 4200, 255, 255}, kCircle).fill(kTeal);
     line(Line26, 0, 2280, 4320, 8160, 5160).color(kOrangeLine);
     line("Line11", 480, 5280, 4800, 4320);
-    label(Label7, 6, Box{8160, 5160, 2415, 495}, "Sun is 330,000 times 'heavier' than the earth").back(kOrange).fore(kBlue).size(9.75).bold();
+    label(Label7, 6, Box{8160, 5160, 2415, 495}, "Sun is 330,000 times 'heavier' than the earth")
+        .back(kOrange)
+        .fore(kBlue)
+        .size(9.75)
+        .bold();
     line(Line26, 1, 10560, 5640, 10200, 7800).color(kOrangeLine);
     line("Line25", 9480, 8520, 11400, 7920);
     line("Line24", 9240, 8400, 11040, 7680);
     label(Label4, 17, Box{9360, 7680, 255, 255}, "30").bold();
     label(Label8, 1, Box{8040, 7800, 2415, 495}, "=>  M = 2 x 10       kg").bold();
     label(Label4, 16, Box{3960, 7680, 255, 255}, "11").fore(kBlue);
-    label(Label7, 4, Box{3000, 7800, 4695, 255}, "R = 1.5 x 10        m  ... distance between earth and sun").fore(kBlue);
+    label(Label7, 4, Box{3000, 7800, 4695, 255},
+          "R = 1.5 x 10        m  ... distance between earth and sun")
+        .fore(kBlue);
     label(Label4, 15, Box{5040, 7320, 135, 255}, "2").fore(kBlue);
     label(Label4, 14, Box{4560, 7320, 135, 255}, "2").fore(kBlue);
     label(Label4, 13, Box{3960, 7320, 255, 255}, "-11").fore(kBlue);
-    label(Label7, 3, Box{3000, 7440, 3735, 255}, "G = 6.6 x 10         Nm     /kg      ... gravity constant").fore(kBlue);
-    label(Label6, 1, Box{2640, 7080, 6135, 375}, "The mass of the sun M can be calculated using the following values:");
+    label(Label7, 3, Box{3000, 7440, 3735, 255},
+          "G = 6.6 x 10         Nm     /kg      ... gravity constant")
+        .fore(kBlue);
+    label(Label6, 1, Box{2640, 7080, 6135, 375},
+          "The mass of the sun M can be calculated using the following values:");
     label(Label4, 12, Box{3720, 6600, 135, 255}, "2");
     line("Line23", 3600, 6840, 3600, 6720);
     line("Line22", 3480, 6840, 3480, 6720);
@@ -51,7 +65,10 @@ Lesson4::Lesson4(scene::Program& program)
     line("Line20", 4440, 6240, 4440, 6120);
     line("Line19", 4320, 6240, 4320, 6120);
     line("Line18", 4320, 6120, 4440, 6120);
-    label("Label10", Box{2880, 6120, 7575, 495}, "Substituting v with 2    R/T, where R is the distance between the earth and the sun and T is the period of earth's revolution (=1 year), into equation (1) and then combine it with equation (2), we obtain:");
+    label("Label10", Box{2880, 6120, 7575, 495},
+          "Substituting v with 2    R/T, where R is the distance between the earth and the sun and "
+          "T is the period of earth's revolution (=1 year), into equation (1) and then combine it "
+          "with equation (2), we obtain:");
     label(Label9, 1, Box{1920, 6240, 375, 375}, "F(2)");
     label(Label9, 0, Box{2040, 5280, 375, 375}, "F(1)");
     line("Line17", 1560, 6360, 1680, 6600).width(2);
@@ -64,9 +81,11 @@ Lesson4::Lesson4(scene::Program& program)
     shape(Shape2, 3, Box{1680, 5760, 255, 255}, kCircle).fill(kTeal);
     shape(Shape2, 2, Box{1200, 7680, 495, 615}, kCircle).fill(kYellow);
     label(Label4, 9, Box{3840, 5520, 135, 255}, "2");
-    label(Label3, 4, Box{3000, 5640, 4095, 255}, "F = GMm/R            (2) ... gravitational force");
+    label(Label3, 4, Box{3000, 5640, 4095, 255},
+          "F = GMm/R            (2) ... gravitational force");
     label(Label4, 8, Box{3480, 5160, 135, 255}, "2");
-    label(Label3, 3, Box{3000, 5280, 3855, 255}, "F = mv   /R             (1) ... centrifugal force");
+    label(Label3, 3, Box{3000, 5280, 3855, 255},
+          "F = mv   /R             (1) ... centrifugal force");
     label(Label1, 3, Box{3600, 4800, 2055, 255}, "MASS OF SUN ").size(9.75).bold().center();
     line("Line10", 600, 4920, 4440, 4200);
     label(Label4, 7, Box{1440, 4080, 255, 255}, "24").bold();
@@ -76,10 +95,16 @@ Lesson4::Lesson4(scene::Program& program)
     label(Label4, 4, Box{1200, 2880, 135, 255}, "2").fore(kBlue);
     label(Label4, 3, Box{1320, 3600, 255, 255}, "6").fore(kBlue);
     label(Label4, 2, Box{1320, 3240, 255, 255}, "-11").fore(kBlue);
-    label(Label7, 2, Box{360, 3720, 3135, 255}, "R = 6.3 x 10        m  ... radius of earth").fore(kBlue);
-    label(Label7, 1, Box{360, 3360, 3735, 255}, "G = 6.6 x 10         Nm     /kg      ... gravity constant").fore(kBlue);
-    label(Label7, 0, Box{360, 3000, 3735, 375}, "g = 9.8 m/s    ... earth's gravitational acceleration").fore(kBlue);
-    label(Label6, 0, Box{240, 2400, 4815, 495}, "The mass of the earth M can be calculated using the following values:");
+    label(Label7, 2, Box{360, 3720, 3135, 255}, "R = 6.3 x 10        m  ... radius of earth")
+        .fore(kBlue);
+    label(Label7, 1, Box{360, 3360, 3735, 255},
+          "G = 6.6 x 10         Nm     /kg      ... gravity constant")
+        .fore(kBlue);
+    label(Label7, 0, Box{360, 3000, 3735, 375},
+          "g = 9.8 m/s    ... earth's gravitational acceleration")
+        .fore(kBlue);
+    label(Label6, 0, Box{240, 2400, 4815, 495},
+          "The mass of the earth M can be calculated using the following values:");
     label(Label4, 1, Box{960, 1800, 135, 255}, "2");
     label(Label3, 2, Box{240, 1920, 2175, 255}, "g = GM/R       (3)");
     label("Label5", Box{240, 1560, 3855, 255}, "From equations (1) and (2), we obtain:");

@@ -34,14 +34,30 @@ bool Lesson5::layout() {
     label(sud, 0, Box{4200, 6600, 1095, 255}, "a = 30 degrees").hidden();
     label(sud, 1, Box{4200, 5520, 1095, 255}, "a = 45 degrees").hidden();
     label(sud, 2, Box{4200, 4440, 1095, 255}, "a = 60 degrees").hidden();
-    label("Label4", Box{7680, 4080, 2415, 855}, "The stone travels in a PARABOLIC curve").size(12).hidden();
+    label("Label4", Box{7680, 4080, 2415, 855}, "The stone travels in a PARABOLIC curve")
+        .size(12)
+        .hidden();
     // Each formula row's box reaches over the row below and its exponents, and the box of
     // "On earth" over "On moon": those labels are see-through so that none hides another's text.
     // The legend's boxes are see-through also because the 45-degree moon path runs under them.
-    label("com1", Box{8040, 4920, 2415, 495}, "Equation of Curve:").size(9.75).hidden().see_through();
-    label(com2, 0, Box{8040, 5280, 3495, 615}, "y = tan(a) * x  -  g /{2Vo     cos   (a)} * x").size(9.75).hidden().see_through();
-    label(com2, 1, Box{8040, 5760, 3495, 615}, "y          =  Vo     sin     (a) / 2g").fore(kMagenta).size(9.75).hidden().see_through();
-    label(com2, 2, Box{8040, 6240, 3495, 375}, "x          =  Vo     sin(2a) / g").fore(kMagenta).size(9.75).hidden().see_through();
+    label("com1", Box{8040, 4920, 2415, 495}, "Equation of Curve:")
+        .size(9.75)
+        .hidden()
+        .see_through();
+    label(com2, 0, Box{8040, 5280, 3495, 615}, "y = tan(a) * x  -  g /{2Vo     cos   (a)} * x")
+        .size(9.75)
+        .hidden()
+        .see_through();
+    label(com2, 1, Box{8040, 5760, 3495, 615}, "y          =  Vo     sin     (a) / 2g")
+        .fore(kMagenta)
+        .size(9.75)
+        .hidden()
+        .see_through();
+    label(com2, 2, Box{8040, 6240, 3495, 375}, "x          =  Vo     sin(2a) / g")
+        .fore(kMagenta)
+        .size(9.75)
+        .hidden()
+        .see_through();
     label(com3, 0, Box{10080, 5160, 135, 255}, "2");
     label(com3, 8, Box{10560, 5160, 135, 255}, "2");
     label(com3, 1, Box{11280, 5160, 135, 255}, "2");
@@ -51,7 +67,9 @@ bool Lesson5::layout() {
     label(com3, 5, Box{8160, 6360, 375, 255}, "max").fore(kMagenta);
     label(com3, 6, Box{9120, 6120, 135, 255}, "2").fore(kMagenta);
     label(com3, 7, Box{19480, 7680, 135, 255}, "2").fore(kMagenta);  // right of the window
-    label("Label1", Box{840, 600, 6255, 495}, "THROWING STONE ON EARTH AND ON MOON").size(12).bold();
+    label("Label1", Box{840, 600, 6255, 495}, "THROWING STONE ON EARTH AND ON MOON")
+        .size(12)
+        .bold();
     label(Label3, 0, Box{600, 1920, 6855, 495},
           "On the moon, stone flies higher and farther and takes more time than on the earth, "
           "because the moon's gravity is weaker than the earth's gravity. The ratio is about 1:6.")

@@ -43,12 +43,20 @@ bool Lesson6::layout() {
     label("Label3", Box{5280, 4160, 135, 255}, "6").fore(kOrange);
     label(Label2, 1, Box{4320, 5280, 495, 375}, "Earth Center").fore(kDarkRed);
     label("Label1", Box{2400, 5760, 1215, 495}, "EARTH").size(13.5).bold();
-    label("Label5", Box{1200, 2160, 2415, 375}, "Launching object with").size(9.75).bold().see_through();
+    label("Label5", Box{1200, 2160, 2415, 375}, "Launching object with")
+        .size(9.75)
+        .bold()
+        .see_through();
     label("Label4", Box{1200, 2400, 2655, 375}, "Initial Velocity = 9000 m/s").size(9.75).bold();
     label(sud, 0, Box{5880, 2720, 1095, 255}, "a = 30 degrees").hidden();
     label(sud, 1, Box{6120, 1400, 1095, 255}, "a = 45 degrees").hidden();
     label(sud, 2, Box{5760, 320, 1095, 255}, "a = 60 degrees").hidden();
-    label(what, 0, Box{8640, 600, 2175, 1335}, "What kind of curves are these?").fore(kRed).size(13.5).bold().hidden().see_through();
+    label(what, 0, Box{8640, 600, 2175, 1335}, "What kind of curves are these?")
+        .fore(kRed)
+        .size(13.5)
+        .bold()
+        .hidden()
+        .see_through();
     label(what, 1, Box{9240, 1800, 2175, 735}).fore(kRed).size(13.5).bold().hidden();
     label(what, 2, Box{9600, 3120, 2055, 1815}).fore(kRed).size(13.5).bold().hidden();
     label(what, 3, Box{9720, 5040, 2055, 1815}).fore(kRed).size(13.5).bold().hidden();
@@ -56,10 +64,10 @@ bool Lesson6::layout() {
 }
 
 void Lesson6::Form_Activate() {
-    G = 6.6e-11;    // [N m^2/kg^2]
-    M = 5.95e24;    // [kg]
-    R = 6370000;    // [m]
-    speed = 9000;   // [m/s]
+    G = 6.6e-11;   // [N m^2/kg^2]
+    M = 5.95e24;   // [kg]
+    R = 6370000;   // [m]
+    speed = 9000;  // [m/s]
     extend = 0;
     wait.Visible = true;
     for (int i = 0; i <= 2; ++i) sud(i).Visible = false;
@@ -140,7 +148,8 @@ void Lesson6::lintasan() {
                 tick = 1000;
                 return;
             }
-            Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY, kInside);
+            Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY,
+                 kInside);
         } else {
             // Back at the launch point after going once round.
             if (i > 200 && 4.713 < theta && theta < 4.725 && 0.98 < r / r0 && r / r0 < 1.02) {

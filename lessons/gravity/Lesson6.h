@@ -44,12 +44,12 @@ public:
     double& vt = body.vt;        // [m/s]
     double& energy = body.E;     // per unit mass, kept during a launch [J/kg]
 
-    double r0 = 0;                          // distance at launch [m]
-    double thetaPrev = 0, rPrev = 0;        // the step before
-    std::int16_t phase = 0;                 // 0 before the farthest point, 1 after, 2 after the nearest
+    double r0 = 0;                    // distance at launch [m]
+    double thetaPrev = 0, rPrev = 0;  // the step before
+    std::int16_t phase = 0;           // 0 before the farthest point, 1 after, 2 after the nearest
     double rFar = 0, thetaFar = 0;
     double rNear = 0, thetaNear = 0;
-    double offX = 0, offY = 0;              // the point's offset from the earth's centre [twips]
+    double offX = 0, offY = 0;  // the point's offset from the earth's centre [twips]
     double offXPrev = 0, offYPrev = 0;
     double farX = 0, farY = 0, nearX = 0, nearY = 0;
 

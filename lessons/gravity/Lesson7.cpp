@@ -22,7 +22,10 @@ using scene::kCircle;
 
 Lesson7::Lesson7(scene::Program& program)
     : LessonForm(program, "Lesson7", "Lesson 7: More Explanation on Elliptical Curve", 11745, 9015,
-                 {.prev = "Lesson6", .next = "Lesson8", .timer = "Timer1", .replayItem = "rep",
+                 {.prev = "Lesson6",
+                  .next = "Lesson8",
+                  .timer = "Timer1",
+                  .replayItem = "rep",
                   .replayCaption = "Redraw"}) {
     Timer1.onTimer = [this] { Timer1_Timer(); };
     // The ellipse is some 2,700 segments: at 20 a frame it grows for a little over two seconds.
@@ -48,27 +51,41 @@ bool Lesson7::layout() {
     shape(f, 0, Box{240, 4080, 135, 135}, kCircle).fill(kRed).hidden();
     shape(f, 1, Box{3360, 4920, 135, 135}, kCircle).fill(kRed).hidden();
     // Opaque teal behind a transparent fill: the fill colour is set but never shows.
-    shape("bumi", Box{1200, 5400, 855, 615}, kCircle).back(kTeal).border(kBlue).borderLine(1, 2).FillColor = kEarthFill;
+    shape("bumi", Box{1200, 5400, 855, 615}, kCircle)
+        .back(kTeal)
+        .border(kBlue)
+        .borderLine(1, 2)
+        .FillColor = kEarthFill;
     label("center", Box{1560, 4200, 1215, 615}, "Earth Center").size(12).bold();
     label(q4, 0, Box{8160, 6600, 2655, 375}, "An ellipse has two focuses.").hidden().see_through();
-    label(q4, 1, Box{8160, 6840, 2895, 375}, "In this case, one of its focus, that is f1, overlaps with the earth center.").hidden();
+    label(q4, 1, Box{8160, 6840, 2895, 375},
+          "In this case, one of its focus, that is f1, overlaps with the earth center.")
+        .hidden();
     label(q4, 2, Box{120, 6240, 1575, 375}, "EARTH").back(kTeal).size(18).bold().hidden();
     label(q4, 3, Box{7800, 7320, 3615, 1095},
           "This kind of calculation is sometimes used for Intercontinental Ballistic Missiles "
           "(ICBM)! Missile-defence programmes that aim to stop such a missile in flight rely on "
           "the same calculation.")
-        .fore(kRed).hidden();
+        .fore(kRed)
+        .hidden();
     line(ln, 0, 8160, 6960, 2160, 3960).color(kMagenta).hidden();
     line(ln, 1, 2280, 4320, 2160, 3960).color(kMagenta).hidden();
     line(ln, 3, 2520, 3960, 2160, 3960).color(kMagenta).hidden();
     line(ln, 2, 20000, 3960, 20015, 3975).color(kMagenta).hidden();  // right of the window
     label("eq1", Box{8160, 120, 1695, 375}, "Ellipse' Equation:").size(9.75).hidden().see_through();
-    label("eq2", Box{8160, 480, 1935, 375}, "x   /a    + y    /b    = 1").size(9.75).hidden().see_through();
+    label("eq2", Box{8160, 480, 1935, 375}, "x   /a    + y    /b    = 1")
+        .size(9.75)
+        .hidden()
+        .see_through();
     label(eq3, 0, Box{8280, 360, 135, 255}, "2").hidden();
     label(eq3, 1, Box{8640, 360, 135, 255}, "2").hidden();
     label(eq3, 2, Box{9000, 360, 135, 255}, "2").hidden();
     label(eq3, 3, Box{9360, 360, 135, 255}, "2").hidden();
-    label(tes, 0, Box{4920, 2880, 1815, 375}, "f     = f     = a   - b").back(kTeal).size(9.75).bold().see_through();
+    label(tes, 0, Box{4920, 2880, 1815, 375}, "f     = f     = a   - b")
+        .back(kTeal)
+        .size(9.75)
+        .bold()
+        .see_through();
     label(tes, 1, Box{5040, 3000, 135, 255}, "1").back(kTeal).bold();
     label(tes, 2, Box{5160, 2760, 135, 255}, "2").back(kTeal).bold();
     label(tes, 3, Box{5520, 3000, 135, 255}, "2").back(kTeal).bold();
@@ -111,7 +128,7 @@ void Lesson7::Form_Activate() {
         q4(i).Visible = true;
         ln(i).Visible = true;
     }
-    lintasan();  // silent: counts as the first pass
+    lintasan();                                     // silent: counts as the first pass
     double focal = 100 * std::sqrt(a * a - b * b);  // each focus from O [twips]
     f(0).Left = 100 * ox - focal - f(0).Width / 2;
     f(1).Left = 100 * ox + focal - f(1).Width / 2;

@@ -33,12 +33,12 @@ public:
     scene::Label& eq1 = control<scene::Label>("eq1");
     scene::Label& eq2 = control<scene::Label>("eq2");
 
-    int drawing = 0;            // 1 when lintasan draws, 0 for a silent run
-    std::int16_t pass = 0;      // lintasan runs since activation
-    float ox = 0, oy = 0;       // the origin O [hundreds of twips]
-    double a = 0, b = 0;        // half-axes [hundreds of twips]
-    double x = 0;               // relative to O: hundreds of twips while computed, then twips
-    double y = 0;               // distance from the X axis [twips]
+    int drawing = 0;              // 1 when lintasan draws, 0 for a silent run
+    std::int16_t pass = 0;        // lintasan runs since activation
+    float ox = 0, oy = 0;         // the origin O [hundreds of twips]
+    double a = 0, b = 0;          // half-axes [hundreds of twips]
+    double x = 0;                 // relative to O: hundreds of twips while computed, then twips
+    double y = 0;                 // distance from the X axis [twips]
     double xPrev = 0, yPrev = 0;  // [twips], relative to O
 };
 

@@ -22,8 +22,8 @@ constexpr scene::Color kBlue = rgb(0, 0, 255);
 constexpr scene::Color kLightViolet = rgb(128, 128, 255);
 constexpr scene::Color kGreen = rgb(0, 192, 0);
 // The flights, as the signed values the line method is given.
-constexpr std::int32_t kFlight = -2000000;     // &H00E17B80&
-constexpr std::int32_t kExtended = -5000000;   // &H00B3B4C0&: the continued half and the inside
+constexpr std::int32_t kFlight = -2000000;       // &H00E17B80&
+constexpr std::int32_t kExtended = -5000000;     // &H00B3B4C0&: the continued half and the inside
 constexpr std::int32_t kCircleOrbit = -8007000;  // &H0085D2A8&
 using scene::kCircle;
 constexpr double kCentre = 6370.0 / 4 + 3000;  // the earth disc's centre, x and y [twips]
@@ -77,7 +77,10 @@ bool Lesson8::layout() {
     line("Line3", 6960, 5280, 6810, 5400).color(kBlue).width(2);
     line("Line4", 6170, 7000, 6170, 2400).hidden();
     label("ext", Box{6480, 1920, 2535, 615}, "Let's extend the disconnected curves")
-        .fore(kLightViolet).size(12).bold().hidden();
+        .fore(kLightViolet)
+        .size(12)
+        .bold()
+        .hidden();
     green(label("hap", Box{7800, 2760, 3855, 975},
                 "Now, what happens if the initial velocity is according to the following "
                 "equation:"));
@@ -93,7 +96,9 @@ bool Lesson8::layout() {
     label(ujung, 1, Box{6600, 840, 735, 495});
     label(ujung, 2, Box{6960, 720, 735, 495});
     label(ujung, 3, Box{11280, 2640, 735, 495});
-    label(Label6, 0, Box{8760, 5280, 2775, 735}, "The object moves around a circle!").size(13.5).bold();
+    label(Label6, 0, Box{8760, 5280, 2775, 735}, "The object moves around a circle!")
+        .size(13.5)
+        .bold();
     blue(label(cir, 1, Box{7080, 6360, 4575, 975},
                "A circle is a special case of ellipse. It is an ellipse whose focuses join into "
                "a single point, which is the center of circle!"));

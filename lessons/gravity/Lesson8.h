@@ -40,18 +40,18 @@ public:
     scene::LineControl& panah3 = control<scene::LineControl>("panah3");
     scene::Label& rumus2 = control<scene::Label>("rumus2");
 
-    int tick = 0;                    // position in the demonstration script
-    int step = 0;                    // step of the current pointer glide, 1 to 21
-    std::int16_t stage = 0;          // 0 first launches, 1 the 7500 launch, 2 and 3 extended, 4 circle
-    std::int16_t tpp = 15;           // twips per screen pixel
-    double G = 0, M = 0, R = 0;      // [N m^2/kg^2], [kg], earth radius [m]
-    std::int32_t height = 2500000;   // launch height above the surface [m]
-    double speed = 0;                // launch speed [m/s]
-    int angle = 0;                   // launch angle above the local horizontal [rad]
-    double theta = 0;                // polar angle [rad], 0 at the launch point
-    double r = 0, r0 = 0;            // distance from the earth's centre now and at launch [m]
+    int tick = 0;                // position in the demonstration script
+    int step = 0;                // step of the current pointer glide, 1 to 21
+    std::int16_t stage = 0;      // 0 first launches, 1 the 7500 launch, 2 and 3 extended, 4 circle
+    std::int16_t tpp = 15;       // twips per screen pixel
+    double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], earth radius [m]
+    std::int32_t height = 2500000;  // launch height above the surface [m]
+    double speed = 0;               // launch speed [m/s]
+    int angle = 0;                  // launch angle above the local horizontal [rad]
+    double theta = 0;               // polar angle [rad], 0 at the launch point
+    double r = 0, r0 = 0;           // distance from the earth's centre now and at launch [m]
     double offX = 0, offY = 0, offXPrev = 0, offYPrev = 0;  // from the earth's centre [twips]
-    int i = 0;                       // step of the current flight
+    int i = 0;                                              // step of the current flight
 
 private:
     double rho(double metres) const { return ((metres / 1000000) / 4) * 1000; }

@@ -71,9 +71,9 @@ std::string Lesson9::clockCaption(double m) {
 }
 
 void Lesson9::Form_Activate() {
-    G = 6.6E-11;  // [N m^2/kg^2]
+    G = 6.6E-11;   // [N m^2/kg^2]
     M = 5.95E+24;  // [kg]
-    R = 6370000;  // [m]
+    R = 6370000;   // [m]
     tick = 0;
     waktu.Caption = "000";
     Label4(0).Visible = false;

@@ -30,15 +30,15 @@ public:
     scene::Shape& titik = control<scene::Shape>("titik");
     scene::Label& waktu = control<scene::Label>("waktu");
 
-    double G = 0, M = 0, R = 0;   // [N m^2/kg^2], [kg], earth radius [m]
-    long tick = 0;                // whole seconds since activation
-    double V = 0;                 // launch speed [m/s]
-    double a = 0;                 // launch angle above the local horizontal [rad]
-    std::int32_t h = 0;           // launch height [m]
-    double r = 0, r0 = 0;         // distance from the earth's centre now and at launch [m]
-    double theta = 0;             // polar angle [rad], 0 at launch
-    double x = 0, y = 0;          // the station's offset from the earth's centre [twips]
-    int i = 0;                    // step of the flight
+    double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], earth radius [m]
+    long tick = 0;               // whole seconds since activation
+    double V = 0;                // launch speed [m/s]
+    double a = 0;                // launch angle above the local horizontal [rad]
+    std::int32_t h = 0;          // launch height [m]
+    double r = 0, r0 = 0;        // distance from the earth's centre now and at launch [m]
+    double theta = 0;            // polar angle [rad], 0 at launch
+    double x = 0, y = 0;         // the station's offset from the earth's centre [twips]
+    int i = 0;                   // step of the flight
 
 private:
     void placeStation();

@@ -8,12 +8,12 @@ namespace lessons {
 // turned into the new local frame after each step. Each lesson gives its own dt, constants,
 // scale and end test.
 struct Orbit {
-    double G, M;      // gravitational constant [N m^2/kg^2] and the earth's mass [kg]
-    double r = 0;     // distance from the earth's centre [m]
-    double theta = 0; // polar angle [rad]; 0 is 3 o'clock, growing clockwise on the screen
-    double vr = 0;    // radial (outward) speed [m/s]
-    double vt = 0;    // tangential speed [m/s]
-    double E = 0;     // kept energy per unit mass [J/kg]
+    double G, M;       // gravitational constant [N m^2/kg^2] and the earth's mass [kg]
+    double r = 0;      // distance from the earth's centre [m]
+    double theta = 0;  // polar angle [rad]; 0 is 3 o'clock, growing clockwise on the screen
+    double vr = 0;     // radial (outward) speed [m/s]
+    double vt = 0;     // tangential speed [m/s]
+    double E = 0;      // kept energy per unit mass [J/kg]
 
     // A launch at speed V [m/s], angle a above the local horizontal [rad], from distance r0 [m].
     static Orbit launch(double G, double M, double V, double a, double r0, double theta0 = 0) {

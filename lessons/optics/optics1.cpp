@@ -11,8 +11,13 @@ using scene::kCircle;
 
 optics1::optics1(scene::Program& program)
     : MirrorLesson(program, "optics1", "Reflection at Circular Mirror",
-                   {.prev = "", .next = "optics2", .timer = "Timer1", .replayItem = "rep",
-                    .titleItem = "nav", .titleCaption = "Navigation", .leavingFlag = true,
+                   {.prev = "",
+                    .next = "optics2",
+                    .timer = "Timer1",
+                    .replayItem = "rep",
+                    .titleItem = "nav",
+                    .titleCaption = "Navigation",
+                    .leavingFlag = true,
                     .replayStopsTimer = true}) {
     label("Label4", Box{6240, 4560, 1935, 375}, "CENTER LINE").fore(kRed).bold();
     shape("Shape2", Box{1690, 4440, 135, 135}, kCircle).fill(kRed);

@@ -11,9 +11,15 @@ using scene::kCircle;
 
 optics2::optics2(scene::Program& program)
     : MirrorLesson(program, "optics2", "Reflection at Parabolic Mirror",
-                   {.prev = "optics1", .next = "optics3", .timer = "Timer1", .replayItem = "rep",
-                    .titleItem = "nav", .titleCaption = "Navigation", .nextItem = "nex",
-                    .leavingFlag = true, .replayStopsTimer = true}) {
+                   {.prev = "optics1",
+                    .next = "optics3",
+                    .timer = "Timer1",
+                    .replayItem = "rep",
+                    .titleItem = "nav",
+                    .titleCaption = "Navigation",
+                    .nextItem = "nex",
+                    .leavingFlag = true,
+                    .replayStopsTimer = true}) {
     label(Label2, 0, Box{720, 5400, 615, 255}, "1/4a").fore(kBlue).bold();
     line(Line2, 3, 880, 7680, 880, 840).color(kBlue).style(kDashDot);
     label("Label7", Box{3600, 1800, 3735, 735},

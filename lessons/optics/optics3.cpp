@@ -25,9 +25,15 @@ struct Point {
 
 optics3::optics3(scene::Program& program)
     : LessonForm(program, "optics3", "3D Image of Parabola Antenna", 9765, 8235,
-                 {.prev = "optics2", .next = "", .timer = "", .replayItem = "rep",
-                  .replayCaption = "Redraw", .titleItem = "nav", .titleCaption = "Navigation",
-                  .nextItem = "nex", .nextDisabled = true}) {
+                 {.prev = "optics2",
+                  .next = "",
+                  .timer = "",
+                  .replayItem = "rep",
+                  .replayCaption = "Redraw",
+                  .titleItem = "nav",
+                  .titleCaption = "Navigation",
+                  .nextItem = "nex",
+                  .nextDisabled = true}) {
     // Some 24000 segments make the picture grow over about two seconds.
     setPace(200);
 }

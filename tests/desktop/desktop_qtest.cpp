@@ -23,7 +23,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -140,8 +139,10 @@ void answerNextMessageBox(std::shared_ptr<QString> text, int triesLeft = 1000) {
     QTimer::singleShot(5, [text, triesLeft] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             *text = box->text();
-            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
-            else box->done(0);
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->done(0);
             return;
         }
         if (triesLeft > 0) answerNextMessageBox(text, triesLeft - 1);
@@ -189,8 +190,7 @@ void add(Program& p, const std::string& name) {
 
 // A lesson window with one of each input widget, the size of Lesson 1's page.
 struct Probe : shell::LessonForm {
-    explicit Probe(Program& p)
-        : LessonForm(p, "Probe", "Probe window", 11580, 8235, nav("", "")) {}
+    explicit Probe(Program& p) : LessonForm(p, "Probe", "Probe window", 11580, 8235, nav("", "")) {}
     scene::TextBox& Text1 = textBox("Text1", Box{1500, 1500, 3000, 450}, "hello world");
     scene::CheckBox& Check1 = checkBox("Check1", Box{1500, 2400, 2250, 300}, "tick");
 };
@@ -233,7 +233,11 @@ TEST_F(LessonShortcuts, TheMenuBarCarriesTheItemsWithTheirShortcutsAndPreviousGr
     EXPECT_EQ(win->windowTitle(), QStringLiteral("Lesson 1: Law of Gravity"));
     ASSERT_EQ(win->menuBar()->actions().size(), 1);
     EXPECT_EQ(win->menuBar()->actions().front()->text(), QStringLiteral("Navigation"));
-    struct Item { const char* text; const char* keys; bool enabled; };
+    struct Item {
+        const char* text;
+        const char* keys;
+        bool enabled;
+    };
     for (Item i : {Item{"Previous Lesson", "Ctrl+P", false}, Item{"Next Lesson", "Ctrl+N", true},
                    Item{"Main Menu", "Ctrl+M", true}, Item{"About", "Ctrl+A", true},
                    Item{"Contact", "Ctrl+C", true}, Item{"Exit", "Ctrl+E", true}}) {
@@ -402,8 +406,10 @@ TEST_F(TextBoxFocus, CtrlCWithoutAMailHandlerShowsTheBoxAndKeepsTheText) {
 // A lesson that puts the keyboard focus on a control when it is activated (as the lessons do
 // with SetFocus): once its window is active, that control's widget has the focus.
 struct FocusProbe : shell::LessonForm {
-    explicit FocusProbe(Program& p) : LessonForm(p, "FocusProbe", "Focus probe", 11580, 8235, nav("", "")) {}
-    scene::CheckBox& Check1 = checkBox("Check1", Box{1500, 600, 2250, 300}, "first in the tab order");
+    explicit FocusProbe(Program& p)
+        : LessonForm(p, "FocusProbe", "Focus probe", 11580, 8235, nav("", "")) {}
+    scene::CheckBox& Check1 =
+        checkBox("Check1", Box{1500, 600, 2250, 300}, "first in the tab order");
     scene::TextBox& Text1 = textBox("Text1", Box{1500, 1500, 3000, 450}, "");
     void Form_Activate() override { Text1.SetFocus(); }
 };
@@ -420,7 +426,9 @@ TEST(ModelFocus, TheControlALessonFocusesOnActivationGetsTheKeyboard) {
     auto* edit = w->canvas()->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(QApplication::focusWidget(), edit)
-        << "focus is on " << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "nothing");
+        << "focus is on "
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
+                                        : "nothing");
     pressKey(w, Qt::Key_Z, Qt::NoModifier, QStringLiteral("z"));
     EXPECT_EQ(form.Text1.Text.get(), "z") << "typing does not reach the focused text box";
 }
@@ -469,7 +477,7 @@ QRect widgetRectOf(desktop::Canvas* canvas, const scene::Control& c) {
 
 struct FitCase {
     QSize canvas;
-    double scale;     // min(w / 772, h / 549)
+    double scale;  // min(w / 772, h / 549)
     double originX, originY;
     QRectF text1, check1;  // the Probe's widgets, in canvas pixels
     int textFontPx;
@@ -483,15 +491,14 @@ INSTANTIATE_TEST_SUITE_P(
     TwoWindowSizes, ScaleToFit,
     ::testing::Values(
         // Wide: the height limits, scale 1000/549 = 1.82149; 1406.2 px wide, centred.
-        FitCase{QSize(1920, 1000), 1.821494, 256.904, 0.0,
-                QRectF(439.05, 182.15, 364.30, 54.64), QRectF(439.05, 291.44, 273.22, 36.43), 20,
-                QPoint(384, 365)},
+        FitCase{QSize(1920, 1000), 1.821494, 256.904, 0.0, QRectF(439.05, 182.15, 364.30, 54.64),
+                QRectF(439.05, 291.44, 273.22, 36.43), 20, QPoint(384, 365)},
         // Small: the width limits, scale 800/772 = 1.03627; 568.9 px high, centred.
-        FitCase{QSize(800, 600), 1.036269, 0.0, 15.544,
-                QRectF(103.63, 119.17, 207.25, 31.09), QRectF(103.63, 181.35, 155.44, 20.73), 11,
-                QPoint(72, 223)}),
+        FitCase{QSize(800, 600), 1.036269, 0.0, 15.544, QRectF(103.63, 119.17, 207.25, 31.09),
+                QRectF(103.63, 181.35, 155.44, 20.73), 11, QPoint(72, 223)}),
     [](const ::testing::TestParamInfo<FitCase>& info) {
-        return std::to_string(info.param.canvas.width()) + "x" + std::to_string(info.param.canvas.height());
+        return std::to_string(info.param.canvas.width()) + "x" +
+               std::to_string(info.param.canvas.height());
     });
 
 TEST_P(ScaleToFit, TheSceneIsScaledUniformlyAndCentred) {
@@ -539,16 +546,19 @@ TEST_P(ScaleToFit, AWindowOfThatSizeShowsLesson1ScaledAndItsWidgetsFollow) {
             }
             auto* edit = w.canvas()->findChild<QLineEdit*>();
             ASSERT_NE(edit, nullptr);
-            EXPECT_EQ(edit->font().pixelSize(), c.textFontPx) << "the text box font follows the scale";
+            EXPECT_EQ(edit->font().pixelSize(), c.textFontPx)
+                << "the text box font follows the scale";
         } else {
             QImage img = w.canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
             ASSERT_EQ(img.size(), c.canvas);
-            EXPECT_EQ(img.pixelColor(c.ball), QColor(255, 0, 0)) << "the red ball moves with the scale";
+            EXPECT_EQ(img.pixelColor(c.ball), QColor(255, 0, 0))
+                << "the red ball moves with the scale";
             // The divider Line1 at x = 5640 twips crosses the middle of the page.
             int x = int(std::lround(c.originX + 376 * c.scale));
             int y = int(std::lround(c.originY + 300 * c.scale));
             int darkest = 255;
-            for (int dx = -2; dx <= 2; ++dx) darkest = std::min(darkest, qGray(img.pixel(x + dx, y)));
+            for (int dx = -2; dx <= 2; ++dx)
+                darkest = std::min(darkest, qGray(img.pixel(x + dx, y)));
             EXPECT_LT(darkest, 100) << "no divider line near x=" << x;
         }
     }
@@ -616,7 +626,9 @@ protected:
         win->canvas()->installEventFilter(&paints);
     }
     void TearDown() override { app.reset(); }
-    void start() { app->dispatch([&] { app->program().start("Runner"); }); }
+    void start() {
+        app->dispatch([&] { app->program().start("Runner"); });
+    }
     bool handlerDone() const { return !runner->log.empty() && runner->log.back() != "tick"; }
 
     std::unique_ptr<TestApp> app;
@@ -645,7 +657,8 @@ TEST_F(LongHandler, NextStopsItAtTheFirstFrameAfterTheCommand) {
 
     EXPECT_EQ(drawnAtCommand, kPace) << "the first frame comes after one pace of changes";
     EXPECT_EQ(runner->drawn, drawnAtCommand) << "segments were drawn after Next";
-    EXPECT_EQ(app->program().framesPresented(), framesAtCommand) << "frames were presented after Next";
+    EXPECT_EQ(app->program().framesPresented(), framesAtCommand)
+        << "frames were presented after Next";
     EXPECT_GE(paintsAtCommand, 1) << "the running handler's frame was not painted";
     EXPECT_EQ(runner->log, (std::vector<std::string>{"tick", "tick ended"}));
 
@@ -695,7 +708,8 @@ TEST_F(LongHandler, OtherInputWaitsUntilItEndsAndTicksDoNotNest) {
         runner->log.push_back("clicked");
     };
     start();
-    ASSERT_TRUE(waitUntil([&] { return runner->log.size() >= 4; }, 10000)) << ::testing::PrintToString(runner->log);
+    ASSERT_TRUE(waitUntil([&] { return runner->log.size() >= 4; }, 10000))
+        << ::testing::PrintToString(runner->log);
     EXPECT_EQ(runner->log,
               (std::vector<std::string>{"tick", "clicked", "tick ended", "Command1_Click"}));
     EXPECT_EQ(runner->drawn, 5 * kPace) << "a click must not stop the handler";
@@ -716,8 +730,8 @@ TEST_F(LongHandler, TheCloseButtonStopsItAndEndsTheProgram) {
 
 // One label alone, painted as the canvas paints it, on white.
 QImage paintAlone(const scene::Label& l, const scene::Form& f, double scale) {
-    QImage img(int(std::ceil(f.clientWidth() / 15.0 * scale)), int(std::ceil(f.clientHeight() / 15.0 * scale)),
-               QImage::Format_RGB32);
+    QImage img(int(std::ceil(f.clientWidth() / 15.0 * scale)),
+               int(std::ceil(f.clientHeight() / 15.0 * scale)), QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -772,7 +786,8 @@ TEST_F(Lesson1Picture, ThePngIsTheDesignSizeUnderTheMenuBarWithTheColoursOfThePa
     const QString path = dir.filePath(QStringLiteral("Lesson1.png"));
     std::string error;
     ASSERT_TRUE(desktop::renderPng(*lesson, path.toStdString(), error)) << error;
-    if (const char* keep = std::getenv("ORBELUNE_KEEP_PNG")) QFile::copy(path, QString::fromLocal8Bit(keep));
+    if (const char* keep = std::getenv("ORBELUNE_KEEP_PNG"))
+        QFile::copy(path, QString::fromLocal8Bit(keep));
     QImage img(path);
     ASSERT_FALSE(img.isNull());
     img = img.convertToFormat(QImage::Format_RGB32);
@@ -780,12 +795,15 @@ TEST_F(Lesson1Picture, ThePngIsTheDesignSizeUnderTheMenuBarWithTheColoursOfThePa
     const int menu = img.height() - 549;
     ASSERT_GE(menu, 15) << "no menu bar above the page";
     ASSERT_LE(menu, 40);
-    auto at = [&](double xTw, double yTw) { return img.pixelColor(int(xTw / 15), menu + int(yTw / 15)); };
+    auto at = [&](double xTw, double yTw) {
+        return img.pixelColor(int(xTw / 15), menu + int(yTw / 15));
+    };
     // The balls, right of the dashed lines that cross their centres.
     EXPECT_EQ(at(1045, 3007.5), QColor(255, 0, 0)) << "Shape1(0), the red mass";
     EXPECT_EQ(at(4045, 3007.5), QColor(255, 0, 0)) << "Shape1(1), the other mass";
     EXPECT_EQ(at(6805, 3007.5), QColor(255, 128, 128)) << "Shape1(2), a light red charge";
-    EXPECT_LT(qGray(at(967.5, 3007.5).rgb()), qGray(qRgb(255, 0, 0))) << "Line7(0) lies above Shape1(0)";
+    EXPECT_LT(qGray(at(967.5, 3007.5).rgb()), qGray(qRgb(255, 0, 0)))
+        << "Line7(0) lies above Shape1(0)";
     EXPECT_EQ(at(4900, 4800), QColor(255, 224, 192)) << "the light-orange formula box Label4(0)";
     EXPECT_EQ(at(10600, 4800), QColor(255, 224, 192)) << "the light-orange formula box Label4(1)";
     EXPECT_EQ(at(3000, 5100), QColor(255, 192, 128)) << "the orange constant box Label11(0)";
@@ -818,10 +836,12 @@ std::vector<std::vector<Glyph>> placedGlyphs(const scene::Label& l) {
         for (size_t i = 0; i < line.text.size(); ++i) {
             char32_t c = line.text[i];
             QString g = QString::fromUcs4(&c, 1);
-            const double cell = i + 1 < line.x.size() ? line.x[i + 1] - line.x[i] : scene::text::advance(c, tf);
+            const double cell =
+                i + 1 < line.x.size() ? line.x[i + 1] - line.x[i] : scene::text::advance(c, tf);
             const double own = fm.horizontalAdvance(g);
             QRectF r = c == U' ' ? QRectF() : fm.boundingRect(g);
-            if (own > cell * 1.02) r = QRectF(r.left() * cell / own, r.top(), r.width() * cell / own, r.height());
+            if (own > cell * 1.02)
+                r = QRectF(r.left() * cell / own, r.top(), r.width() * cell / own, r.height());
             const double x = l.Left / 15.0 + line.x[i];
             row.push_back({c, x, x + cell, r.translated(x, l.Top / 15.0 + line.baseline)});
         }
@@ -850,8 +870,9 @@ TEST_F(Lesson1Picture, EverySmallLabelSitsInABlankRunOfItsFormula) {
                     if (g.c != U' ' && g.cellLeft <= mid && mid < g.cellRight) {
                         misses.insert(s->fullName());
                         EXPECT_TRUE(kKnownMisses.count(s->fullName()))
-                            << s->fullName() << " \"" << s->Caption.get() << "\" sits on the '" << char(g.c) << "' of "
-                            << b->fullName() << " \"" << b->Caption.get() << "\"";
+                            << s->fullName() << " \"" << s->Caption.get() << "\" sits on the '"
+                            << char(g.c) << "' of " << b->fullName() << " \"" << b->Caption.get()
+                            << "\"";
                     }
             }
         }
@@ -919,8 +940,8 @@ TEST_F(Lesson1Picture, NoSmallLabelTouchesOrHidesTheInkOfTheTextBeneath) {
         }
         for (const scene::Label* s : smallLabels(*lesson)) {
             QImage small = paintAlone(*s, *lesson, scale);
-            QRect area = QRectF(s->Left / 15.0 * scale, s->Top / 15.0 * scale, s->Width / 15.0 * scale,
-                                s->Height / 15.0 * scale)
+            QRect area = QRectF(s->Left / 15.0 * scale, s->Top / 15.0 * scale,
+                                s->Width / 15.0 * scale, s->Height / 15.0 * scale)
                              .toAlignedRect()
                              .adjusted(-2, -2, 2, 2)
                              .intersected(page.rect());
@@ -937,8 +958,9 @@ TEST_F(Lesson1Picture, NoSmallLabelTouchesOrHidesTheInkOfTheTextBeneath) {
                 // one design pixel; the two known misses cut about 2 x 2 px off the F beside them.
                 const bool known = kKnownMisses.count(s->fullName()) != 0;
                 const int mayHide = int(std::ceil((known ? 4 : 1) * scale * scale));
-                EXPECT_EQ(touching, 0) << s->fullName() << " \"" << s->Caption.get() << "\" touches "
-                                       << b->fullName() << " \"" << b->Caption.get() << "\"";
+                EXPECT_EQ(touching, 0)
+                    << s->fullName() << " \"" << s->Caption.get() << "\" touches " << b->fullName()
+                    << " \"" << b->Caption.get() << "\"";
                 EXPECT_LE(hidden, mayHide) << s->fullName() << " hides ink of " << b->fullName();
             }
         }

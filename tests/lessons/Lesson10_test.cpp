@@ -1,10 +1,11 @@
 // Lesson 10: the geostationary satellite and the lower one, played on the virtual clock.
+#include "lessons/gravity/Lesson10.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 
-#include "lessons/gravity/Lesson10.h"
 #include "tools/driver/driver.h"
 
 namespace {
@@ -12,8 +13,8 @@ namespace {
 using lessons::Lesson10;
 
 struct Flight {
-    int stage;          // the stage that flew
-    int endStep;        // the step whose end test was met
+    int stage;                  // the stage that flew
+    int endStep;                // the step whose end test was met
     std::string hours, tenths;  // the clock as the flight left it
 };
 
@@ -52,9 +53,15 @@ double wrap(double a) { return std::remainder(a, 2 * M_PI); }
 TEST_F(Lesson10Script, FourFlightsEndAtTheirStepsWithTheClockAsTheyLeftIt) {
     play(20000);
     ASSERT_EQ(flights.size(), 4u);
-    struct Row { int stage, step; const char* hours; const char* tenths; };
-    const Row rows[] = {{0, 2162, "24", "0"}, {1, 2162, nullptr, nullptr},
-                        {2, 423, "04", "6"}, {3, 423, nullptr, nullptr}};
+    struct Row {
+        int stage, step;
+        const char* hours;
+        const char* tenths;
+    };
+    const Row rows[] = {{0, 2162, "24", "0"},
+                        {1, 2162, nullptr, nullptr},
+                        {2, 423, "04", "6"},
+                        {3, 423, nullptr, nullptr}};
     for (size_t k = 0; k < 4; ++k) {
         EXPECT_EQ(flights[k].stage, rows[k].stage);
         EXPECT_EQ(flights[k].endStep, rows[k].step) << "flight " << k;
@@ -87,8 +94,10 @@ TEST_F(Lesson10Script, MessagesEverySixHoursOfTheGeostationaryFlightOnly) {
     };
     play(20000);
     using Shown = std::vector<std::pair<std::string, int>>;
-    EXPECT_EQ(shown, (Shown{{"6 hours passed", 540}, {"12 hours passed", 1080},
-                            {"18 hours passed", 1620}, {"24 hours passed", 2160}}));
+    EXPECT_EQ(shown, (Shown{{"6 hours passed", 540},
+                            {"12 hours passed", 1080},
+                            {"18 hours passed", 1620},
+                            {"24 hours passed", 2160}}));
     for (double g : gaps) EXPECT_NEAR(g, 0, 0.01);
 }
 
@@ -138,11 +147,10 @@ std::vector<std::pair<double, double>> panelShape(const Lesson10& f) {
 // The design's panels turned by -theta about the body.
 std::vector<std::pair<double, double>> designTurnedBy(double theta) {
     const double cx = 7680 + 67.5, cy = 5760 + 67.5;
-    const double ends[9][4] = {{7800, 5640, 7800, 6000}, {7920, 5640, 7920, 6000},
-                               {7920, 5640, 7800, 5640}, {7800, 6000, 7920, 6000},
-                               {7560, 5640, 7560, 6000}, {7680, 5640, 7680, 6000},
-                               {7680, 5640, 7560, 5640}, {7560, 6000, 7680, 6000},
-                               {7920, 5760, 7560, 5880}};
+    const double ends[9][4] = {
+        {7800, 5640, 7800, 6000}, {7920, 5640, 7920, 6000}, {7920, 5640, 7800, 5640},
+        {7800, 6000, 7920, 6000}, {7560, 5640, 7560, 6000}, {7680, 5640, 7680, 6000},
+        {7680, 5640, 7560, 5640}, {7560, 6000, 7680, 6000}, {7920, 5760, 7560, 5880}};
     const double c = std::cos(-theta), s = std::sin(-theta);
     std::vector<std::pair<double, double>> out;
     for (auto& e : ends)
@@ -163,7 +171,9 @@ void expectShape(const Lesson10& f, double theta, const std::string& when) {
 
 TEST_F(Lesson10Script, ThePanelsKeepTheirShapeFacingTheEarthOverEveryFlight) {
     expectShape(*form, 0, "activation");
-    s.platform().onMessage = [&](const std::string& text) { expectShape(*form, form->theta, text); };
+    s.platform().onMessage = [&](const std::string& text) {
+        expectShape(*form, form->theta, text);
+    };
     // At the end of a flight the icon shows the last step it flew, turned by that step's angle.
     int checked = 0;
     onFlightEnd = [&](int stage) {
@@ -181,7 +191,9 @@ TEST_F(Lesson10Script, EveryReplayStartsFromTheSameIcon) {
     play(20000);
     for (int replay = 0; replay < 3; ++replay) {
         std::string err;
-        ASSERT_TRUE(s.run(s.platform().clock + 1, {*driver::parseAction(s.platform().clock, "menu:rep", err)}, err)) << err;
+        ASSERT_TRUE(s.run(s.platform().clock + 1,
+                          {*driver::parseAction(s.platform().clock, "menu:rep", err)}, err))
+            << err;
         EXPECT_EQ(form->surface().size(), 0u);
         EXPECT_EQ(form->sat(0).Left.get(), left);
         EXPECT_EQ(form->sat(0).Top.get(), top);

@@ -1,10 +1,11 @@
 // Lesson 11: the moon on its present orbit and on one half as large, played on the virtual clock.
+#include "lessons/gravity/Lesson11.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "lessons/gravity/Lesson11.h"
 #include "scene/color.h"
 #include "tools/driver/driver.h"
 
@@ -38,7 +39,10 @@ Picture readPicture(const Lesson11& f, const std::string& text) {
 struct Lesson11Script : ::testing::Test {
     driver::Session s;
     Lesson11* form = nullptr;
-    struct Flight { int stage, endStep, mirrorAfter; std::string days, tenths; };
+    struct Flight {
+        int stage, endStep, mirrorAfter;
+        std::string days, tenths;
+    };
     std::vector<Flight> flights;
     std::vector<Picture> pictures;
 
@@ -54,8 +58,8 @@ struct Lesson11Script : ::testing::Test {
             int before = form->stage;
             s.advanceTo(t);
             if (form->stage != before)
-                flights.push_back({before, form->i, form->mirror, form->waktu(0).Caption,
-                                   form->koma.Caption});
+                flights.push_back(
+                    {before, form->i, form->mirror, form->waktu(0).Caption, form->koma.Caption});
         }
     }
 };
@@ -63,9 +67,15 @@ struct Lesson11Script : ::testing::Test {
 TEST_F(Lesson11Script, FourFlightsEndAtTheirStepsAndResetTheMirror) {
     play(40000);
     ASSERT_EQ(flights.size(), 4u);
-    struct Row { int stage, step; const char* days; const char* tenths; };
-    const Row rows[] = {{0, 51109, "29", "5"}, {1, 51109, nullptr, nullptr},
-                        {2, 18335, "10", "6"}, {3, 18335, nullptr, nullptr}};
+    struct Row {
+        int stage, step;
+        const char* days;
+        const char* tenths;
+    };
+    const Row rows[] = {{0, 51109, "29", "5"},
+                        {1, 51109, nullptr, nullptr},
+                        {2, 18335, "10", "6"},
+                        {3, 18335, nullptr, nullptr}};
     for (size_t k = 0; k < 4; ++k) {
         EXPECT_EQ(flights[k].stage, rows[k].stage);
         EXPECT_EQ(flights[k].endStep, rows[k].step) << "flight " << k;
@@ -89,17 +99,21 @@ TEST_F(Lesson11Script, PicturesAndMessagesEveryFourDaysThenEveryTwo) {
     play(40000);
     std::vector<std::string> texts;
     for (auto& p : pictures) texts.push_back(p.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"4 days passed", "8 days passed", "12 days passed",
-                                                "16 days passed", "20 days passed", "24 days passed",
-                                                "28 days passed", "2 days passed", "4 days passed",
-                                                "6 days passed", "8 days passed", "10 days passed"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "4 days passed", "8 days passed", "12 days passed", "16 days passed",
+                         "20 days passed", "24 days passed", "28 days passed", "2 days passed",
+                         "4 days passed", "6 days passed", "8 days passed", "10 days passed"}));
 }
 
 TEST_F(Lesson11Script, TheLitCapGrowsToFullMoonAndShrinksMirrored) {
     play(40000);
     ASSERT_EQ(pictures.size(), 12u);
-    struct Row { int mirror; double depth; };
-    const Row present[] = {{1, 271}, {1, 542}, {1, 812}, {-1, 324}, {-1, 282}, {-1, 215}, {-1, 87.45}};
+    struct Row {
+        int mirror;
+        double depth;
+    };
+    const Row present[] = {{1, 271},  {1, 542},  {1, 812},   {-1, 324},
+                           {-1, 282}, {-1, 215}, {-1, 87.45}};
     for (size_t k = 0; k < 7; ++k) {
         const Picture& p = pictures[k];
         EXPECT_EQ(p.mirror, present[k].mirror) << p.text;
@@ -174,7 +188,8 @@ TEST(Lesson11Paced, TheMonthIsWatchableAndTheNearerMoonGoesRoundFasterInProporti
     double lastTheta = 0;
     int lastStage = -1;
     s.platform().onFrame = [&] {
-        if (form.stage == lastStage && (form.stage == 0 || form.stage == 2) && form.theta > lastTheta)
+        if (form.stage == lastStage && (form.stage == 0 || form.stage == 2) &&
+            form.theta > lastTheta)
             turn[form.stage].push_back(form.theta - lastTheta);
         lastStage = form.stage;
         lastTheta = form.theta;

@@ -1,11 +1,12 @@
 // Lesson 12: seven launches at growing speed from above a small earth, played on the virtual
 // clock, and what the flights make of whatever the velocity box holds.
+#include "lessons/gravity/Lesson12.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 
-#include "lessons/gravity/Lesson12.h"
 #include "scene/numbers.h"
 #include "scene/pointer.h"
 #include "tools/driver/driver.h"
@@ -104,10 +105,14 @@ TEST_F(Lesson12Script, EachTrialWritesItsVelocityIntoTheBoxAndItsCaption) {
 
 TEST_F(Lesson12Script, TheSevenFlightsCircleEllipsesAndTwoHyperbolas) {
     const double cx = 8788, cy = 3733;  // the centre the flights are drawn about
-    struct Row { size_t minSegs, maxSegs; double farthest; bool leavesLeft; };
-    const Row rows[7] = {{1132, 1132, 92, false},      {2900, 3000, 807, false},
-                         {4400, 4500, 1127, false},    {8400, 8500, 1827, false},
-                         {29900, 30100, 4503, false},  {14260, 14280, 0, true},
+    struct Row {
+        size_t minSegs, maxSegs;
+        double farthest;
+        bool leavesLeft;
+    };
+    const Row rows[7] = {{1132, 1132, 92, false},     {2900, 3000, 807, false},
+                         {4400, 4500, 1127, false},   {8400, 8500, 1827, false},
+                         {29900, 30100, 4503, false}, {14260, 14280, 0, true},
                          {10250, 10270, 0, true}};
     for (int k = 0; k <= 6; ++k) {
         auto segs = fly(k);
@@ -184,7 +189,8 @@ TEST_F(Lesson12Script, ReplayRestoresTheLargeEarthAndStartsOver) {
     ASSERT_TRUE(toPrepared(2));
     std::string err;
     ASSERT_TRUE(session->run(session->platform().clock + 1,
-                      {*driver::parseAction(session->platform().clock, "menu:rep", err)}, err))
+                             {*driver::parseAction(session->platform().clock, "menu:rep", err)},
+                             err))
         << err;
     EXPECT_TRUE(form->bm.Visible);
     EXPECT_EQ(form->bm.Left.get(), 6960.0f);
@@ -251,7 +257,8 @@ TEST_F(Lesson12Script, ATypedVelocityIsReadLenientlyAndEveryFlightEndsSoundly) {
             scene::PropList props;
             f.find(name)->properties(props);
             for (auto& [key, value] : props) {
-                if (auto* d = std::get_if<double>(&value)) EXPECT_TRUE(std::isfinite(*d)) << name << "." << key;
+                if (auto* d = std::get_if<double>(&value))
+                    EXPECT_TRUE(std::isfinite(*d)) << name << "." << key;
                 // The box shows what was typed; only the program's own texts must be sane.
                 auto* t = std::get_if<std::string>(&value);
                 if (t && std::string(key) != "Text") {

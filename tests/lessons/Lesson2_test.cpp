@@ -1,11 +1,12 @@
 // Lesson 2, attraction between two masses: the invisible teacher's pointer, the three rows of
 // falling balls with the mended motion step, the closing text, Replay, and what the lesson does
 // with a ratio box that holds no sensible number.
+#include "lessons/gravity/Lesson2.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "lessons/gravity/Lesson2.h"
 #include "scene/pointer.h"
 #include "scene/textlayout.h"
 #include "tests/lessons/scripted_form.h"

@@ -1,8 +1,9 @@
 // Lesson 3, free fall from the tower: the clock, the countdown beeps, the release, the speed
 // labels at every whole second, the landing, and Replay in the middle of the fall.
+#include "lessons/gravity/Lesson3.h"
+
 #include <gtest/gtest.h>
 
-#include "lessons/gravity/Lesson3.h"
 #include "scene/textlayout.h"
 #include "tests/lessons/scripted_form.h"
 
@@ -30,7 +31,14 @@ TEST_F(Lesson3Script, RightAfterActivationTheClockReadsPlusZeroZero) {
 
 TEST_F(Lesson3Script, TheClockCountsDownWithBeepsAndReleasesAtTickSix) {
     auto& f = form();
-    struct Row { int tick; const char* detik; const char* tanda; bool wait; int beepMs; int interval; };
+    struct Row {
+        int tick;
+        const char* detik;
+        const char* tanda;
+        bool wait;
+        int beepMs;
+        int interval;
+    };
     const Row rows[] = {
         {1, "00", "+", true, 0, 1000},   {2, "00", "+", true, 0, 1000},
         {3, "03", "-", false, 25, 1000}, {4, "02", "-", false, 25, 1000},
@@ -179,7 +187,7 @@ TEST(Lesson3Page, TheSuperscriptTwoFollowsMetresPerSecond) {
     double textEnd = g.Left + line.width * 15;
     EXPECT_GE(two.Left, sLeft);
     EXPECT_LE(two.Left, textEnd + 200);
-    EXPECT_LT(two.Top, g.Top);           // raised
+    EXPECT_LT(two.Top, g.Top);  // raised
     EXPECT_LT(lessontest::layer(f, two), lessontest::layer(f, g));
 }
 

@@ -1,11 +1,12 @@
 // Lesson 4, the masses of the earth and the sun: a still page whose formulas are composed from
 // labels with gaps and small labels and pi strokes laid over them.
+#include "lessons/gravity/Lesson4.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 
-#include "lessons/gravity/Lesson4.h"
 #include "scene/textlayout.h"
 #include "tests/lessons/scripted_form.h"
 
@@ -49,9 +50,10 @@ TEST_F(Lesson4Page, ControlsInStoredOrderWithTheirCaptionsKeptExactly) {
         {"Label7(4)", "R = 1.5 x 10        m  ... distance between earth and sun"},
         {"Label7(3)", "G = 6.6 x 10         Nm     /kg      ... gravity constant"},
         {"Label11", "M = 4           R    /GT"},
-        {"Label10", "Substituting v with 2    R/T, where R is the distance between the earth and "
-                    "the sun and T is the period of earth's revolution (=1 year), into equation "
-                    "(1) and then combine it with equation (2), we obtain:"},
+        {"Label10",
+         "Substituting v with 2    R/T, where R is the distance between the earth and "
+         "the sun and T is the period of earth's revolution (=1 year), into equation "
+         "(1) and then combine it with equation (2), we obtain:"},
         {"Label3(4)", "F = GMm/R            (2) ... gravitational force"},
         {"Label3(3)", "F = mv   /R             (1) ... centrifugal force"},
         {"Label1(3)", "MASS OF SUN "},
@@ -117,7 +119,8 @@ Span textOf(const Label& l) {
 // How far `s` reaches into any character of `ink` (0 when it lies in a gap).
 double intrusion(Span s, const std::vector<Span>& ink) {
     double worst = 0;
-    for (Span c : ink) worst = std::max(worst, std::min(s.right, c.right) - std::max(s.left, c.left));
+    for (Span c : ink)
+        worst = std::max(worst, std::min(s.right, c.right) - std::max(s.left, c.left));
     return worst;
 }
 
@@ -160,8 +163,14 @@ TEST_F(Lesson4Page, EverySuperscriptSitsOverAGapOfTheFormulaBeneathAndAboveIt) {
 
 TEST_F(Lesson4Page, ThePiStrokesSitInTheirGapsAndAboveTheText) {
     auto& f = form();
-    struct Pi { const char* bar; const char* left; const char* right; const char* text; };
-    for (Pi pi : {Pi{"Line18", "Line19", "Line20", "Label10"}, Pi{"Line21", "Line22", "Line23", "Label11"}}) {
+    struct Pi {
+        const char* bar;
+        const char* left;
+        const char* right;
+        const char* text;
+    };
+    for (Pi pi : {Pi{"Line18", "Line19", "Line20", "Label10"},
+                  Pi{"Line21", "Line22", "Line23", "Label11"}}) {
         SCOPED_TRACE(pi.text);
         auto& bar = dynamic_cast<scene::LineControl&>(*f.find(pi.bar));
         auto& l = dynamic_cast<scene::LineControl&>(*f.find(pi.left));
@@ -183,7 +192,8 @@ TEST_F(Lesson4Page, ThePiStrokesSitInTheirGapsAndAboveTheText) {
         for (Span c : ink)
             if (c.right <= strokes.left) before = c;
         EXPECT_LT(strokes.left - before.right, 150);
-        for (auto* c : {&bar, &l, &r}) EXPECT_LT(lessontest::layer(f, *c), lessontest::layer(f, text));
+        for (auto* c : {&bar, &l, &r})
+            EXPECT_LT(lessontest::layer(f, *c), lessontest::layer(f, text));
     }
 }
 

@@ -1,10 +1,11 @@
 // Lesson 5: the countdown, then three throws on the earth and on the moon drawn in one tick.
+#include "lessons/gravity/Lesson5.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "lessons/gravity/Lesson5.h"
 #include "tests/lessons/script_run.h"
 
 namespace {
@@ -81,7 +82,11 @@ TEST_F(Lesson5Run, EachThrowEndsWhereItsStoneComesDown) {
     auto all = throws();
     ASSERT_EQ(all.size(), 3u);
     // Step counts, then ranges and greatest heights in metres.
-    struct Row { int angle; std::size_t earthSteps, moonSteps; double earthRange, moonRange, moonTop; };
+    struct Row {
+        int angle;
+        std::size_t earthSteps, moonSteps;
+        double earthRange, moonRange, moonTop;
+    };
     const Row rows[] = {{30, 1020, 6120, 8.835, 53.009, 7.644},
                         {45, 1442, 8655, 10.201, 61.224, 15.290},
                         {60, 1767, 10601, 8.843, 53.054, 22.941}};
@@ -126,12 +131,18 @@ TEST_F(Lesson5Run, EachThrowEndsWhereItsStoneComesDown) {
 
 TEST_F(Lesson5Run, LabelsEachPairAfterItsThrowAndHidesTheFormulasBetweenThrows) {
     // What is on screen while each throw is being drawn.
-    struct Seen { std::size_t segments; bool sud[3]; bool conclusion, formulas; };
+    struct Seen {
+        std::size_t segments;
+        bool sud[3];
+        bool conclusion, formulas;
+    };
     std::vector<Seen> seen;
     s.platform().onFrame = [&] {
         auto& f = form();
-        seen.push_back({f.surface().size(), {f.sud(0).Visible, f.sud(1).Visible, f.sud(2).Visible},
-                        f.Label4.Visible, anyFormulaShown()});
+        seen.push_back({f.surface().size(),
+                        {f.sud(0).Visible, f.sud(1).Visible, f.sud(2).Visible},
+                        f.Label4.Visible,
+                        anyFormulaShown()});
     };
     runTo(std::nullopt);
     // Where the second and third ground lines lie; a frame right at the end of a throw may show

@@ -1,11 +1,12 @@
 // Lesson 6: three launches from the top of the earth, first until they meet it, then continued
 // through it into closed ellipses with their long axes.
+#include "lessons/gravity/Lesson6.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "lessons/gravity/Lesson6.h"
 #include "tests/lessons/script_run.h"
 
 namespace {
@@ -69,8 +70,9 @@ TEST_F(Lesson6Run, FirstPassEndsEachPathWhereItMeetsTheEarth) {
 TEST_F(Lesson6Run, ScriptStagesFallOnTheirTicks) {
     // Countdown, the long launch beep, the short one after the first drawing, the invitation
     // at tick 1004 and the end of the ellipses at tick 1005; ticks 1001 to 1003 are silent.
-    const std::vector<script_run::Beep> expected = {{1000, 25}, {2000, 25}, {3000, 25}, {4000, 25}, {4125, 125},
-                             {4250, 25}, {8250, 25}, {9250, 25}};
+    const std::vector<script_run::Beep> expected = {{1000, 25}, {2000, 25},  {3000, 25},
+                                                    {4000, 25}, {4125, 125}, {4250, 25},
+                                                    {8250, 25}, {9250, 25}};
     runTo(4100);
     EXPECT_FALSE(form().wait.Visible);
     EXPECT_EQ(form().jam.Interval, 100);
@@ -86,7 +88,8 @@ TEST_F(Lesson6Run, ScriptStagesFallOnTheirTicks) {
     auto& f = form();
     EXPECT_FALSE(f.jam.Enabled);
     EXPECT_EQ(f.tick, 1005);
-    EXPECT_EQ(f.what(2).Caption.get(), "By extending the curves, we now know that they are all ELLIPSES!");
+    EXPECT_EQ(f.what(2).Caption.get(),
+              "By extending the curves, we now know that they are all ELLIPSES!");
     EXPECT_EQ(f.what(3).Caption.get(), "All center lines intersect at the earth center");
     for (int i = 0; i <= 3; ++i) EXPECT_TRUE(f.what(i).Visible) << i;
 }
@@ -96,7 +99,10 @@ TEST_F(Lesson6Run, ExtendedPassClosesEachEllipseAndDrawsItsAxisThroughTheCentre)
     auto all = chains();
     // The three first-pass paths, then each closed path followed by its axis.
     ASSERT_EQ(all.size(), 9u);
-    struct Row { std::size_t closeStep; double farX, farY, nearX, nearY; };
+    struct Row {
+        std::size_t closeStep;
+        double farX, farY, nearX, nearY;
+    };
     const Row rows[] = {{8971, 9353, 5208, 2743, 5362},
                         {8973, 9275, 2677, 3408, 5728},
                         {8979, 8195, 596, 3911, 5636}};
@@ -111,7 +117,9 @@ TEST_F(Lesson6Run, ExtendedPassClosesEachEllipseAndDrawsItsAxisThroughTheCentre)
         ASSERT_GE(path.size(), first.size());
         for (std::size_t i = 0; i < first.size(); ++i) {
             const auto &a = first[i], &b = path[i];
-            ASSERT_TRUE(a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.color == b.color) << i;
+            ASSERT_TRUE(a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+                        a.color == b.color)
+                << i;
         }
         // Only what lies inside the earth is drawn in the other colour.
         for (std::size_t i = first.size(); i < path.size(); ++i) {

@@ -1,11 +1,12 @@
 // Lesson 7: the ellipse laid out from the axis lines, its foci, the earth on the left focus, the
 // curve drawn on the first tick and the formulas on the second.
+#include "lessons/gravity/Lesson7.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "lessons/gravity/Lesson7.h"
 #include "tests/lessons/script_run.h"
 
 namespace {
@@ -27,7 +28,9 @@ struct Lesson7Run : script_run::Run<lessons::Lesson7> {
 
 TEST_F(Lesson7Run, LaysOutTheSceneFromTheAxisLines) {
     // The design's axes, then each axis end moved (and the lesson redrawn).
-    struct Row { float lxX2, lyY2; };
+    struct Row {
+        float lxX2, lyY2;
+    };
     for (Row r : {Row{11280, 6480}, Row{10800, 6480}, Row{11280, 6000}, Row{10500, 5800}}) {
         SCOPED_TRACE(r.lxX2);
         SCOPED_TRACE(r.lyY2);
@@ -131,7 +134,8 @@ TEST_F(Lesson7Run, ShowsTheSceneThenTheEllipseThenTheFormulas) {
     }
     EXPECT_FALSE(formulasShown());
     // The labels lying on the disc take its colour; those outside keep theirs.
-    for (auto* l : {&f.Label2(0), &f.Label2(2), &f.Label2(4), &f.Label1(0), &f.Label1(1), &f.center})
+    for (auto* l :
+         {&f.Label2(0), &f.Label2(2), &f.Label2(4), &f.Label1(0), &f.Label1(1), &f.center})
         EXPECT_EQ(l->BackColor, kTeal) << l->fullName();
     for (auto* l : {&f.Label2(1), &f.Label2(3), &f.Label2(5), &f.Label1(2)})
         EXPECT_EQ(l->BackColor, scene::kButtonFace) << l->fullName();

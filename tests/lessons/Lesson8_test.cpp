@@ -1,12 +1,13 @@
 // Lesson 8 played on the driver's virtual clock: the pointer glides, the speeds typed, where
 // each flight ends and how it is coloured, Replay, speeds the user types, and pacing.
+#include "lessons/gravity/Lesson8.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "lessons/gravity/Lesson8.h"
 #include "scene/numbers.h"
 #include "scene/pointer.h"
 #include "shell/registry.h"
@@ -57,9 +58,9 @@ struct Play {
 
 // One flight as the demonstration drew it.
 struct Flight {
-    std::string text;   // the speed box when it was launched
+    std::string text;  // the speed box when it was launched
     int stage;
-    int endStep;        // the step at which the loop was left (80001 when it ran out)
+    int endStep;          // the step at which the loop was left (80001 when it ran out)
     size_t first, count;  // its segments on the surface
 };
 
@@ -158,12 +159,16 @@ TEST(Lesson8Pointer, ScalesThePathByFifteenOverTwipsPerPixel) {
 TEST(Lesson8Flights, EndWhereTheyMeetTheEarthOrClose) {
     Play p;
     auto all = flights(p);
-    struct Row { const char* text; int stage; int endStep; };
+    struct Row {
+        const char* text;
+        int stage;
+        int endStep;
+    };
     const Row rows[] = {
-        {"2000", 0, 1000}, {"4000", 0, 1210}, {"6000", 0, 2676}, {"6200", 0, 6957},
-        {"7500", 1, 13444},  // the box was ticked with 7500 in it
-        {"2000", 2, 3148}, {"4000", 2, 3994}, {"6000", 3, 6479},
-        {"6693", 4, 8565},   // the third of the three final launches
+        {"2000", 0, 1000}, {"4000", 0, 1210},  {"6000", 0, 2676},
+        {"6200", 0, 6957}, {"7500", 1, 13444},  // the box was ticked with 7500 in it
+        {"2000", 2, 3148}, {"4000", 2, 3994},  {"6000", 3, 6479},
+        {"6693", 4, 8565},  // the third of the three final launches
     };
     ASSERT_EQ(all.size(), std::size(rows));
     for (size_t k = 0; k < all.size(); ++k) {
@@ -240,8 +245,8 @@ TEST(Lesson8Script, AsksAboutTheCircleThenConcludes) {
     EXPECT_TRUE(p.f.rumus2.Visible);
     EXPECT_TRUE(p.f.cir(1).Visible);
     // Now it points down at the conclusion.
-    const float ends[3][4] = {{9720, 4320, 9720, 5160}, {9600, 4800, 9720, 5160},
-                              {9840, 4800, 9720, 5160}};
+    const float ends[3][4] = {
+        {9720, 4320, 9720, 5160}, {9600, 4800, 9720, 5160}, {9840, 4800, 9720, 5160}};
     scene::LineControl* arrow[] = {&p.f.panah1, &p.f.panah2, &p.f.panah3};
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(arrow[k]->X1, ends[k][0]);
@@ -332,14 +337,14 @@ TEST(Lesson8BadInput, TypedSpeedsFlyWithinTheirStepsAndStayInTheBox) {
         std::string nextText;  // what the next cycle's tick 3 leaves in the box
     };
     const Row rows[] = {
-        {"abc", End::Earth, "abc"},           // no number: speed 0, a straight fall
-        {"", End::Earth, "2000"},             // empty: speed 0, then the demonstration restarts
+        {"abc", End::Earth, "abc"},  // no number: speed 0, a straight fall
+        {"", End::Earth, "2000"},    // empty: speed 0, then the demonstration restarts
         {"0", End::Earth, "0"},
-        {"2000abc", End::Earth, "4000"},      // its leading number is 2000
+        {"2000abc", End::Earth, "4000"},  // its leading number is 2000
         {"5", End::Earth, "5"},
         {" 6500", End::Closed, " 6500"},
-        {"-2000", End::Earth, "-2000"},       // thrown the other way round
-        {"-6200", End::AllSteps, "-6200"},    // anticlockwise: never meets the closing test
+        {"-2000", End::Earth, "-2000"},     // thrown the other way round
+        {"-6200", End::AllSteps, "-6200"},  // anticlockwise: never meets the closing test
         {"1e5", End::LeftTheBox, "1e5"},
         {"1e154", End::LeftTheBox, "1e154"},  // the first step is already off the scale
         {"1e308", End::AllSteps, "1e308"},    // its energy overflows: nothing can be drawn

@@ -1,5 +1,7 @@
 // Lesson 9 played on the driver's virtual clock: the countdown, one revolution of the station
 // with its minute clock, the closing text, Replay and pacing.
+#include "lessons/gravity/Lesson9.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "lessons/gravity/Lesson9.h"
 #include "shell/registry.h"
 #include "tools/driver/driver.h"
 
@@ -129,8 +130,7 @@ TEST(Lesson9Flight, ClosingTextIsShownWhenTheEndTestNeverFires) {
     // 80000 steps of 0.3 s are 400 minutes: past 99 the clock shows its digits alone.
     EXPECT_EQ(p.f->waktu.Caption, "400");
     ASSERT_EQ(p.captions.size(), 401u);
-    for (int m : {7, 10, 99, 100, 120})
-        EXPECT_EQ(p.captions[m], Lesson9::clockCaption(m)) << m;
+    for (int m : {7, 10, 99, 100, 120}) EXPECT_EQ(p.captions[m], Lesson9::clockCaption(m)) << m;
     EXPECT_EQ(Lesson9::clockCaption(7), "007");
     EXPECT_EQ(Lesson9::clockCaption(87), "087");
     EXPECT_EQ(Lesson9::clockCaption(120), "120");
@@ -168,7 +168,8 @@ TEST(Lesson9Paced, OrbitTakesFourToTwelveSecondsWithTheClockCounting) {
     p.platform.paced = true;
     std::vector<std::string> seen;
     p.platform.onFrame = [&] {
-        if (seen.empty() || seen.back() != p.f->waktu.Caption.get()) seen.push_back(p.f->waktu.Caption);
+        if (seen.empty() || seen.back() != p.f->waktu.Caption.get())
+            seen.push_back(p.f->waktu.Caption);
     };
     p.runTo(30000);
     ASSERT_EQ(p.platform.handlers.size(), 1u);

@@ -1,10 +1,11 @@
 // Reflection at the circular mirror: the rays a student sees, the script that lights the sources,
 // clicks at any moment, and the lesson's place in the optics chain.
+#include "lessons/optics/optics1.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "lessons/optics/optics1.h"
 #include "scene/program.h"
 #include "tools/driver/driver.h"
 
@@ -79,9 +80,22 @@ TEST_F(Optics1, ActivationDrawsTheMirrorAndReadiesTheScript) {
 
 TEST_F(Optics1, EveryRayCrossesTheCentreLineWhereTheCircleSends) {
     playScript();
-    struct Row { int source; double x; };
-    for (Row r : {Row{5, 1747}, {4, 1737}, {3, 1717}, {2, 1688}, {1, 1648}, {0, 1595},
-                  {6, 1525}, {7, 1434}, {8, 1312}, {9, 1147}, {10, 910}, {11, 546}}) {
+    struct Row {
+        int source;
+        double x;
+    };
+    for (Row r : {Row{5, 1747},
+                  {4, 1737},
+                  {3, 1717},
+                  {2, 1688},
+                  {1, 1648},
+                  {0, 1595},
+                  {6, 1525},
+                  {7, 1434},
+                  {8, 1312},
+                  {9, 1147},
+                  {10, 910},
+                  {11, 546}}) {
         auto ray = click(r.source);
         EXPECT_NEAR(crossing(ray), r.x, 1.0) << "source " << r.source;
         for (const Segment& seg : ray) EXPECT_EQ(seg.color, QBColor(r.source + 4)) << r.source;

@@ -1,10 +1,11 @@
 // Reflection at the parabolic mirror: every ray through the one focus, the same script as the
 // circular mirror, and the lesson between optics1 and optics3.
+#include "lessons/optics/optics2.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "lessons/optics/optics2.h"
 #include "scene/program.h"
 #include "tools/driver/driver.h"
 
@@ -59,10 +60,22 @@ TEST_F(Optics2, ActivationDrawsTheParabolaAndReadiesTheScript) {
 
 TEST_F(Optics2, EveryRayIsReflectedThroughTheFocus) {
     playScript();
-    struct Row { int source; double xh, yh; };
-    for (Row r : {Row{5, 8, 4333}, {4, 49, 4086}, {3, 123, 3844}, {2, 230, 3603}, {1, 370, 3362},
-                  {0, 543, 3121}, {6, 748, 2882}, {7, 987, 2641}, {8, 1259, 2401},
-                  {9, 1563, 2161}, {10, 1900, 1921}, {11, 2271, 1681}}) {
+    struct Row {
+        int source;
+        double xh, yh;
+    };
+    for (Row r : {Row{5, 8, 4333},
+                  {4, 49, 4086},
+                  {3, 123, 3844},
+                  {2, 230, 3603},
+                  {1, 370, 3362},
+                  {0, 543, 3121},
+                  {6, 748, 2882},
+                  {7, 987, 2641},
+                  {8, 1259, 2401},
+                  {9, 1563, 2161},
+                  {10, 1900, 1921},
+                  {11, 2271, 1681}}) {
         auto ray = reflectionOf(r.source);
         ASSERT_FALSE(ray.empty()) << r.source;
         // The reflection point lies on the parabola.
@@ -84,9 +97,22 @@ TEST_F(Optics2, RaysBeyondTheFocusDepthRunLeftAndAllEndJustBelowTheDepthLimit) {
     playScript();
     // Sources 7 to 11 meet the parabola beyond x = 875, where its normal is steeper than 45
     // degrees; 0 to 6 before it. (Source, where the ray ends or 0 where only its side is known.)
-    struct Row { int source; double endX; };
-    for (Row r : {Row{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 2430}, {6, 899}, {7, 856},
-                  {8, 0}, {9, 0}, {10, 0}, {11, 726}}) {
+    struct Row {
+        int source;
+        double endX;
+    };
+    for (Row r : {Row{0, 0},
+                  {1, 0},
+                  {2, 0},
+                  {3, 0},
+                  {4, 0},
+                  {5, 2430},
+                  {6, 899},
+                  {7, 856},
+                  {8, 0},
+                  {9, 0},
+                  {10, 0},
+                  {11, 726}}) {
         auto ray = reflectionOf(r.source);
         bool left = r.source >= 7;
         for (const Segment& seg : ray) {

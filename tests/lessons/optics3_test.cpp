@@ -1,11 +1,12 @@
 // The wire-frame parabolic antenna: the picture drawn in one activation, its receiver at the
 // focus, Redraw, and the end of the optics chain.
+#include "lessons/optics/optics3.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <set>
 
-#include "lessons/optics/optics3.h"
 #include "scene/program.h"
 #include "tools/driver/driver.h"
 

@@ -123,7 +123,8 @@ inline std::vector<Rect> painted(const scene::Label& l) {
     for (const auto& line : lay.lines) {
         if (line.x.empty()) continue;
         Rect r{l.Left + line.x.front() * 15, l.Top + line.top * 15,
-               l.Left + (line.x.front() + line.width) * 15, l.Top + (line.top + lay.lineHeight) * 15};
+               l.Left + (line.x.front() + line.width) * 15,
+               l.Top + (line.top + lay.lineHeight) * 15};
         out.push_back({std::max(r.left, box.left), std::max(r.top, box.top),
                        std::min(r.right, box.right), std::min(r.bottom, box.bottom)});
     }

@@ -40,7 +40,11 @@ TEST_F(Lesson1Page, ListsEveryControlInStoredOrderWithItsDesignGeometry) {
     ASSERT_EQ(items.size(), 74u);
     EXPECT_EQ(items.front().first, "Label12");
     EXPECT_EQ(items.back().first, "Label7(3)");
-    struct Row { const char* name; double l, t, w, h; const char* caption; };
+    struct Row {
+        const char* name;
+        double l, t, w, h;
+        const char* caption;
+    };
     for (Row r : {Row{"Label12", 3840, 6720, 3735, 615, "Both have similar forms!"},
                   {"Label8(1)", 7080, 5280, 3855, 495, " k = 9 x 10        Nm   / C"},
                   {"Label4(0)", 1920, 4200, 3255, 735, "|F  | = |F  | = GM   M   /R "},
@@ -74,8 +78,9 @@ TEST_F(Lesson1Page, EverySmallLabelLiesAboveTheFormulaBeneathIt) {
         if (small->kind() != scene::Kind::Label || small->Width > 400) continue;
         for (auto* big : order) {
             if (big == small || big->kind() != scene::Kind::Label || big->Width <= 400) continue;
-            bool overlap = small->Left < big->Left + big->Width && big->Left < small->Left + small->Width &&
-                           small->Top < big->Top + big->Height && big->Top < small->Top + small->Height;
+            bool overlap =
+                small->Left < big->Left + big->Width && big->Left < small->Left + small->Width &&
+                small->Top < big->Top + big->Height && big->Top < small->Top + small->Height;
             if (!overlap) continue;
             ++pairs;
             EXPECT_LT(rank(small), rank(big)) << small->fullName() << " under " << big->fullName();
@@ -89,8 +94,10 @@ TEST(Driver, DoneWhenChecks) {
     ASSERT_EQ(driver::runCommand({"Utama", "--at", "500", "click:Label2(0)"}, out, err), 0) << err;
     EXPECT_NE(out.find("\"active\":\"Lesson1\""), std::string::npos);
     EXPECT_NE(out.find("\"visible_forms\":[\"Lesson1\"]"), std::string::npos);
-    EXPECT_NE(out.find("\"prev\":{\"caption\":\"Previous Lesson\",\"shortcut\":\"Ctrl+P\",\"enabled\":false}"),
-              std::string::npos);
+    EXPECT_NE(
+        out.find(
+            "\"prev\":{\"caption\":\"Previous Lesson\",\"shortcut\":\"Ctrl+P\",\"enabled\":false}"),
+        std::string::npos);
     EXPECT_NE(out.find("\"time_ms\":500"), std::string::npos);
 
     ASSERT_EQ(driver::runCommand({"Lesson1", "--at", "100", "menu:exit"}, out, err), 0) << err;
@@ -99,24 +106,27 @@ TEST(Driver, DoneWhenChecks) {
 }
 
 TEST(Driver, BadArgumentsExitWithStatusTwoAndOneLine) {
-    struct Row { std::vector<std::string> args; const char* says; };
-    for (const Row& r : std::vector<Row>{
-             {{"Utama", "--at", "100", "click:Nope(1)"}, "no control 'Nope(1)'"},
-             {{"Utama", "--at", "100", "click:"}, "bad name"},
-             {{"Utama", "--at", "100", "click:Label2(x)"}, "bad name"},
-             {{"Utama", "--at", "-5", "close"}, "--at takes"},
-             {{"Utama", "--at", "100"}, "needs two values"},
-             {{"Utama", "--until", "600001"}, "--until takes"},
-             {{"Utama", "--until", "1e400"}, "--until takes"},
-             {{"Utama", "--until", "nan"}, "--until takes"},
-             {{"Utama", "--at", "5", "jump:x"}, "unknown verb"},
-             {{"Utama", "--at", "5", "key:Alt+X"}, "bad shortcut"},
-             {{"Utama", "--at", "5", "type:Ratio"}, "type:CONTROL=TEXT"},
-             {{"Utama", "--bogus"}, "unknown option"},
-             {{"Nowhere"}, "unknown form 'Nowhere'"},
-             {{}, "usage"},
-             {{"Lesson1", "--at", "10", "menu:nothing"}, "no menu item"},
-             {{"Lesson1", "--at", "10", "type:Label12=x"}, "no text box"}}) {
+    struct Row {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    for (const Row& r :
+         std::vector<Row>{{{"Utama", "--at", "100", "click:Nope(1)"}, "no control 'Nope(1)'"},
+                          {{"Utama", "--at", "100", "click:"}, "bad name"},
+                          {{"Utama", "--at", "100", "click:Label2(x)"}, "bad name"},
+                          {{"Utama", "--at", "-5", "close"}, "--at takes"},
+                          {{"Utama", "--at", "100"}, "needs two values"},
+                          {{"Utama", "--until", "600001"}, "--until takes"},
+                          {{"Utama", "--until", "1e400"}, "--until takes"},
+                          {{"Utama", "--until", "nan"}, "--until takes"},
+                          {{"Utama", "--at", "5", "jump:x"}, "unknown verb"},
+                          {{"Utama", "--at", "5", "key:Alt+X"}, "bad shortcut"},
+                          {{"Utama", "--at", "5", "type:Ratio"}, "type:CONTROL=TEXT"},
+                          {{"Utama", "--bogus"}, "unknown option"},
+                          {{"Nowhere"}, "unknown form 'Nowhere'"},
+                          {{}, "usage"},
+                          {{"Lesson1", "--at", "10", "menu:nothing"}, "no menu item"},
+                          {{"Lesson1", "--at", "10", "type:Label12=x"}, "no text box"}}) {
         std::string out, err;
         EXPECT_EQ(driver::runCommand(r.args, out, err), 2) << r.says;
         EXPECT_NE(err.find(r.says), std::string::npos) << err;
@@ -136,7 +146,8 @@ TEST(Driver, EveryOpenEndedRunGetsItsOwnTenMinutes) {
         int ticks = 0;
     };
     driver::Session s;
-    s.program().registerForm("Ticking", [](scene::Program& p) { return std::make_unique<Ticking>(p); });
+    s.program().registerForm("Ticking",
+                             [](scene::Program& p) { return std::make_unique<Ticking>(p); });
     ASSERT_TRUE(s.start("Ticking"));
     std::string err;
     auto& f = s.program().get<Ticking>("Ticking");
@@ -148,7 +159,9 @@ TEST(Driver, EveryOpenEndedRunGetsItsOwnTenMinutes) {
 
 TEST(Driver, KeysAndCloseActOnTheActiveForm) {
     std::string out, err;
-    ASSERT_EQ(driver::runCommand({"Lesson1", "--at", "10", "key:ctrl+a", "--at", "20", "close"}, out, err), 0);
+    ASSERT_EQ(driver::runCommand({"Lesson1", "--at", "10", "key:ctrl+a", "--at", "20", "close"},
+                                 out, err),
+              0);
     // The close button of the About box closes only the About box.
     EXPECT_NE(out.find("\"active\":\"Lesson1\""), std::string::npos) << out;
     EXPECT_NE(out.find("\"ended\":false"), std::string::npos);

@@ -1,8 +1,9 @@
 // The Navigation menu every lesson carries, the main menu and the About box.
+#include "shell/navigation.h"
+
 #include <gtest/gtest.h>
 
 #include "scene/program.h"
-#include "shell/navigation.h"
 #include "tools/driver/driver.h"
 
 using namespace scene;
@@ -10,22 +11,35 @@ using namespace scene;
 namespace {
 
 // The course chains as the program must have them: form, timer stopped on leaving, neighbours.
-struct Row { const char* form; const char* timer; const char* prev; const char* next; };
+struct Row {
+    const char* form;
+    const char* timer;
+    const char* prev;
+    const char* next;
+};
 const Row kChains[] = {
-    {"Lesson1", "", "", "Lesson2"},          {"Lesson2", "jam", "Lesson1", "Lesson3"},
-    {"Lesson3", "jam", "Lesson2", "Lesson4"}, {"Lesson4", "", "Lesson3", "Lesson5"},
-    {"Lesson5", "jam", "Lesson4", "Lesson6"}, {"Lesson6", "jam", "Lesson5", "Lesson7"},
-    {"Lesson7", "Timer1", "Lesson6", "Lesson8"}, {"Lesson8", "jam", "Lesson7", "Lesson9"},
-    {"Lesson9", "jam", "Lesson8", "Lesson10"}, {"Lesson10", "jam", "Lesson9", "Lesson11"},
-    {"Lesson11", "jam", "Lesson10", "Lesson12"}, {"Lesson12", "jam", "Lesson11", ""},
-    {"optics1", "Timer1", "", "optics2"},      {"optics2", "Timer1", "optics1", "optics3"},
+    {"Lesson1", "", "", "Lesson2"},
+    {"Lesson2", "jam", "Lesson1", "Lesson3"},
+    {"Lesson3", "jam", "Lesson2", "Lesson4"},
+    {"Lesson4", "", "Lesson3", "Lesson5"},
+    {"Lesson5", "jam", "Lesson4", "Lesson6"},
+    {"Lesson6", "jam", "Lesson5", "Lesson7"},
+    {"Lesson7", "Timer1", "Lesson6", "Lesson8"},
+    {"Lesson8", "jam", "Lesson7", "Lesson9"},
+    {"Lesson9", "jam", "Lesson8", "Lesson10"},
+    {"Lesson10", "jam", "Lesson9", "Lesson11"},
+    {"Lesson11", "jam", "Lesson10", "Lesson12"},
+    {"Lesson12", "jam", "Lesson11", ""},
+    {"optics1", "Timer1", "", "optics2"},
+    {"optics2", "Timer1", "optics1", "optics3"},
     {"optics3", "", "optics2", ""},
 };
 
 std::string itemFor(Form& f, const char* base) {
     // The optics forms call "next" nex; the first two lessons call "rep" replay.
     for (auto& m : f.menu())
-        if (m->name() == base || (std::string(base) == "next" && m->name() == "nex")) return m->name();
+        if (m->name() == base || (std::string(base) == "next" && m->name() == "nex"))
+            return m->name();
     return "";
 }
 
@@ -103,7 +117,8 @@ struct Shell : ::testing::Test {
             });
         };
         reg("A", {.prev = "", .next = "B", .timer = "jam", .replayItem = "rep"});
-        reg("B", {.prev = "A", .next = "Z", .timer = "jam", .replayItem = "rep", .leavingFlag = true});
+        reg("B",
+            {.prev = "A", .next = "Z", .timer = "jam", .replayItem = "rep", .leavingFlag = true});
     }
     TestLesson& form(const char* n) { return p.get<TestLesson>(n); }
 };

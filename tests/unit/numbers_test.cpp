@@ -1,17 +1,30 @@
+#include "scene/numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
 
 #include "scene/color.h"
-#include "scene/numbers.h"
 
 using namespace scene;
 
 TEST(Numbers, WholeNumbersRoundHalfToEven) {
-    struct Row { double in; double out; };
-    for (Row r : {Row{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-                  {2.4999, 2}, {2.5001, 3}, {203.4, 203}, {-7.6, -8}})
+    struct Row {
+        double in;
+        double out;
+    };
+    for (Row r : {Row{0.5, 0},
+                  {1.5, 2},
+                  {2.5, 2},
+                  {3.5, 4},
+                  {-0.5, 0},
+                  {-1.5, -2},
+                  {-2.5, -2},
+                  {2.4999, 2},
+                  {2.5001, 3},
+                  {203.4, 203},
+                  {-7.6, -8}})
         EXPECT_EQ(roundHalfEven(r.in), r.out) << r.in;
     EXPECT_EQ(toLong(1e300), INT32_MAX);
     EXPECT_EQ(toLong(-1e300), INT32_MIN);
@@ -35,11 +48,16 @@ TEST(Numbers, SingleKeepsHalvesAndSaturates) {
 }
 
 TEST(Numbers, ValReadsTheLeadingNumber) {
-    struct Row { const char* in; double out; };
-    for (Row r : {Row{" 4483", 4483}, {"64", 64}, {"12abc", 12}, {"abc", 0}, {"", 0}, {"   ", 0},
-                  {"-0", 0}, {"-3.5e2", -350}, {".5", 0.5}, {"1.2.3", 1.2}, {"+7", 7},
-                  {"2000 m/s", 2000}, {"\t 8", 8}, {"nan", 0}, {"inf", 0}, {"-", 0}, {"1e", 1},
-                  {"1e+", 1}, {"7.", 7}, {"1E3", 1000}, {"1d2", 100}})
+    struct Row {
+        const char* in;
+        double out;
+    };
+    for (Row r :
+         {Row{" 4483", 4483}, {"64", 64},         {"12abc", 12},    {"abc", 0},  {"", 0},
+          {"   ", 0},         {"-0", 0},          {"-3.5e2", -350}, {".5", 0.5}, {"1.2.3", 1.2},
+          {"+7", 7},          {"2000 m/s", 2000}, {"\t 8", 8},      {"nan", 0},  {"inf", 0},
+          {"-", 0},           {"1e", 1},          {"1e+", 1},       {"7.", 7},   {"1E3", 1000},
+          {"1d2", 100}})
         EXPECT_EQ(Val(r.in), r.out) << "'" << r.in << "'";
     EXPECT_EQ(Val("1e308"), 1e308);
     EXPECT_EQ(Val("1e309"), DBL_MAX);
@@ -55,12 +73,28 @@ TEST(Numbers, ValReadsTheLeadingNumber) {
 }
 
 TEST(Numbers, NumberToText) {
-    struct Row { double in; const char* digits; };
-    for (Row r : {Row{6693, "6693"}, {0, "0"}, {-5, "-5"}, {0.1, "0.1"}, {12.5, "12.5"},
-                  {1.0 / 3, "0.333333333333333"}, {1e15, "1E+15"}, {123456789012345.0, "123456789012345"},
-                  {1e16, "1E+16"}, {0.0001, "0.0001"}, {0.00001, "1E-05"}, {-2.5e-7, "-2.5E-07"},
-                  {100, "100"}, {7797.815, "7797.815"}, {999999999999999.0, "999999999999999"},
-                  {-999999999999999.0, "-999999999999999"}, {-1e15, "-1E+15"}, {-0.0, "0"},
+    struct Row {
+        double in;
+        const char* digits;
+    };
+    for (Row r : {Row{6693, "6693"},
+                  {0, "0"},
+                  {-5, "-5"},
+                  {0.1, "0.1"},
+                  {12.5, "12.5"},
+                  {1.0 / 3, "0.333333333333333"},
+                  {1e15, "1E+15"},
+                  {123456789012345.0, "123456789012345"},
+                  {1e16, "1E+16"},
+                  {0.0001, "0.0001"},
+                  {0.00001, "1E-05"},
+                  {-2.5e-7, "-2.5E-07"},
+                  {100, "100"},
+                  {7797.815, "7797.815"},
+                  {999999999999999.0, "999999999999999"},
+                  {-999999999999999.0, "-999999999999999"},
+                  {-1e15, "-1E+15"},
+                  {-0.0, "0"},
                   {4294967296.0, "4294967296"}})
         EXPECT_EQ(digits(r.in), r.digits) << r.in;
     EXPECT_EQ(Str(5), " 5");

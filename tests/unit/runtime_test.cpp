@@ -155,7 +155,7 @@ TEST_F(Runtime, FormsAreSingleInstancesKeptWhileHidden) {
 TEST_F(Runtime, SurfaceIsClearedWhenTheFormIsHiddenAndShownAgain) {
     program.start("P");
     P().Line(0, 0, 100, 100, -2000000);
-    P().Line(0, 0, NAN, 100, 0);         // a non-finite end point draws nothing
+    P().Line(0, 0, NAN, 100, 0);  // a non-finite end point draws nothing
     P().Line(INFINITY, 0, 100, 100, 0);
     ASSERT_EQ(P().surface().size(), 1u);
     EXPECT_EQ(P().surface()[0].color, 0xE17B80u);
@@ -211,7 +211,10 @@ TEST_F(Runtime, SettingAPropertyToItsValueChangesNothing) {
 TEST_F(Runtime, ControlArraysPassTheIndexToTheirHandler) {
     struct Arr : Form {
         explicit Arr(Program& p) : Form(p, "Arr", "", 1000, 1000) {
-            for (int i : {3, 0, 7}) button(lt, i, Box{float(i) * 100, 0, 90, 90}).onClick = [this](int k) { clicked.push_back(k); };
+            for (int i : {3, 0, 7})
+                button(lt, i, Box{float(i) * 100, 0, 90, 90}).onClick = [this](int k) {
+                    clicked.push_back(k);
+                };
         }
         ControlArray<CommandButton> lt{"lt"};
         std::vector<int> clicked;
@@ -266,7 +269,10 @@ TEST_F(Runtime, LeavingCommandStopsALongHandler) {
                     ++steps;
                 }
             };
-            menuItem("leave", "Leave", "Ctrl+L").onMenu = [this] { ++left; go.Enabled = false; };
+            menuItem("leave", "Leave", "Ctrl+L").onMenu = [this] {
+                ++left;
+                go.Enabled = false;
+            };
         }
         Timer& go = timer("go", 100, true);
         int steps = 0, left = 0;

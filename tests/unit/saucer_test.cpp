@@ -44,8 +44,8 @@ TEST(SaucerPicture, SilhouetteIsOutlinedInBlack) {
     for (int y = 0; y < kSaucerSize; ++y)
         for (int x = 0; x < kSaucerSize; ++x) {
             if (!opaque(x, y)) continue;
-            const bool edge = !opaque(x - 1, y) || !opaque(x + 1, y) || !opaque(x, y - 1) ||
-                              !opaque(x, y + 1);
+            const bool edge =
+                !opaque(x - 1, y) || !opaque(x + 1, y) || !opaque(x, y - 1) || !opaque(x, y + 1);
             if (edge) {
                 EXPECT_EQ(at(x, y), kBlack) << "unoutlined edge at " << x << "," << y;
             }

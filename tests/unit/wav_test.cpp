@@ -1,7 +1,6 @@
 #include "tools/driver/wav.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,12 +77,12 @@ TEST_F(WavFileTest, HeaderDescribesSixteenBitMonoPcm) {
     EXPECT_EQ(tag(b, 8), "WAVE");
     EXPECT_EQ(tag(b, 12), "fmt ");
     EXPECT_EQ(le32(b, 16), 16u);
-    EXPECT_EQ(le16(b, 20), 1u);       // PCM
-    EXPECT_EQ(le16(b, 22), 1u);       // mono
-    EXPECT_EQ(le32(b, 24), 22050u);   // sample rate
-    EXPECT_EQ(le32(b, 28), 44100u);   // byte rate
-    EXPECT_EQ(le16(b, 32), 2u);       // block align
-    EXPECT_EQ(le16(b, 34), 16u);      // bits per sample
+    EXPECT_EQ(le16(b, 20), 1u);      // PCM
+    EXPECT_EQ(le16(b, 22), 1u);      // mono
+    EXPECT_EQ(le32(b, 24), 22050u);  // sample rate
+    EXPECT_EQ(le32(b, 28), 44100u);  // byte rate
+    EXPECT_EQ(le16(b, 32), 2u);      // block align
+    EXPECT_EQ(le16(b, 34), 16u);     // bits per sample
     EXPECT_EQ(tag(b, 36), "data");
     EXPECT_EQ(le32(b, 40), samples * 2);
     EXPECT_EQ(b.size(), 44u + samples * 2);
@@ -228,9 +227,9 @@ TEST(SynthTone, FadesInAndOutWithoutAClick) {
     // could make between neighbouring samples.
     const double maxStep = 2 * std::numbers::pi * 440 / rate * 32767 * scene::kToneAmplitude + 2;
     for (size_t i = 1; i < s.size(); ++i) ASSERT_LE(std::abs(s[i] - s[i - 1]), maxStep) << i;
-    EXPECT_LT(peak(s.data(), 48), 2000);                         // first millisecond
-    EXPECT_LT(peak(s.data() + s.size() - 48, 48), 2000);         // last millisecond
-    EXPECT_NEAR(peak(s.data(), s.size()), 16384, 100);           // half scale in the middle
+    EXPECT_LT(peak(s.data(), 48), 2000);                  // first millisecond
+    EXPECT_LT(peak(s.data() + s.size() - 48, 48), 2000);  // last millisecond
+    EXPECT_NEAR(peak(s.data(), s.size()), 16384, 100);    // half scale in the middle
 }
 
 TEST(SynthTone, PitchAboveNyquistIsSilent) {

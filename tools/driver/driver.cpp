@@ -20,7 +20,8 @@ using scene::Form;
 static bool parseMs(const std::string& s, double& out) {
     double v = 0;
     auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(v) || v < 0) return false;
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(v) || v < 0)
+        return false;
     out = v;
     return true;
 }
@@ -41,7 +42,8 @@ static std::optional<std::string> canonicalShortcut(const std::string& s) {
     auto plus = s.find('+');
     if (plus == std::string::npos || plus + 2 != s.size()) return std::nullopt;
     std::string mod = s.substr(0, plus);
-    std::transform(mod.begin(), mod.end(), mod.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(mod.begin(), mod.end(), mod.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     char key = char(std::toupper((unsigned char)s.back()));
     if (mod != "ctrl" || !std::isalpha((unsigned char)key)) return std::nullopt;
     return std::string("Ctrl+") + key;
@@ -142,7 +144,9 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
         }
     }
     if (o.form.empty()) {
-        error = "usage: orbelune-script FORM [--until MS] [--at MS ACTION]... [--segments] [--paced] [--png FILE] [--wav FILE]";
+        error =
+            "usage: orbelune-script FORM [--until MS] [--at MS ACTION]... [--segments] [--paced] "
+            "[--png FILE] [--wav FILE]";
         return std::nullopt;
     }
     return o;
@@ -297,7 +301,8 @@ Json Session::report(const std::string& startForm, bool withSegments) const {
     r["visible_forms"] = vis;
     r["ended"] = p.ended();
     Json beeps = Json::array();
-    for (auto& b : platform_.beeps) beeps.push(Json::Object{{"t", b.t}, {"hz", b.hz}, {"ms", b.ms}});
+    for (auto& b : platform_.beeps)
+        beeps.push(Json::Object{{"t", b.t}, {"hz", b.hz}, {"ms", b.ms}});
     r["beeps"] = beeps;
     Json cursor = Json::array();
     for (auto& c : platform_.cursor) {
@@ -327,8 +332,8 @@ Json Session::report(const std::string& startForm, bool withSegments) const {
     Json segments = Json::object();
     if (shown) {
         for (auto& m : shown->menu())
-            menu[m->name()] = Json::Object{{"caption", m->caption}, {"shortcut", m->shortcut},
-                                           {"enabled", m->Enabled.get()}};
+            menu[m->name()] = Json::Object{
+                {"caption", m->caption}, {"shortcut", m->shortcut}, {"enabled", m->Enabled.get()}};
         for (auto& c : shown->controls()) {
             Json entry = Json::object();
             entry["kind"] = scene::kindName(c->kind());

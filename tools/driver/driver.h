@@ -34,10 +34,24 @@ constexpr double kMaxUntilMs = 600000;
 std::optional<Options> parseArgs(const std::vector<std::string>& args, std::string& error);
 std::optional<Action> parseAction(double t, const std::string& spec, std::string& error);
 
-struct BeepRecord { double t; int hz; int ms; };
-struct CursorRecord { double t; int px, py; };
-struct MessageRecord { double t; std::string text; };
-struct HandlerRecord { double t; std::string form, name; double ms; };
+struct BeepRecord {
+    double t;
+    int hz;
+    int ms;
+};
+struct CursorRecord {
+    double t;
+    int px, py;
+};
+struct MessageRecord {
+    double t;
+    std::string text;
+};
+struct HandlerRecord {
+    double t;
+    std::string form, name;
+    double ms;
+};
 
 // The machine as the driver plays it: a virtual clock that only beeps and (when paced) frames
 // advance, message boxes answered at once, everything recorded.
@@ -57,7 +71,7 @@ public:
     bool ended = false;
     bool urlsAccepted = true;
     std::function<void(const std::string&)> onMessage;  // tests may act while a box is open
-    std::function<void()> onFrame;                       // tests may act between frames
+    std::function<void()> onFrame;                      // tests may act between frames
     std::vector<BeepRecord> beeps;
     std::vector<CursorRecord> cursor;
     std::vector<MessageRecord> messages;

@@ -80,9 +80,9 @@ bool writeWav(const std::string& path, const std::vector<Tone>& tones, int sampl
     putLe32(header, 36 + dataBytes);
     putTag(header, "WAVE");
     putTag(header, "fmt ");
-    putLe32(header, 16);                                     // fmt chunk size
-    putLe16(header, 1);                                      // PCM
-    putLe16(header, 1);                                      // mono
+    putLe32(header, 16);  // fmt chunk size
+    putLe16(header, 1);   // PCM
+    putLe16(header, 1);   // mono
     putLe32(header, static_cast<uint32_t>(sampleRate));
     putLe32(header, static_cast<uint32_t>(sampleRate) * 2);  // bytes per second
     putLe16(header, 2);                                      // bytes per frame
