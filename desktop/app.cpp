@@ -15,7 +15,7 @@
 #include "desktop/beep.h"
 #include "desktop/formwindow.h"
 #include "scene/pointer.h"
-#include "shell/registry.h"
+#include "app/registry.h"
 
 namespace desktop {
 
@@ -26,7 +26,7 @@ constexpr double kActivationEchoMs = 400;
 App::App() {
     clock_.start();
     program_ = std::make_unique<scene::Program>(*this);
-    shell::registerForms(*program_);
+    app::registerForms(*program_);
     ticker_.setSingleShot(true);
     ticker_.setTimerType(Qt::PreciseTimer);
     connect(&ticker_, &QTimer::timeout, this,
@@ -46,7 +46,7 @@ App::~App() {
 void App::start() {
     // ORBELUNE_START opens a lesson directly, for measuring it; a name the program lacks is
     // ignored.
-    std::string first = shell::kStartForm;
+    std::string first = app::kStartForm;
     if (const char* name = std::getenv("ORBELUNE_START"); name && program_->exists(name))
         first = name;
     dispatch([this, first] { program_->start(first); });

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "scene/pointer.h"
-#include "shell/registry.h"
+#include "app/registry.h"
 #include "tools/driver/wav.h"
 
 namespace driver {
@@ -183,7 +183,7 @@ void VirtualPlatform::handlerRan(Form& f, const std::string& name, double start,
 // --- Session ---------------------------------------------------------------------------------
 
 Session::Session() : program_(std::make_unique<scene::Program>(platform_)) {
-    shell::registerForms(*program_);
+    app::registerForms(*program_);
 }
 
 Session::~Session() = default;
