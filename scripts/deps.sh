@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those still missing.
+# Installs the Debian packages the program needs, only those still missing; with --tests also
+# those the tests, the benchmarks and the format check need.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  libgtest-dev libbenchmark-dev
   qt6-base-dev libasound2-dev fonts-freefont-ttf xdg-utils
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(xvfb openbox xdotool x11-utils imagemagick)
+  packages+=(libgtest-dev libbenchmark-dev clang-format xvfb openbox xdotool x11-utils imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -483,6 +483,10 @@ struct FitCase {
     int textFontPx;
     QPoint ball;  // inside Lesson 1's Shape1(0), right of the dashed line through its centre
 };
+// A failure names its case instead of dumping its bytes.
+void PrintTo(const FitCase& c, std::ostream* os) {
+    *os << c.canvas.width() << "x" << c.canvas.height();
+}
 
 class ScaleToFit : public ::testing::TestWithParam<FitCase> {};
 

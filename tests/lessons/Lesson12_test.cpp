@@ -257,8 +257,9 @@ TEST_F(Lesson12Script, ATypedVelocityIsReadLenientlyAndEveryFlightEndsSoundly) {
             scene::PropList props;
             f.find(name)->properties(props);
             for (auto& [key, value] : props) {
-                if (auto* d = std::get_if<double>(&value))
+                if (auto* d = std::get_if<double>(&value)) {
                     EXPECT_TRUE(std::isfinite(*d)) << name << "." << key;
+                }
                 // The box shows what was typed; only the program's own texts must be sane.
                 auto* t = std::get_if<std::string>(&value);
                 if (t && std::string(key) != "Text") {

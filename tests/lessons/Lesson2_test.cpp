@@ -9,14 +9,14 @@
 
 #include "scene/pointer.h"
 #include "scene/textlayout.h"
-#include "tests/lessons/scripted_form.h"
+#include "tests/lessons/lesson_fixture.h"
 
 namespace {
 
 using lessons::Lesson2;
 
-struct Lesson2Script : lessontest::ScriptedForm<Lesson2> {
-    Lesson2Script() : ScriptedForm("Lesson2") {}
+struct Lesson2Script : lessontest::LessonRun<Lesson2> {
+    Lesson2Script() : LessonRun("Lesson2") {}
     // Ticks until row `r`'s balls are out and falling (the first motion step is the next tick).
     void untilFallOf(int r) {
         while (!(form().row == r && form().Shape1(2 * r).Visible && !form().joined)) tick();
