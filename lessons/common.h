@@ -73,7 +73,7 @@ inline void glideToCheckBox(scene::Form& f, scene::PixelPoint start, int step, i
 
 // A stage of a self-playing script: the ticks first to last, both included.
 struct Ticks {
-    long first, last;
+    int first, last;
     constexpr bool contains(long t) const { return first <= t && t <= last; }
 };
 

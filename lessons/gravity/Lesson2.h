@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "lessons/common.h"
 #include "scene/pointer.h"
 #include "shell/navigation.h"
 
@@ -35,6 +36,16 @@ public:
     scene::Label& t2 = control<scene::Label>("t2");
     scene::Label& t3 = control<scene::Label>("t3");
     scene::Label& t4 = control<scene::Label>("t4");
+
+    // A row's stages, in ticks after the pointer's glide to the ratio box has arrived (A + N),
+    // and after its glide to the row's check box has arrived (S + M); the balls then fall
+    // together, a step a tick, until they meet and the next row begins.
+    static constexpr int kFocusRatio = 1;
+    static constexpr Ticks kClearRatio{2, 3};
+    static constexpr Ticks kTypeRatio{4, 5};
+    static constexpr int kPlanClick = 6;  // the glide to the check box is worked out
+    static constexpr int kTickBox = 1;    // with a beep
+    static constexpr int kShowBalls = 2;
 
     // Form-level variables. Pointer values are screen pixels of the classic desktop (15 twips).
     std::int16_t tpp = 0;              // Screen.TwipsPerPixelX
