@@ -125,7 +125,7 @@ bool Lesson12::layout() {
     return true;
 }
 
-void Lesson12::glideTo(int step) { glideToCheckBox(*this, kGlideStart, step, tpp); }
+void Lesson12::glideTo(int step) { glideToCheckBox(*this, vinit, ck, step, tpp); }
 
 void Lesson12::Form_Activate() {
     G = kGravitationalConstant;

@@ -3,7 +3,6 @@
 
 #include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
-#include "scene/pointer.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -88,8 +87,6 @@ public:
 
 private:
     double twips(double metres) const { return ((metres / 1000000) / kmPerTwip) * 1000; }
-    // The pointer's glide starts over the velocity box, at this classic screen pixel.
-    static constexpr scene::PixelPoint kGlideStart{520, 73};
     void glideTo(int step);
 };
 

@@ -74,6 +74,10 @@ bool Lesson2::layout() {
     return true;
 }
 
+scene::PixelPoint Lesson2::ratioGlideStart(int i) {
+    return i == 0 ? kPlanStart : middleOf(ck(i - 1));
+}
+
 void Lesson2::resetMotion() {
     accSmall = accBig = 0;
     velSmall = velBig = 0;
@@ -83,8 +87,8 @@ void Lesson2::resetMotion() {
 void Lesson2::Form_Activate() {
     dummy.SetFocus();
     tpp = scene::toInteger(TwipsPerPixelX());
-    px0 = 50;
-    py0 = 55;
+    px0 = kPlanStart.x;
+    py0 = kPlanStart.y;
     pdx = (ratioCentreX() - px0) - 4;
     pdy = middleY(Ratio) - py0;
     jam.Enabled = true;
@@ -124,9 +128,11 @@ void Lesson2::jam_Timer() {
     const double A = rowStart[i], N = moveSteps[i], S = clickStart[i], M = clickSteps[i];
     const double atRatio = A + N, atCheck = S + M;  // where the pointer's glides arrive
     if (tick < atRatio + kFocusRatio) {
-        // The pointer travels to the ratio box (it stops one step short of its target).
+        // The pointer travels to the middle of the ratio box, where it arrives on the last tick
+        // (the planned route stops one step short).
         stepNo = tick - A - 1;
-        pointerTo(*this, px0 + stepNo * pdx / N, py0 + stepNo * pdy / N, tpp);
+        const scene::PixelPoint at = along(ratioGlideStart(i), middleOf(Ratio), stepNo, N - 1);
+        pointerTo(*this, at.x, at.y, tpp);
     } else if (tick == atRatio + kFocusRatio) {
         Ratio.SetFocus();
         px0 = px0 + stepNo * pdx / N;
@@ -142,9 +148,10 @@ void Lesson2::jam_Timer() {
         clickSteps[i] = Int(std::sqrt(pdx * pdx + pdy * pdy) / 10);
         clickStart[i] = atRatio + kPlanClick;
     } else if (S < tick && tick < atCheck + kTickBox) {
-        // The pointer travels to the row's check box.
+        // The pointer travels to the middle of the row's check box.
         stepNo = tick - S;
-        pointerTo(*this, px0 + stepNo * pdx / M, py0 + stepNo * pdy / M, tpp);
+        const scene::PixelPoint at = along(middleOf(Ratio), middleOf(ck(i)), stepNo, M);
+        pointerTo(*this, at.x, at.y, tpp);
     } else if (tick == atCheck + kTickBox) {
         ck(i).Value = 1;
         Beep(kBeepHz, 50);

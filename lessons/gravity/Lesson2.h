@@ -68,15 +68,18 @@ public:
 private:
     void motionStep(int i);
     void resetMotion();
-    // Where the pointer aims, in its unit. Across, the factor the demonstration was tuned with.
-    // Down, the middle of the control at the screen's own 15 twips a pixel below the classic
-    // title and menu bars; a tuned factor (150 / 2050) would run 9 % ahead of that scale and put
-    // the pointer above ck(0)'s tick square, below ck(2)'s and onto the ratio box's lower frame.
+    // The route each glide is planned on (px0, pdx, ...), in pixels: across at 150 / 2230 of a
+    // pixel a twip, down at the middle of the control below the classic title and menu bars. Its
+    // length in steps of 10 pixels sets how many ticks the glide takes; the pointer itself
+    // glides between the middles of the controls.
+    static constexpr scene::PixelPoint kPlanStart{50, 55};
     static double pointerX(double x) { return x * 150 / 2230; }
     static double middleY(const scene::Control& c) {
         return scene::kClassicClientTopPx + (c.Top + c.Height / 2) / scene::kClassicTwipsPerPixel;
     }
     double ratioCentreX() const { return pointerX(Ratio.Left + Ratio.Width / 2); }
+    // Where the pointer stands when row i's glide to the ratio box begins.
+    scene::PixelPoint ratioGlideStart(int i);
 };
 
 }  // namespace lessons

@@ -118,7 +118,7 @@ bool Lesson8::layout() {
     return true;
 }
 
-void Lesson8::glideTo(int step) { glideToCheckBox(*this, kGlideStart, step, tpp); }
+void Lesson8::glideTo(int step) { glideToCheckBox(*this, vinit, ck, step, tpp); }
 
 void Lesson8::Form_Activate() {
     G = kGravitationalConstant;

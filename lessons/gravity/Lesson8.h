@@ -3,7 +3,6 @@
 
 #include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
-#include "scene/pointer.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -85,8 +84,6 @@ public:
     Orbit body{};
 
 private:
-    // The pointer's glide starts over the speed box, at this classic screen pixel.
-    static constexpr scene::PixelPoint kGlideStart{370, 73};
     void glideTo(int step);
 };
 
