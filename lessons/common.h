@@ -58,22 +58,36 @@ inline void pointerTo(scene::Form& f, double px, double py, int tpp) {
     f.MoveCursor(px * scene::kClassicTwipsPerPixel / tpp, py * scene::kClassicTwipsPerPixel / tpp);
 }
 
-// Lessons 8 and 12 start each launch as a student would: the pointer rests on the speed box,
-// glides onto the check box beside it in kGlideSteps ticks of kGlideStepPx pixels, and after
-// the flight glides back.
-inline constexpr int kGlideSteps = 21;
-inline constexpr int kGlideStepPx = 5;
+// Where the pointer aims at a control: the classic screen pixel over its middle, so that it
+// lands well inside the control at any size of the window.
+inline scene::PixelPoint middleOf(const scene::Control& c) {
+    return scene::classicScreenPixel(c.Left + c.Width / 2, c.Top + c.Height / 2);
+}
 
-// The pointer at `step` of that glide, which starts at the classic screen pixel `start`.
-inline void glideToCheckBox(scene::Form& f, scene::PixelPoint start, int step, int tpp) {
-    pointerTo(f, start.x + kGlideStepPx * step, start.y, tpp);
+// Step k of a straight glide of n steps: `from` at step 0, `to` at step n (at once when n is not
+// positive).
+inline scene::PixelPoint along(scene::PixelPoint from, scene::PixelPoint to, double k, double n) {
+    if (!(n > 0)) return to;
+    return {from.x + k * (to.x - from.x) / n, from.y + k * (to.y - from.y) / n};
+}
+
+// Lessons 8 and 12 start each launch as a student would: the pointer rests on the speed box,
+// glides onto the check box beside it in kGlideSteps ticks, and after the flight glides back.
+inline constexpr int kGlideSteps = 21;
+
+// The pointer at `step` of that glide: over the middle of the box at 0, over the middle of the
+// check box at kGlideSteps.
+inline void glideToCheckBox(scene::Form& f, const scene::Control& box, const scene::Control& check,
+                            int step, int tpp) {
+    const scene::PixelPoint at = along(middleOf(box), middleOf(check), step, kGlideSteps);
+    pointerTo(f, at.x, at.y, tpp);
 }
 
 // --- The script --------------------------------------------------------------------------------
 
 // A stage of a self-playing script: the ticks first to last, both included.
 struct Ticks {
-    long first, last;
+    int first, last;
     constexpr bool contains(long t) const { return first <= t && t <= last; }
 };
 

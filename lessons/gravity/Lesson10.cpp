@@ -17,8 +17,9 @@ using scene::rgb;
 namespace {
 constexpr scene::Color kPanel = kLavender;  // the satellite's panels and the rim markers
 using scene::kCircle;
-constexpr double kCentre = 5500;  // the earth disc's centre, x and y [twips]
-constexpr double kDt = 40;        // a flight's step [s]
+constexpr double kCentre = 5500;    // the earth disc's centre, x and y [twips]
+constexpr double kDt = 40;          // a flight's step [s]
+constexpr double kOneTurn = 6.288;  // just past a whole turn from the launch [rad]
 }  // namespace
 
 Lesson10::Lesson10(scene::Program& program, const shell::Place& place)
@@ -119,9 +120,9 @@ void Lesson10::Form_Activate() {
     y = std::sin(theta) * rho;
     placeSatellite((x + kCentre) - sat(0).Width / 2, earth.Height / 2 + earth.Top - 50);
     for (int j = 0; j <= 2; ++j) {
-        const double beta = 3.14 * (j * 360 / 3) / 180;
-        bumi(j).Left = std::cos(beta) * 500 + kCentre - bumi(j).Width / 2;
-        bumi(j).Top = std::sin(beta) * 500 + kCentre - bumi(j).Width / 2;
+        const double beta = kPi * (j * 360 / 3) / 180;
+        bumi(j).Left = std::cos(beta) * kDiscRadius + kCentre - bumi(j).Width / 2;
+        bumi(j).Top = std::sin(beta) * kDiscRadius + kCentre - bumi(j).Width / 2;
         earth.ZOrder();  // the disc covers the inner half of each marker
     }
     Label4(0).Visible = false;
@@ -132,24 +133,24 @@ void Lesson10::Form_Activate() {
 
 void Lesson10::jam_Timer() {
     ++counter;
-    if (counter == 4 || counter == 5) {
+    if (kCountdown.contains(counter)) {
         Beep(kBeepHz, kCountdownBeepMs);
         wait.Visible = false;
         waktu(0).Caption = "00";
-    } else if (counter == 6) {
+    } else if (counter == kBeforeFlight) {
         jam.Interval = 100;
         Beep(kBeepHz, kCountdownBeepMs);
         if (stage == 1 || stage == 3) {
             sat(0).Visible = false;
             for (int k = 0; k <= 8; ++k) satlin(k).Visible = false;
         }
-    } else if (counter == 7) {
+    } else if (counter == kFlight) {
         jam.Interval = 1000;
         launch();
-    } else if (counter == 102) {
+    } else if (counter == kNonStationaryNote) {
         Beep(kBeepHz, kCountdownBeepMs);
         Label4(0).Visible = true;
-    } else if (counter == 104) {
+    } else if (counter == kLowerLaunch) {
         Beep(kBeepHz, kCountdownBeepMs);
         r = ratio * R / 3;
         const double rho = twips(r);
@@ -191,9 +192,9 @@ void Lesson10::launch() {
             }
             // The earth turns 15 degrees per simulated hour.
             for (int j = 0; j <= 2; ++j) {
-                const double beta = ((kDt * i / 3600) * 360 / 24 + j * 360 / 3) / 180 * 3.14;
-                bumi(j).Left = std::cos(beta) * 500 + kCentre - bumi(j).Width / 2;
-                bumi(j).Top = std::sin(beta) * 500 + kCentre - bumi(j).Width / 2;
+                const double beta = ((kDt * i / 3600) * 360 / 24 + j * 360 / 3) / 180 * kPi;
+                bumi(j).Left = std::cos(beta) * kDiscRadius + kCentre - bumi(j).Width / 2;
+                bumi(j).Top = std::sin(beta) * kDiscRadius + kCentre - bumi(j).Width / 2;
                 earth.ZOrder();
             }
             const double h = kDt * i / 3600;
@@ -212,23 +213,23 @@ void Lesson10::launch() {
     if (!round) return;
     if (stage == 0 || stage == 2) {
         ++stage;
-        counter = 5;  // a short tick, then the trace
+        counter = kCountdown.last;  // a short tick, then the trace
     } else if (stage == 1 || stage == 3) {
         ++stage;
         sat(0).Visible = false;
         for (int k = 0; k <= 8; ++k) satlin(k).Visible = false;
-        counter = (stage - 1) * 100;
+        counter = stage == 2 ? kGeostationaryTraced : kLowerTraced;
     }
 }
 
 void Lesson10::takeOff() {
     a = 0;
     if (stage == 0 || stage == 1) {
-        V = ratio * (R * (6.28 / 24) / 3600);  // a point turning once in 24 hours [m/s]
+        V = ratio * (R * (2 * kPi / 24) / 3600);  // a point turning once in 24 hours [m/s]
         r = ratio * R;
     } else if (stage == 2 || stage == 3) {
         r = ratio * R / 3;
-        V = Int(std::sqrt(G * M / r) * 1.006);  // just above circular, whole m/s
+        V = Int(std::sqrt(G * M / r) * kJustAboveCircular);  // whole m/s
     }
     theta = 0;
     const double rho = twips(r);
@@ -246,7 +247,7 @@ bool Lesson10::fly(const StepShown& show) {
         const double rho = twips(r);
         x = std::cos(theta) * rho;
         y = std::sin(theta) * rho;
-        if (theta > 6.288) return true;  // one revolution
+        if (theta > kOneTurn) return true;
         show();
         px = x;
         py = y;

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
 #include "shell/navigation.h"
 
@@ -39,9 +40,20 @@ public:
 
     double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], [m]
     double ratio = 0;            // geostationary radius in earth radii
-    long counter = 0;            // ticks of the script
-    std::int16_t stage = 0;      // 0 geostationary flight, 1 its trace, 2 lower flight, 3 its trace
-    int latch = 0;               // 1 after an hours message until it is re-armed
+    // The script's stages, in ticks of jam. Each flight follows a countdown; when it has gone
+    // round, launch() sends the script back to the countdown's last tick for the trace, and
+    // after the trace on to where the next stage begins.
+    static constexpr Ticks kCountdown{4, 5};
+    static constexpr int kBeforeFlight = 6;  // a trace hides the satellite first
+    static constexpr int kFlight = 7;
+    static constexpr int kGeostationaryTraced = 100;
+    static constexpr int kNonStationaryNote = 102;
+    static constexpr int kLowerLaunch = 104;
+    static constexpr int kLowerTraced = 300;  // the end: nothing more happens
+
+    long counter = 0;        // ticks of the script
+    std::int16_t stage = 0;  // 0 geostationary flight, 1 its trace, 2 lower flight, 3 its trace
+    int latch = 0;           // 1 after an hours message until it is re-armed
     // The panel lines' ends relative to the satellite's centre, as the icon was designed.
     std::array<double, 9> offX1{}, offX2{}, offY1{}, offY2{};
     double a = 0, V = 0;                  // launch angle [rad] and speed [m/s]
@@ -52,7 +64,11 @@ public:
     Orbit body{};
 
 private:
-    double twips(double metres) const { return 500 * (metres / 1000000 / 6370) * 1000; }
+    // The earth disc's radius stands for the earth's [twips].
+    static constexpr double kDiscRadius = 500;
+    double twips(double metres) const {
+        return kDiscRadius * (metres / 1000000 / kEarthRadiusKm) * 1000;
+    }
     void placeSatellite(double left, double top);
     void placeMarkers(double hours);
 };

@@ -20,6 +20,9 @@ using scene::kCircle;
 constexpr double kCentre = 5050;  // the earth disc's centre, x and y [twips]
 constexpr double kCell = 15;      // the picture panel's grid [twips]
 constexpr double kDt = 50;        // a flight's step [s]
+constexpr double kLunarMonthDays = 29.5;
+// A flight has closed once it is back at the launch point, one turn round.
+constexpr RoundTrip kClosed{200, 6.2828, 6.302, 0.99, 1.01};
 }  // namespace
 
 Lesson11::Lesson11(scene::Program& program, const shell::Place& place)
@@ -96,15 +99,15 @@ void Lesson11::Form_Activate() {
 
 void Lesson11::jam_Timer() {
     ++counter;
-    if (counter == 4 || counter == 5) {
+    if (kCountdown.contains(counter)) {
         Beep(kBeepHz, kCountdownBeepMs);
         wait.Visible = false;
         waktu(0).Caption = "00";
-    } else if (counter == 6) {
+    } else if (counter == kBeforeFlight) {
         jam.Interval = 100;
         Beep(kBeepHz, kCountdownBeepMs);
         if (stage == 1 || stage == 3) sat.Visible = false;
-    } else if (counter == 7) {
+    } else if (counter == kFlight) {
         jam.Interval = 1000;
         appear.Visible = true;
         panelLeft = 9020;
@@ -112,10 +115,10 @@ void Lesson11::jam_Timer() {
         paintPanelBlack();
         launch();
         paintPanelBlack();
-    } else if (counter == 101) {
+    } else if (counter == kHalfDistanceNote) {
         Beep(kBeepHz, kCountdownBeepMs);
         Label4(0).Visible = true;
-    } else if (counter == 104) {
+    } else if (counter == kHalfDistanceLaunch) {
         Beep(kBeepHz, kCountdownBeepMs);
         sat.Visible = true;
         sat.BackColor = kBrightGreen;
@@ -167,12 +170,12 @@ void Lesson11::launch() {
     if (!round) return;
     if (stage == 0 || stage == 2) {
         ++stage;
-        counter = 5;
+        counter = kCountdown.last;  // a short tick, then the trace
         mirror = 1;
     } else if (stage == 1 || stage == 3) {
         ++stage;
         sat.Visible = false;
-        counter = (stage - 1) * 100;
+        counter = stage == 2 ? kPresentTraced : kHalfDistanceTraced;
     }
 }
 
@@ -180,9 +183,10 @@ void Lesson11::takeOff() {
     a = 0;
     if (stage == 2 || stage == 3) {
         r = (moonHeight + R) / 2;
-        V = Int(std::sqrt(G * M / r) * 1.006);  // just above circular, whole m/s
+        V = Int(std::sqrt(G * M / r) * kJustAboveCircular);  // whole m/s
     } else if (stage == 0 || stage == 1) {
-        V = ((moonHeight + R) * (6.28 / 24) / 3600) / 29.5;  // once round in 29.5 days [m/s]
+        // Once round in a lunar month [m/s].
+        V = ((moonHeight + R) * (2 * kPi / 24) / 3600) / kLunarMonthDays;
         r = moonHeight + R;
     }
     theta = 0;
@@ -201,9 +205,7 @@ bool Lesson11::fly(const StepShown& show) {
         const double rho = twips(r);
         x = std::cos(theta) * rho;
         y = std::sin(theta) * rho;
-        // Back where it started after one revolution.
-        if (i > 200 && 6.2828 < theta && theta < 6.302 && 0.99 < r / r0 && r / r0 < 1.01)
-            return true;
+        if (kClosed.closed(i, theta, r, r0)) return true;
         show();
         px = x;
         py = y;
@@ -216,7 +218,7 @@ bool Lesson11::fly(const StepShown& show) {
 void Lesson11::drawAppearance() {
     constexpr double radius = 500;
     const double cx = panelLeft + 600, cy = panelTop + 500;  // the disc's centre
-    double ph = 2 * theta / 3.14;                            // 0 new, 1 half, 2 full
+    double ph = 2 * theta / kPi;                             // 0 new, 1 half, 2 full
     if (ph > 2) {
         ph = ph - 4;
         mirror = -1;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
 #include "shell/navigation.h"
 
@@ -38,7 +39,18 @@ public:
 
     double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], [m]
     double moonHeight = 0;       // above the earth's surface [m]
-    long counter = 0;            // ticks of the script
+    // The script's stages, in ticks of jam. Each flight follows a countdown; when it has gone
+    // round, launch() sends the script back to the countdown's last tick for the trace, and
+    // after the trace on to where the next stage begins.
+    static constexpr Ticks kCountdown{4, 5};
+    static constexpr int kBeforeFlight = 6;  // a trace hides the moon first
+    static constexpr int kFlight = 7;
+    static constexpr int kPresentTraced = 100;
+    static constexpr int kHalfDistanceNote = 101;
+    static constexpr int kHalfDistanceLaunch = 104;
+    static constexpr int kHalfDistanceTraced = 300;  // the end: nothing more happens
+
+    long counter = 0;      // ticks of the script
     int stage = 0;         // 0 present flight, 1 its trace, 2 half-distance flight, 3 its trace
     int latch = 0;         // 1 after a days message until it is re-armed
     int mirror = 1;        // -1 once the pictures are drawn upside down
@@ -53,7 +65,11 @@ public:
 
 private:
     double shownDays = -1, shownTenths = -1;  // the reading the clock shows in this flight
-    double twips(double metres) const { return 50 * (metres / 1000000 / 6370) * 1000; }
+    // The earth disc's radius stands for the earth's [twips].
+    static constexpr double kDiscRadius = 50;
+    double twips(double metres) const {
+        return kDiscRadius * (metres / 1000000 / kEarthRadiusKm) * 1000;
+    }
     void paintPanelBlack();
     void drawAppearance();
 };

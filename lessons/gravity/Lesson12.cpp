@@ -21,6 +21,9 @@ constexpr scene::Color kCyan = rgb(0, 255, 255);
 constexpr scene::Color kEarth = kLavender;  // both discs of the earth
 using scene::kCircle;
 
+// The trails' centre lies this far up and left of the small earth's true centre [twips].
+constexpr int kCentreShift = 17;
+
 // Each trial's velocity as a multiple of the circular velocity, and its caption around it.
 struct Trial {
     double f;
@@ -117,15 +120,16 @@ bool Lesson12::layout() {
     return true;
 }
 
-void Lesson12::glideTo(int step) { glideToCheckBox(*this, kGlideStart, step, tpp); }
+void Lesson12::glideTo(int step) { glideToCheckBox(*this, vinit, ck, step, tpp); }
 
 void Lesson12::Form_Activate() {
     G = kGravitationalConstant;
     M = kEarthMass;
     R = kEarthRadius;
     // The gap between the small earth and the launch line, in twips, gives the launch height.
-    const double d = Line1.X1 - ((Shape1.Left - 17) + Shape1.Width);
-    Label4.Caption = digits(Int(2 * 6370 * d / Shape1.Width)) + " km high from earth surface";
+    const double d = Line1.X1 - ((Shape1.Left - kCentreShift) + Shape1.Width);
+    Label4.Caption =
+        digits(Int(2 * kEarthRadiusKm * d / Shape1.Width)) + " km high from earth surface";
     tpp = scene::toInteger(TwipsPerPixelX());
     for (scene::LineControl* l :
          {&Line1, &Line2, &Line3, &Line5, &Line6, &Line7, &Line9, &Line10, &Line11})
@@ -146,7 +150,7 @@ void Lesson12::Form_Activate() {
     for (int k = 0; k <= 2; ++k) Label5(k).Visible = false;
     for (int k = 1; k <= 5; ++k) Label6(k).Visible = false;
     trial = 0;
-    tick = -7;
+    tick = kActivated;
     vinit.Text = "";
     ck.Value = 0;
     ck.Visible = true;
@@ -157,28 +161,28 @@ void Lesson12::Form_Activate() {
     wait(1).Caption = "Downscaling the Earth";
     lastTrial = 0;
     // Puts the start of every flight exactly on the launch line.
-    h = scene::toSingle(Int(((d * 1000) / Shape1.Width + (d * 1000) / Shape1.Width) * 6370));
+    h = scene::toSingle(Int(2 * ((d * 1000) / Shape1.Width) * kEarthRadiusKm));
     glideTo(0);  // over the velocity box
 }
 
 void Lesson12::jam_Timer() {
     ++tick;
-    if (tick == -4) {
+    if (tick == kShowWait) {
         wait(0).Visible = true;
         wait(1).Visible = true;
-    } else if (-4 < tick && tick < 1) {
+    } else if (kShrink.contains(tick)) {
         Beep(kBeepHz, kCountdownBeepMs);
         // Halved about its centre.
         bm.Width = bm.Width / 2;
         bm.Height = bm.Height / 2;
         bm.Left = bm.Left + bm.Width / 2;
         bm.Top = bm.Top + bm.Height / 2;
-    } else if (tick == 1) {
+    } else if (tick == kShowArrow) {
         bm.Visible = false;
         Line5.Visible = true;
         Line6.Visible = true;
         Line7.Visible = true;
-    } else if (tick == 3) {
+    } else if (tick == kPrepareTrial) {
         const int k = trial;
         Beep(kBeepHz, kCountdownBeepMs);
         wait(0).Visible = false;
@@ -196,11 +200,11 @@ void Lesson12::jam_Timer() {
         Label3(k).Caption = kTrials[k].prefix + digits(Vk) + kTrials[k].suffix;
         if (k == 6) lastTrial = 1;
         vinit.SelStart = 4;
-    } else if (tick == 4) {
+    } else if (tick == kGlideSetUp) {
         jam.Interval = 100;
         ck.SetFocus();
         cursorStep = 0;
-    } else if (4 < tick && tick < 26) {
+    } else if (kGlideOn.contains(tick)) {
         ++cursorStep;
         glideTo(cursorStep);
         if (cursorStep == kGlideSteps) {  // over the check box: the launch switch
@@ -212,25 +216,25 @@ void Lesson12::jam_Timer() {
             Line7.Visible = false;
             cursorStep = 0;
         }
-    } else if (tick == 26) {
+    } else if (tick == kLaunch) {
         jam.Interval = 1000;
         launch();
-    } else if (tick == 102) {
+    } else if (tick == kUntick) {
         jam.Interval = 100;
         Beep(kBeepHz, kCountdownBeepMs);
         ck.Value = 0;
-    } else if (102 < tick && tick < 124) {
+    } else if (kGlideBack.contains(tick)) {
         ++cursorStep;
         glideTo(kGlideSteps - cursorStep);
         if (cursorStep == kGlideSteps) {  // back over the velocity box
             jam.Interval = 1000;
             cursorStep = 0;
-            tick = 2;
+            tick = kPrepareTrial - 1;
         }
-    } else if (tick == 202) {
+    } else if (tick == kEquation) {
         Beep(kBeepHz, kCountdownBeepMs);
         for (int k = 0; k <= 2; ++k) Label5(k).Visible = true;
-    } else if (tick == 205) {
+    } else if (tick == kClosing) {
         Beep(kBeepHz, kCountdownBeepMs);
         Line9.Visible = true;
         Line10.Visible = true;
@@ -252,9 +256,9 @@ void Lesson12::launch() {
     cursorStep = 0;
     trial = trial + 1;
     if (lastTrial == 0) {
-        tick = 100;
+        tick = kTrialFlown;
     } else {
-        tick = 200;
+        tick = kLastTrialFlown;
         vinit.Visible = false;
         Label1.Visible = false;
         Label2.Visible = false;
@@ -264,8 +268,9 @@ void Lesson12::launch() {
 
 void Lesson12::takeOff() {
     a = 0;
-    // The small earth's width stands for the earth's diameter.
-    kmPerTwip = 6370 / Shape1.Width + 6370 / Shape1.Width;
+    // The small earth's width stands for the earth's diameter; the width is a single-precision
+    // number, and so is the scale taken from it.
+    kmPerTwip = 2 * (float(kEarthRadiusKm) / Shape1.Width);
     r = R + h;
     V = Val(vinit.Text.get());  // whatever the box holds; 0 for text that is no number
     theta = 0;
@@ -274,9 +279,8 @@ void Lesson12::takeOff() {
     y = rho * std::sin(theta);
     r0 = r;
     body = Orbit::launch(G, M, V, a, r0, theta);
-    // 17 twips up and left of the disc's true centre.
-    cx = (Shape1.Left - 17) + 6370 / kmPerTwip;
-    cy = (Shape1.Top - 17) + 6370 / kmPerTwip;
+    cx = (Shape1.Left - kCentreShift) + kEarthRadiusKm / kmPerTwip;
+    cy = (Shape1.Top - kCentreShift) + kEarthRadiusKm / kmPerTwip;
 }
 
 void Lesson12::fly(const Segment& segment) {
@@ -293,11 +297,11 @@ void Lesson12::fly(const Segment& segment) {
         const double rho = twips(r);
         xn = rho * std::cos(theta);
         yn = rho * std::sin(theta);
-        if ((Shape1.Left - 17) + 6370 / kmPerTwip + xn > Line1.X1 || theta > 6.28) break;
-        if (Shape1.Left + 6370 / kmPerTwip + xn < 0 ||
-            Shape1.Left + 6370 / kmPerTwip + xn > 15000 || Shape1.Top + 6370 / kmPerTwip + yn < 0 ||
-            Shape1.Top + 6370 / kmPerTwip + yn > 15000)
-            break;  // out of the window
+        // Back at the launch line, or once round.
+        if (cx + xn > Line1.X1 || theta > 2 * kPi) break;
+        const double earthX = Shape1.Left + kEarthRadiusKm / kmPerTwip;  // the true centre
+        const double earthY = Shape1.Top + kEarthRadiusKm / kmPerTwip;
+        if (leftTheWindow(earthX + xn, earthY + yn)) break;
         segment(std::int32_t(QBColor(14 - trial)));
         x = xn;
         y = yn;

@@ -137,9 +137,8 @@ void Lesson5::lintasan() {
     auto screenX = [this](double metres) { return 1000 + scale * metres; };
     auto screenY = [this](double height) { return 8000 - scale * height; };
     Line(1000, 8000, 12000, 8000, kGround);
-    // 3.14 turns degrees into radians here, as the lesson has always drawn it.
-    vx = speed * std::cos(angle * 3.14 / 180);
-    vy = speed * std::sin(angle * 3.14 / 180);
+    vx = speed * std::cos(angle * kPi / 180);
+    vy = speed * std::sin(angle * kPi / 180);
     vyMoon = vy;
     double yMoonPrev = 0;
     for (int step = 1; step <= 50000; ++step) {

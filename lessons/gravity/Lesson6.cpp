@@ -15,9 +15,15 @@ constexpr scene::Color kDarkRed = rgb(128, 0, 0);
 constexpr scene::Color kQuestionRed = rgb(192, 0, 0);  // the questions and answers at the right
 constexpr std::int32_t kInside = kExtendedColour;      // through the earth, and the axes
 using scene::kCircle;
-// The centre of the earth's disc, Shape1 [twips].
-constexpr double kCentreX = 4500.0 / 2 + 1920;
-constexpr double kCentreY = 4500.0 / 2 + 3080;
+// The earth's disc, Shape1: its radius and its centre [twips].
+constexpr double kDiscRadius = 4500.0 / 2;
+constexpr double kCentreX = kDiscRadius + 1920;
+constexpr double kCentreY = kDiscRadius + 3080;
+// Inside the disc, in the hundreds of twips the flights measure it in.
+constexpr double kDiscRadiusSquared = kDiscRadius * kDiscRadius / 10000;
+constexpr double kDt = 1;  // a flight's step [s]
+// A path has closed once it is back at the top of the earth, one turn round (-pi/2 + 2 pi).
+constexpr RoundTrip kClosed{200, 4.713, 4.725, 0.98, 1.02};
 }  // namespace
 
 Lesson6::Lesson6(scene::Program& program, const shell::Place& place)
@@ -76,15 +82,15 @@ void Lesson6::Form_Activate() {
 
 void Lesson6::jam_Timer() {
     tick = tick + 1;
-    if (tick < 5) Beep(kBeepHz, kCountdownBeepMs);
-    if (tick == 4) {
+    if (tick < kLaunches) Beep(kBeepHz, kCountdownBeepMs);
+    if (tick == kCountdownEnd) {
         wait.Visible = false;
         jam.Interval = 100;
-    } else if (tick == 5) {
+    } else if (tick == kLaunches) {
         Beep(kBeepHz, 125);
         jam.Interval = 1000;
         for (int i = 0; i <= 2; ++i) sud(i).Visible = false;
-        // Each of these ends by setting tick to 1000, where the path meets the earth.
+        // Each of these ends where the path meets the earth, moving the script on to kMetEarth.
         for (int degrees : {30, 45, 60}) {
             aim(degrees);
             lintasan();
@@ -92,11 +98,11 @@ void Lesson6::jam_Timer() {
         for (int i = 0; i <= 2; ++i) sud(i).Visible = true;
         what(0).Visible = true;
         Beep(kBeepHz, kCountdownBeepMs);
-    } else if (tick == 1004) {
+    } else if (tick == kExtendNotice) {
         Beep(kBeepHz, kCountdownBeepMs);
         what(1).Caption = "Let's extend the curves";
         what(1).Visible = true;
-    } else if (tick == 1005) {
+    } else if (tick == kExtendedLaunches) {
         extend = 1;
         for (int degrees : {30, 45, 60}) {
             aim(degrees);
@@ -112,8 +118,8 @@ void Lesson6::jam_Timer() {
 }
 
 void Lesson6::aim(int degrees) {
-    theta = -3.14 / 2;  // the top of the earth
-    angle = degrees / 180.0 * 3.14;
+    theta = -kPi / 2;  // the top of the earth
+    angle = degrees / 180.0 * kPi;
 }
 
 void Lesson6::lintasan() {
@@ -121,7 +127,7 @@ void Lesson6::lintasan() {
     const FlightEnd end = fly([this](std::int32_t colour) {
         Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY, colour);
     });
-    if (end == FlightEnd::MetEarth) tick = 1000;
+    if (end == FlightEnd::MetEarth) tick = kMetEarth;
     if (end != FlightEnd::Closed) return;
     farX = std::cos(thetaFar) * rho(rFar);
     farY = std::sin(thetaFar) * rho(rFar);
@@ -142,7 +148,7 @@ void Lesson6::takeOff() {
 Lesson6::FlightEnd Lesson6::fly(const Segment& segment) {
     for (int i = 0; i <= 80000; ++i) {
         thetaPrev = theta;
-        body.step(1);  // one second
+        body.step(kDt);
         offX = std::cos(theta) * rho(r);
         offY = std::sin(theta) * rho(r);
         if (phase == 0 && r < rPrev) {
@@ -154,17 +160,12 @@ Lesson6::FlightEnd Lesson6::fly(const Segment& segment) {
             thetaNear = thetaPrev;
             phase = 2;
         }
-        if (kCentreX + offX < 0 || kCentreX + offX > 15000 || kCentreY + offY < 0 ||
-            kCentreY + offY > 15000)
-            return FlightEnd::LeftWindow;
-        // Within 2250 twips of the centre, that is inside the drawn earth.
-        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < 2025.0 / 2 / 2) {
+        if (leftTheWindow(kCentreX + offX, kCentreY + offY)) return FlightEnd::LeftWindow;
+        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < kDiscRadiusSquared) {
             if (extend != 1) return FlightEnd::MetEarth;
             segment(kInside);
         } else {
-            // Back at the launch point after going once round.
-            if (i > 200 && 4.713 < theta && theta < 4.725 && 0.98 < r / r0 && r / r0 < 1.02)
-                return FlightEnd::Closed;
+            if (kClosed.closed(i, theta, r, r0)) return FlightEnd::Closed;
             segment(kPathColour);
         }
         offXPrev = offX;

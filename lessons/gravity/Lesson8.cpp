@@ -22,7 +22,19 @@ constexpr std::int32_t kFlight = kPathColour;
 constexpr std::int32_t kExtended = kExtendedColour;  // the continued half and the inside
 constexpr std::int32_t kCircleOrbit = -8007000;      // &H0085D2A8&
 using scene::kCircle;
-constexpr double kCentre = 6370.0 / 4 + 3000;  // the earth disc's centre, x and y [twips]
+
+// The flights' scale, and the earth disc drawn to it (Shape1, from 3000 twips across and down).
+constexpr double kKmPerTwip = 4;
+constexpr double kDiscRadius = kEarthRadiusKm / kKmPerTwip;  // [twips]
+constexpr double kCentre = kDiscRadius + 3000;               // x and y [twips]
+// Inside the disc, in the hundreds of twips the flights measure it in.
+constexpr double kDiscRadiusSquared = kDiscRadius * kDiscRadius / 10000;
+constexpr double kDt = 1;  // a flight's step [s]
+// A flight has closed once it is back at the launch point, one turn round.
+constexpr RoundTrip kClosed{200, 6.284, 6.3, 0.99, 1.01};
+
+// A distance from the earth's centre [m] on screen [twips].
+double rho(double metres) { return ((metres / 1000000) / kKmPerTwip) * 1000; }
 
 // Characters, not bytes, of a text the user may have typed.
 int characters(const std::string& s) {
@@ -105,7 +117,7 @@ bool Lesson8::layout() {
     return true;
 }
 
-void Lesson8::glideTo(int step) { glideToCheckBox(*this, kGlideStart, step, tpp); }
+void Lesson8::glideTo(int step) { glideToCheckBox(*this, vinit, ck, step, tpp); }
 
 void Lesson8::Form_Activate() {
     G = kGravitationalConstant;
@@ -132,9 +144,9 @@ void Lesson8::Form_Activate() {
 
 void Lesson8::jam_Timer() {
     tick = tick + 1;
-    if (tick == 1 || tick == 2) {
+    if (kCountdown.contains(tick)) {
         Beep(kBeepHz, kCountdownBeepMs);
-    } else if (tick == 3) {
+    } else if (tick == kEnterSpeed) {
         Beep(kBeepHz, kCountdownBeepMs);
         wait.Visible = false;
         // The next speed of the demonstration; anything else in the box is launched again.
@@ -154,7 +166,7 @@ void Lesson8::jam_Timer() {
         }
         // After the 4th character, or at the end of a shorter text the user left there.
         vinit.SelStart = std::min(4, characters(vinit.Text));
-    } else if (tick == 4) {
+    } else if (tick == kGlideSetUp) {
         if (stage == 0) {
             jam.Interval = 100;
             ck.SetFocus();
@@ -162,7 +174,7 @@ void Lesson8::jam_Timer() {
         } else {
             jam.Interval = 1;  // the extended cycles skip the pointer glide
         }
-    } else if (tick >= 5 && tick <= 25) {
+    } else if (kGlideOn.contains(tick)) {
         if (stage == 0) {
             step = step + 1;
             glideTo(step);  // towards the check box
@@ -173,29 +185,29 @@ void Lesson8::jam_Timer() {
                 if (Val(vinit.Text.get()) == 7500) stage = 1;
             }
         }
-    } else if (tick == 26) {
+    } else if (tick == kLaunch) {
         jam.Interval = 1000;
         launch();
-    } else if (tick == 102) {
+    } else if (tick == kUntick) {
         jam.Interval = 100;
         Beep(kBeepHz, kCountdownBeepMs);
         ck.Value = 0;
-    } else if (tick >= 103 && tick <= 123) {
+    } else if (kGlideBack.contains(tick)) {
         step = step + 1;
         glideTo(kGlideSteps - step);  // and back to the speed box
         if (step == kGlideSteps) {
             jam.Interval = 1000;
             step = 0;
-            tick = 2;
+            tick = kEnterSpeed - 1;
         }
-    } else if (tick == 201) {
+    } else if (tick == kExtendNotice) {
         ext.Visible = true;
         Beep(kBeepHz, kCountdownBeepMs);
-    } else if (tick == 205) {
+    } else if (tick == kExtendedCycles) {
         jam.Interval = 100;
-        tick = 2;
+        tick = kEnterSpeed - 1;
         stage = 2;
-    } else if (tick == 301) {
+    } else if (tick == kCircleEquation) {
         for (scene::Label* l : {&hap, &rumus, &loro1, &loro2}) l->Visible = true;
         for (scene::LineControl* l : {&panah1, &panah2, &panah3}) l->Visible = true;
         Beep(kBeepHz, kCountdownBeepMs);
@@ -204,14 +216,14 @@ void Lesson8::jam_Timer() {
         vinit.Enabled = false;
         Label2.Visible = true;
         Label1.Visible = true;
-    } else if (tick == 305) {
+    } else if (tick == kCircleLaunches) {
         Beep(kBeepHz, kCountdownBeepMs);
         launch();
         R = R * 1.001;
         launch();
         R = R * 1.001;
         launch();
-    } else if (tick == 401) {
+    } else if (tick == kClosing) {
         Label6(0).Visible = true;
         rumus2.Visible = true;
         cir(1).Visible = true;
@@ -223,7 +235,7 @@ void Lesson8::jam_Timer() {
 
 // The circular speed at the launch distance, a little more, in whole metres per second.
 double Lesson8::circleLaunchSpeed() const {
-    return scene::Int(1.006 * std::sqrt(G * M / (height + R)));
+    return scene::Int(kJustAboveCircular * std::sqrt(G * M / (height + R)));
 }
 
 void Lesson8::launch() {
@@ -235,21 +247,21 @@ void Lesson8::launch() {
     jam.Interval = 1000;
     step = 0;
     if (stage == 0) {
-        tick = 100;
+        tick = kFallFlown;
     } else if (stage == 1) {
-        tick = 200;
+        tick = kEllipseFlown;
         vinit.Text = "";
         vinit.Visible = false;
         Label1.Visible = false;
         Label2.Visible = false;
         ck.Visible = false;
     } else if (stage == 2) {
-        tick = 2;
+        tick = kEnterSpeed - 1;
     } else if (stage == 3) {
-        tick = 300;
+        tick = kExtendedFlown;
         stage = 4;
     } else if (stage == 4) {
-        tick = 400;
+        tick = kCircleFlown;
     }
 }
 
@@ -272,27 +284,23 @@ void Lesson8::fly(const Segment& segment) {
         offYPrev = offY;
     };
     for (i = 0; i <= 80000; ++i) {
-        body.step(1);  // [s]
+        body.step(kDt);
         r = body.r;
         theta = body.theta;
         offX = std::cos(theta) * rho(r);
         offY = std::sin(theta) * rho(r);
 
-        if (kCentre + offX < 0 || kCentre + offX > 15000 || kCentre + offY < 0 ||
-            kCentre + offY > 15000)
-            break;
-        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < 4057.69 / 4 / 4) {
-            // Within the earth circle.
+        if (leftTheWindow(kCentre + offX, kCentre + offY)) break;
+        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < kDiscRadiusSquared) {
             if (stage == 0) break;
             if (stage == 2 || stage == 3) draw(kExtended);
             continue;  // otherwise the flight reappears where it went in
         }
-        if (i > 200 && 6.284 < theta && theta < 6.3 && 0.99 < r / r0 && r / r0 < 1.01)
-            break;  // closed
+        if (kClosed.closed(i, theta, r, r0)) break;
         if (stage == 0 || stage == 1)
             draw(kFlight);
         else if (stage == 2 || stage == 3)
-            draw(theta <= 3.14 ? kFlight : kExtended);
+            draw(theta <= kPi ? kFlight : kExtended);  // the first half turn as flown
         else
             draw(kCircleOrbit);
     }

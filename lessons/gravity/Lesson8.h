@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
-#include "scene/pointer.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -49,6 +49,26 @@ public:
     scene::LineControl& panah3 = control<scene::LineControl>("panah3");
     scene::Label& rumus2 = control<scene::Label>("rumus2");
 
+    // The script's stages, in ticks of jam. A cycle enters the next speed, glides the pointer
+    // onto the check box and launches; launch() then moves the script on to where the next
+    // stage begins, and a cycle goes round again from the tick before kEnterSpeed.
+    static constexpr Ticks kCountdown{1, 2};
+    static constexpr int kEnterSpeed = 3;
+    static constexpr int kGlideSetUp = 4;
+    static constexpr Ticks kGlideOn{kGlideSetUp + 1, kGlideSetUp + kGlideSteps};
+    static constexpr int kLaunch = kGlideOn.last + 1;
+    static constexpr int kFallFlown = 100;  // after a first launch: a pause, then
+    static constexpr int kUntick = 102;
+    static constexpr Ticks kGlideBack{kUntick + 1, kUntick + kGlideSteps};
+    static constexpr int kEllipseFlown = 200;  // after the 7500 m/s launch
+    static constexpr int kExtendNotice = 201;
+    static constexpr int kExtendedCycles = 205;
+    static constexpr int kExtendedFlown = 300;  // after the extended cycles
+    static constexpr int kCircleEquation = 301;
+    static constexpr int kCircleLaunches = 305;
+    static constexpr int kCircleFlown = 400;
+    static constexpr int kClosing = 401;
+
     int tick = 0;                // position in the demonstration script
     int step = 0;                // step of the current pointer glide, 1 to kGlideSteps
     std::int16_t stage = 0;      // 0 first launches, 1 the 7500 launch, 2 and 3 extended, 4 circle
@@ -64,9 +84,6 @@ public:
     Orbit body{};
 
 private:
-    double rho(double metres) const { return ((metres / 1000000) / 4) * 1000; }
-    // The pointer's glide starts over the speed box, at this classic screen pixel.
-    static constexpr scene::PixelPoint kGlideStart{370, 73};
     void glideTo(int step);
 };
 

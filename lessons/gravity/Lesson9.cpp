@@ -14,11 +14,15 @@ using scene::rgb;
 
 namespace {
 using scene::kCircle;
-constexpr double kCentre = 6370.0 / 2 + 2500;  // the earth disc's centre, x and y [twips]
+// The flight's scale, and the earth disc drawn to it (Shape1, from 2500 twips across and down).
+constexpr double kKmPerTwip = 2;
+constexpr double kCentre = kEarthRadiusKm / kKmPerTwip + 2500;  // x and y [twips]
 
-// One twip stands for 2 km.
-double rho(double metres) { return metres / 1000000 / 2 * 1000; }
+// A distance from the earth's centre [m] on screen [twips].
+double rho(double metres) { return metres / 1000000 / kKmPerTwip * 1000; }
 constexpr double kDt = 0.3;  // the flight's step [s]
+// The revolution is over once the station is back at the launch point, one turn round.
+constexpr RoundTrip kRevolution{200, 6.278, 6.302, 0.99, 1.01};
 }  // namespace
 
 Lesson9::Lesson9(scene::Program& program, const shell::Place& place)
@@ -125,8 +129,7 @@ void Lesson9::fly(const StepShown& show) {
         theta = body.theta;
         x = std::cos(theta) * rho(r);
         y = std::sin(theta) * rho(r);
-        if (i > 200 && 6.278 < theta && theta < 6.302 && 0.99 < r / r0 && r / r0 < 1.01)
-            break;  // one revolution
+        if (kRevolution.closed(i, theta, r, r0)) break;
         show();
     }
 }
