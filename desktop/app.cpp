@@ -233,6 +233,11 @@ void App::handlerRan(scene::Form& f, const std::string& name, double start, doub
     measuring_.handler(start, end, f.name(), name);
 }
 
+void App::typed(scene::TextBox& box, const std::string& text) {
+    measuring_.typed(now(), box.form().name(), box.fullName(), text);
+    Host::typed(box, text);
+}
+
 void App::painted(scene::Form& f) {
     if (measuring_.painted(now(), f.name(), program_->busy()))
         QMetaObject::invokeMethod(

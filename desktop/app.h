@@ -44,6 +44,7 @@ public:
     void handlerRan(scene::Form&, const std::string& name, double start, double end) override;
     void painted(scene::Form&) override;
     void placed(FormWindow&) override;
+    void typed(scene::TextBox& box, const std::string& text) override;
 
     // Where the pointer could not be moved (Wayland), it is drawn into the scene instead.
     bool drawsPointer() const { return drawPointer_; }

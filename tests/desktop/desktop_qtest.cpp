@@ -433,6 +433,27 @@ TEST(ModelFocus, TheControlALessonFocusesOnActivationGetsTheKeyboard) {
     EXPECT_EQ(form.Text1.Text.get(), "z") << "typing does not reach the focused text box";
 }
 
+// Between the lesson's own moves of the focus, the keyboard stays where the user put it: ticks
+// that bring the window up to date do not take it back, the lesson's next SetFocus does.
+TEST(ModelFocus, TheUsersFocusStaysUntilTheLessonMovesItAgain) {
+    TestApp app;
+    add<FocusProbe>(app.program(), "FocusProbe");
+    app.dispatch([&] { app.program().start("FocusProbe"); });
+    auto& form = app.program().get<FocusProbe>("FocusProbe");
+    desktop::FormWindow* w = app.window(form);
+    ASSERT_TRUE(waitUntil([&] { return w->isActiveWindow(); }));
+    auto* edit = w->canvas()->findChild<QLineEdit*>();
+    ASSERT_TRUE(waitUntil([&] { return edit->hasFocus(); }));
+    QWidget* check =
+        w->canvas()->childAt(w->canvas()->fit().rectPx(1500, 600, 2250, 300).center().toPoint());
+    ASSERT_NE(check, nullptr);
+    check->setFocus(Qt::TabFocusReason);
+    for (int tick = 0; tick < 3; ++tick) app.dispatch([] {});
+    EXPECT_TRUE(check->hasFocus()) << "a tick took the keyboard back to the text box";
+    app.dispatch([&] { form.Text1.SetFocus(); });
+    EXPECT_TRUE(edit->hasFocus()) << "the lesson's SetFocus did not move the keyboard";
+}
+
 // The real mail path: the link goes through QDesktopServices with both addresses intact.
 class MailCatcher : public QObject {
     Q_OBJECT
