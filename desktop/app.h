@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <map>
 #include <memory>
@@ -53,6 +54,7 @@ private:
     void syncAll();
     void reschedule();
     void releaseHidden();
+    bool launch(const QString& launcher, const QUrl& url);  // true when a program took the link
     void followVisibility();  // the windows shown and hidden as their forms are
     void showWindow(scene::Form& f);
 
