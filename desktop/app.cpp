@@ -6,7 +6,9 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <cmath>
 
@@ -147,7 +149,35 @@ void App::messageBox(const std::string& text) {
 }
 
 bool App::openUrl(const std::string& url) {
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode));
+    const QUrl u(QString::fromStdString(url), QUrl::TolerantMode);
+    // Qt starts the desktop's launcher without waiting for its answer; asked directly, the
+    // launcher says whether a program took the link. Without one, Qt knows the desktop's way
+    // (a portal, a handler set for the scheme).
+    const QString launcher = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return launcher.isEmpty() ? QDesktopServices::openUrl(u) : launch(launcher, u);
+}
+
+bool App::launch(const QString& launcher, const QUrl& url) {
+    // The launcher answers at once when nothing takes the link; one still running after this
+    // has handed it over, and may well wait for the mail program to end.
+    constexpr int kAnswerMs = 2000;
+    auto* p = new QProcess;
+    p->setProcessChannelMode(QProcess::ForwardedChannels);
+    QEventLoop answer;
+    connect(p, &QProcess::finished, &answer, &QEventLoop::quit);
+    connect(p, &QProcess::errorOccurred, &answer, &QEventLoop::quit);
+    QTimer::singleShot(kAnswerMs, &answer, &QEventLoop::quit);
+    p->start(launcher, {QString::fromUtf8(url.toEncoded())});
+    if (p->state() != QProcess::NotRunning) answer.exec();
+    if (p->state() != QProcess::NotRunning) {
+        // Not owned by the program: ending the program must not end the mail program with it.
+        connect(p, &QProcess::finished, p, &QObject::deleteLater);
+        return true;
+    }
+    const bool taken = p->error() == QProcess::UnknownError &&
+                       p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0;
+    delete p;
+    return taken;
 }
 
 void App::end() {
@@ -231,6 +261,11 @@ void App::formChanged(scene::Form& f) {
 
 void App::handlerRan(scene::Form& f, const std::string& name, double start, double end) {
     measuring_.handler(start, end, f.name(), name);
+}
+
+void App::typed(scene::TextBox& box, const std::string& text) {
+    measuring_.typed(now(), box.form().name(), box.fullName(), text);
+    Host::typed(box, text);
 }
 
 void App::painted(scene::Form& f) {

@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <map>
 #include <memory>
@@ -44,6 +45,7 @@ public:
     void handlerRan(scene::Form&, const std::string& name, double start, double end) override;
     void painted(scene::Form&) override;
     void placed(FormWindow&) override;
+    void typed(scene::TextBox& box, const std::string& text) override;
 
     // Where the pointer could not be moved (Wayland), it is drawn into the scene instead.
     bool drawsPointer() const { return drawPointer_; }
@@ -52,6 +54,7 @@ private:
     void syncAll();
     void reschedule();
     void releaseHidden();
+    bool launch(const QString& launcher, const QUrl& url);  // true when a program took the link
     void followVisibility();  // the windows shown and hidden as their forms are
     void showWindow(scene::Form& f);
 

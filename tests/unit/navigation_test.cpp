@@ -190,7 +190,7 @@ TEST_F(Shell, ContactHandsTheAddressesToTheMailHandler) {
     s.start("A");
     p.shortcut(form("A"), "Ctrl+C");
     ASSERT_EQ(s.platform().urls.size(), 1u);
-    EXPECT_EQ(s.platform().urls[0], "mailto:author@example.org; orbelune@example.org");
+    EXPECT_EQ(s.platform().urls[0], "mailto:author@example.org,orbelune@example.org");
     EXPECT_TRUE(s.platform().messages.empty());
 }
 
