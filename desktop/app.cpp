@@ -43,11 +43,14 @@ App::~App() {
     if (frameLog_) std::fclose(frameLog_);
 }
 
-void App::start() {
+void App::start(const std::string& form, bool fullScreen) {
+    fullScreen_ = fullScreen;
     // ORBELUNE_START opens a lesson directly, for measuring it; a name the program lacks is
     // ignored.
     std::string first = shell::kStartForm;
-    if (const char* name = std::getenv("ORBELUNE_START"); name && program_->exists(name))
+    if (program_->exists(form))
+        first = form;
+    else if (const char* name = std::getenv("ORBELUNE_START"); name && program_->exists(name))
         first = name;
     dispatch([this, first] { program_->start(first); });
 }
@@ -187,7 +190,9 @@ void App::visibilityChanged(scene::Form& f) {
     ignoreActivationUntil_ = now() + kActivationEchoMs;
     if (f.visible()) {
         w->sync();
-        if (f.maximized()) {
+        if (f.maximized() && fullScreen_) {
+            w->showFullScreen();
+        } else if (f.maximized()) {
             w->showMaximized();
         } else {
             // A small window such as the About box opens over the middle of the lesson.
