@@ -10,6 +10,7 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+bash tests/package/package_check.sh
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBELUNE_SANITIZE=ON \
   -DORBELUNE_FUZZ_SEEDS=10 -DORBELUNE_FUZZ_ACTIONS=2500 > /dev/null
