@@ -5,27 +5,14 @@
 #   bash scripts/package.sh --check   also what tests/package/package_check.sh runs on it
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
 # dpkg-shlibdeps (dpkg-dev) computes the dependencies from the program; CPack strips it with
-# binutils and finds it with file.
+# binutils and finds it with file. The check adds its validators and the X display.
 needed=(dpkg-dev file binutils)
 if [ "${1:-}" = "--check" ]; then
   needed+=(lintian desktop-file-utils appstream man-db xvfb openbox xdotool x11-utils)
 fi
-missing=()
-for p in "${needed[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/deps.sh "${needed[@]}"
 
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 # Built as Debian builds its packages: its optimisation and hardening flags (dpkg-buildflags),
 # without debugging information since the program is stripped.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g
