@@ -4,23 +4,30 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace desktop {
 
 namespace {
 
-QString pageList(const std::vector<Page>& pages) {
+QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+QString pageList(shell::Courses courses) {
     qsizetype width = 0;
-    for (auto& p : pages) width = std::max(width, qsizetype(p.form.size()));
+    for (const shell::Course& c : courses)
+        for (const shell::Page& p : c.pages) width = std::max(width, qsizetype(p.form.size()));
     QString list;
-    for (auto& p : pages)
-        list += QStringLiteral("  %1  %2\n")
-                    .arg(QString::fromStdString(p.form), -int(width))
-                    .arg(QString::fromStdString(p.title));
+    for (const shell::Course& c : courses) {
+        list += QStringLiteral("  %1\n").arg(qtext(c.name));
+        for (const shell::Page& p : c.pages)
+            list +=
+                QStringLiteral("    %1  %2\n").arg(qtext(p.form), -int(width)).arg(qtext(p.title));
+    }
     return list;
 }
 
@@ -35,17 +42,18 @@ CommandLine finished(int code, QString out, QString err) {
 
 }  // namespace
 
-std::string findPage(const QString& name, const std::vector<Page>& pages) {
+std::string findPage(const QString& name, shell::Courses courses) {
     const QString wanted = name.trimmed();
     if (wanted.isEmpty()) return {};
-    for (auto& p : pages)
-        if (wanted.compare(QString::fromStdString(p.form), Qt::CaseInsensitive) == 0 ||
-            wanted.compare(QString::fromStdString(p.title), Qt::CaseInsensitive) == 0)
-            return p.form;
+    for (const shell::Course& c : courses)
+        for (const shell::Page& p : c.pages)
+            if (wanted.compare(qtext(p.form), Qt::CaseInsensitive) == 0 ||
+                wanted.compare(qtext(p.title), Qt::CaseInsensitive) == 0)
+                return std::string(p.form);
     return {};
 }
 
-CommandLine parseCommandLine(const QStringList& arguments, const Pages& coursePages,
+CommandLine parseCommandLine(const QStringList& arguments, shell::Courses courses,
                              const QString& version) {
     QCommandLineParser parser;
     // Qt's own options are single-dash words (-platform, -display); taking every single-dash
@@ -103,12 +111,11 @@ CommandLine parseCommandLine(const QStringList& arguments, const Pages& coursePa
     CommandLine cl;
     if (parser.isSet(lesson)) {
         const QString name = parser.value(lesson);
-        const std::vector<Page> pages = coursePages();
-        cl.startForm = findPage(name, pages);
+        cl.startForm = findPage(name, courses);
         if (cl.startForm.empty())
             return finished(2, {},
                             QStringLiteral("orbelune: no page is called '%1'; the pages are:\n%2")
-                                .arg(name, pageList(pages)));
+                                .arg(name, pageList(courses)));
     }
     cl.fullScreen = parser.isSet(fullScreen);
     cl.platform = parser.value(platform);

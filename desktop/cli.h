@@ -3,17 +3,11 @@
 // mistyped page name must answer also where there is no display.
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <string>
-#include <vector>
+
+#include "shell/course.h"
 
 namespace desktop {
-
-// A page the program can start on: its form and the title its window shows.
-struct Page {
-    std::string form;
-    std::string title;
-};
 
 struct CommandLine {
     bool run = true;        // false: print what is below and end with exitCode
@@ -24,15 +18,13 @@ struct CommandLine {
     QString platform, display;  // Qt's own -platform and -display, left for QApplication
 };
 
-using Pages = std::function<std::vector<Page>()>;
-
-// `arguments` includes the program name first, as argv does; `pages` is asked only for --lesson.
-CommandLine parseCommandLine(const QStringList& arguments, const Pages& pages,
+// `arguments` includes the program name first, as argv does.
+CommandLine parseCommandLine(const QStringList& arguments, shell::Courses courses,
                              const QString& version);
 
-// The form a --lesson NAME means: a form's name or its window title, either in any letter case
+// The form a --lesson NAME means: a page's form or its window title, either in any letter case
 // and with blanks around it ignored; "" when no page has it.
-std::string findPage(const QString& name, const std::vector<Page>& pages);
+std::string findPage(const QString& name, shell::Courses courses);
 
 // Why no window can be opened at all, as one line; "" when Qt may try. Where a display is named
 // but cannot be reached, Qt finds out itself (see QuietPlatformStart).

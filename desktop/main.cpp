@@ -6,13 +6,10 @@
 #include <optional>
 #include <thread>
 
+#include "app/courses.h"
 #include "desktop/app.h"
 #include "desktop/cli.h"
 #include "desktop/look.h"
-#include "scene/platform.h"
-#include "scene/program.h"
-#include "shell/navigation.h"
-#include "shell/registry.h"
 
 #ifndef ORBELUNE_VERSION
 #define ORBELUNE_VERSION "unknown"
@@ -20,33 +17,11 @@
 
 static QString env(const char* name) { return qEnvironmentVariable(name); }
 
-// Both courses' pages in order, with their titles: each course from its first lesson along the
-// lessons' Next. The forms are only made, never shown, so no machine is needed under them.
-static std::vector<desktop::Page> coursePages() {
-    struct NoMachine : scene::Platform {
-        double now() override { return 0; }
-        void beep(int, int) override {}
-        void setCursorPos(int, int) override {}
-        void messageBox(const std::string&) override {}
-        bool openUrl(const std::string&) override { return false; }
-    } none;
-    scene::Program program(none);
-    shell::registerForms(program);
-    std::vector<desktop::Page> pages;
-    for (std::string name : {"Lesson1", "optics1"})
-        while (auto* lesson = dynamic_cast<shell::LessonForm*>(program.form(name))) {
-            pages.push_back({name, lesson->caption()});
-            if (lesson->navigation().nextDisabled) break;
-            name = lesson->navigation().next;
-        }
-    return pages;
-}
-
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     const desktop::CommandLine cl =
-        desktop::parseCommandLine(arguments, coursePages, QStringLiteral(ORBELUNE_VERSION));
+        desktop::parseCommandLine(arguments, app::kCourses, QStringLiteral(ORBELUNE_VERSION));
     if (!cl.run) {
         std::fputs(qPrintable(cl.out), stdout);
         std::fputs(qPrintable(cl.err), stderr);
