@@ -47,6 +47,7 @@ void App::start(const std::string& form, bool fullScreen) {
 
 void App::dispatch(const std::function<void()>& f) {
     f();
+    followVisibility();
     if (!program_->busy()) {
         syncAll();
         reschedule();
@@ -136,6 +137,7 @@ void App::placed(FormWindow& w) {
 
 void App::messageBox(const std::string& text) {
     scene::Form* f = program_->active();
+    if (f) showWindow(*f);
     QWidget* parent = f ? window(*f) : nullptr;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Orbelune"), QString::fromStdString(text),
                     QMessageBox::Ok, parent);
@@ -161,6 +163,7 @@ void App::end() {
 void App::frame(scene::Form& f) {
     // Show what the long handler has done so far, then let the window system in until the next
     // frame is due: the window repaints, and commands that leave the lesson can stop it.
+    followVisibility();
     if (auto it = windows_.find(&f); it != windows_.end() && f.visible()) it->second->present();
     double next = lastFrame_ + scene::kFrameMs;
     double t = now();
@@ -176,32 +179,53 @@ void App::frame(scene::Form& f) {
 }
 
 void App::visibilityChanged(scene::Form& f) {
-    FormWindow* w = window(f);
+    window(f);
     ignoreActivationUntil_ = now() + kActivationEchoMs;
-    if (f.visible()) {
-        w->sync();
-        if (f.maximized() && fullScreen_) {
-            w->showFullScreen();
-        } else if (f.maximized()) {
-            w->showMaximized();
-        } else {
-            // A small window such as the About box opens over the middle of the lesson.
-            if (!w->property("placed").toBool()) {
-                scene::Form* under = program_->active();
-                QRect area = under && under != &f ? window(*under)->frameGeometry()
-                                                  : w->screen()->availableGeometry();
-                w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
-                w->setProperty("placed", true);
-            }
-            w->show();
+    // The windows follow once the command has done its work: a page that Replay hides and
+    // shows again keeps its window as it is, where unmapping and mapping it anew could come
+    // back from the window manager no longer maximised.
+    windowsDue_ = true;
+}
+
+void App::followVisibility() {
+    if (!windowsDue_) return;
+    windowsDue_ = false;
+    // Shown before hidden, so that the desktop always has one of the program's pages to show.
+    for (auto& [form, w] : windows_) showWindow(*form);
+    for (auto& [form, w] : windows_)
+        if (!form->visible() && w->isVisible()) {
+            w->hide();
+            releasePending_ = true;
         }
-    } else {
-        w->hide();
-        releasePending_ = true;
+}
+
+void App::showWindow(scene::Form& f) {
+    FormWindow& w = *window(f);
+    if (!f.visible() || w.isVisible()) return;
+    w.sync();
+    if (f.maximized() && fullScreen_) {
+        w.showFullScreen();
+        return;
     }
+    if (f.maximized()) {
+        w.showMaximized();
+        return;
+    }
+    // A small window such as the About box opens over the middle of the page beneath it.
+    if (!w.property("placed").toBool()) {
+        QRect area = w.screen()->availableGeometry();
+        for (scene::Form* under : program_->visibleForms())
+            if (under != &f && under->maximized()) area = window(*under)->frameGeometry();
+        w.move(area.center() - QPoint(w.width() / 2, w.height() / 2));
+        w.setProperty("placed", true);
+    }
+    w.show();
 }
 
 void App::activated(scene::Form& f) {
+    // Only this window: one that the same command hides and shows again (Replay while the
+    // About box is open) stays as it is.
+    showWindow(f);
     FormWindow* w = window(f);
     ignoreActivationUntil_ = now() + kActivationEchoMs;
     w->raise();

@@ -54,6 +54,8 @@ private:
     void syncAll();
     void reschedule();
     void releaseHidden();
+    void followVisibility();  // the windows shown and hidden as their forms are
+    void showWindow(scene::Form& f);
 
     std::unique_ptr<scene::Program> program_;
     std::map<scene::Form*, std::unique_ptr<FormWindow>> windows_;
@@ -64,6 +66,7 @@ private:
     bool drawPointer_ = false;
     bool fullScreen_ = false;
     bool inMessageBox_ = false;
+    bool windowsDue_ = false;      // a form was shown or hidden since the windows followed
     bool releasePending_ = false;  // a window was hidden: give back its buffers when idle
     // Where a lesson last put the pointer. A lesson often does so while its window is still
     // being maximised; the point is mapped again when the window settles, unless the user has

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "lessons/gravity/orbit.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -14,6 +15,11 @@ public:
     void Form_Activate() override;
     void jam_Timer();
     void launch();
+
+    // The flight launch shows, apart from the screen: the start of this stage's orbit, and its
+    // steps, each handed to `show`, until one revolution is done (true) or the steps run out.
+    void takeOff();
+    bool fly(const StepShown& show);
 
     scene::ControlArray<scene::Shape> sat{"sat"}, bumi{"bumi"};
     scene::ControlArray<scene::LineControl> satlin{"satlin"};
@@ -43,6 +49,7 @@ public:
     double theta = 0;                     // polar angle [rad]
     double x = 0, y = 0, px = 0, py = 0;  // this and the previous step's offset [twips]
     int i = 0;                            // step of the current flight
+    Orbit body{};
 
 private:
     double twips(double metres) const { return 500 * (metres / 1000000 / 6370) * 1000; }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "lessons/gravity/orbit.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -13,6 +14,11 @@ public:
     void Form_Activate() override;
     void jam_Timer();
     void launch();
+
+    // The flight launch shows, apart from the screen: the start of this stage's orbit, and its
+    // steps, each handed to `show`, until one revolution is done (true) or the steps run out.
+    void takeOff();
+    bool fly(const StepShown& show);
 
     scene::ControlArray<scene::Label> waktu{"waktu"}, loro2{"loro2"}, Label3{"Label3"},
         Label4{"Label4"};
@@ -43,6 +49,7 @@ public:
     double theta = 0;                     // polar angle [rad]
     double x = 0, y = 0, px = 0, py = 0;  // this and the previous step's offset [twips]
     int i = 0;                            // step of the current flight
+    Orbit body{};
 
 private:
     double shownDays = -1, shownTenths = -1;  // the reading the clock shows in this flight

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "lessons/gravity/orbit.h"
+#include "scene/pointer.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -13,6 +15,13 @@ public:
     void Form_Activate() override;
     void jam_Timer();
     void launch();
+
+    // The launch speed of trial k [m/s].
+    double trialSpeed(int k) const;
+    // The flight launch draws, apart from the screen: the start from the speed in the box, and
+    // the steps, each handed to `segment` in its colour.
+    void takeOff();
+    void fly(const Segment& segment);
 
     scene::ControlArray<scene::Label> Label6{"Label6"}, Label5{"Label5"}, Label3{"Label3"},
         wait{"wait"};
@@ -53,9 +62,15 @@ public:
     double r = 0, r0 = 0;                 // distance from the earth's centre [m]
     double theta = 0;                     // polar angle [rad]
     double x = 0, y = 0, xn = 0, yn = 0;  // the trail's last and next point [twips]
+    double kmPerTwip = 0;                 // the flights' scale
+    double cx = 0, cy = 0;                // the flights' centre [twips]
+    Orbit body{};
 
 private:
-    void moveCursorTo(double px, double py);
+    double twips(double metres) const { return ((metres / 1000000) / kmPerTwip) * 1000; }
+    // The pointer's glide starts over the velocity box, at this classic screen pixel.
+    static constexpr scene::PixelPoint kGlideStart{520, 73};
+    void glideTo(int step);
 };
 
 }  // namespace lessons

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lessons/common.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
 
@@ -13,8 +14,6 @@ using scene::Int;
 using scene::Val;
 
 namespace {
-constexpr scene::Color kRed = 0x000000FF;   // the balls
-constexpr scene::Color kBlue = 0x00FF0000;  // the heading
 using scene::kCircle;
 // What the invisible teacher types into the ratio box for rows 0, 1 and 2.
 const char* const kRatios[3] = {"1", "8", "64"};
@@ -74,8 +73,6 @@ bool Lesson2::layout() {
     return true;
 }
 
-void Lesson2::pointerTo(double px, double py) { MoveCursor(px * 15 / tpp, py * 15 / tpp); }
-
 void Lesson2::resetMotion() {
     accSmall = accBig = 0;
     velSmall = velBig = 0;
@@ -127,7 +124,7 @@ void Lesson2::jam_Timer() {
     if (tick < A + N + 1) {
         // The pointer travels to the ratio box (it stops one step short of its target).
         stepNo = tick - A - 1;
-        pointerTo(px0 + stepNo * pdx / N, py0 + stepNo * pdy / N);
+        pointerTo(*this, px0 + stepNo * pdx / N, py0 + stepNo * pdy / N, tpp);
     } else if (tick == A + N + 1) {
         Ratio.SetFocus();
         px0 = px0 + stepNo * pdx / N;
@@ -145,10 +142,10 @@ void Lesson2::jam_Timer() {
     } else if (S < tick && tick < S + M + 1) {
         // The pointer travels to the row's check box.
         stepNo = tick - S;
-        pointerTo(px0 + stepNo * pdx / M, py0 + stepNo * pdy / M);
+        pointerTo(*this, px0 + stepNo * pdx / M, py0 + stepNo * pdy / M, tpp);
     } else if (tick == S + M + 1) {
         ck(i).Value = 1;
-        Beep(440, 50);
+        Beep(kBeepHz, 50);
         resetMotion();
     } else if (tick == S + M + 2) {
         Shape1(2 * i).Visible = true;

@@ -56,7 +56,6 @@ public:
 
 private:
     void motionStep(int i);
-    void pointerTo(double px, double py);
     void resetMotion();
     // Where the pointer aims, in its unit. Across, the factor the demonstration was tuned with.
     // Down, the middle of the control at the screen's own 15 twips a pixel below the classic
@@ -64,7 +63,7 @@ private:
     // the pointer above ck(0)'s tick square, below ck(2)'s and onto the ratio box's lower frame.
     static double pointerX(double x) { return x * 150 / 2230; }
     static double middleY(const scene::Control& c) {
-        return scene::kClassicClientTopPx + (c.Top + c.Height / 2) / 15;
+        return scene::kClassicClientTopPx + (c.Top + c.Height / 2) / scene::kClassicTwipsPerPixel;
     }
     double ratioCentreX() const { return pointerX(Ratio.Left + Ratio.Width / 2); }
 };

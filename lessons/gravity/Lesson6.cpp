@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common.h"
 #include "scene/program.h"
 
 namespace lessons {
@@ -10,13 +11,10 @@ using scene::Box;
 using scene::rgb;
 
 namespace {
-constexpr scene::Color kOrange = rgb(255, 128, 0);
 constexpr scene::Color kDarkRed = rgb(128, 0, 0);
-constexpr scene::Color kRed = rgb(192, 0, 0);
-constexpr std::int32_t kPath = -2000000;    // outside the earth; shows as &H00E17B80&
-constexpr std::int32_t kInside = -5000000;  // through the earth and the axes; &H00B3B4C0&
+constexpr scene::Color kQuestionRed = rgb(192, 0, 0);  // the questions and answers at the right
+constexpr std::int32_t kInside = kExtendedColour;      // through the earth, and the axes
 using scene::kCircle;
-constexpr int kDot = 3;
 // The centre of the earth's disc, Shape1 [twips].
 constexpr double kCentreX = 4500.0 / 2 + 1920;
 constexpr double kCentreY = 4500.0 / 2 + 3080;
@@ -51,21 +49,21 @@ bool Lesson6::layout() {
     label(sud, 1, Box{6120, 1400, 1095, 255}, "a = 45 degrees").hidden();
     label(sud, 2, Box{5760, 320, 1095, 255}, "a = 60 degrees").hidden();
     label(what, 0, Box{8640, 600, 2175, 1335}, "What kind of curves are these?")
-        .fore(kRed)
+        .fore(kQuestionRed)
         .size(13.5)
         .bold()
         .hidden()
         .see_through();
-    label(what, 1, Box{9240, 1800, 2175, 735}).fore(kRed).size(13.5).bold().hidden();
-    label(what, 2, Box{9600, 3120, 2055, 1815}).fore(kRed).size(13.5).bold().hidden();
-    label(what, 3, Box{9720, 5040, 2055, 1815}).fore(kRed).size(13.5).bold().hidden();
+    label(what, 1, Box{9240, 1800, 2175, 735}).fore(kQuestionRed).size(13.5).bold().hidden();
+    label(what, 2, Box{9600, 3120, 2055, 1815}).fore(kQuestionRed).size(13.5).bold().hidden();
+    label(what, 3, Box{9720, 5040, 2055, 1815}).fore(kQuestionRed).size(13.5).bold().hidden();
     return true;
 }
 
 void Lesson6::Form_Activate() {
-    G = 6.6e-11;   // [N m^2/kg^2]
-    M = 5.95e24;   // [kg]
-    R = 6370000;   // [m]
+    G = kGravitationalConstant;
+    M = kEarthMass;
+    R = kEarthRadius;
     speed = 9000;  // [m/s]
     extend = 0;
     wait.Visible = true;
@@ -78,32 +76,30 @@ void Lesson6::Form_Activate() {
 
 void Lesson6::jam_Timer() {
     tick = tick + 1;
-    if (tick < 5) Beep(440, 25);
+    if (tick < 5) Beep(kBeepHz, kCountdownBeepMs);
     if (tick == 4) {
         wait.Visible = false;
         jam.Interval = 100;
     } else if (tick == 5) {
-        Beep(440, 125);
+        Beep(kBeepHz, 125);
         jam.Interval = 1000;
         for (int i = 0; i <= 2; ++i) sud(i).Visible = false;
         // Each of these ends by setting tick to 1000, where the path meets the earth.
         for (int degrees : {30, 45, 60}) {
-            theta = -3.14 / 2;
-            angle = degrees / 180.0 * 3.14;
+            aim(degrees);
             lintasan();
         }
         for (int i = 0; i <= 2; ++i) sud(i).Visible = true;
         what(0).Visible = true;
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
     } else if (tick == 1004) {
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
         what(1).Caption = "Let's extend the curves";
         what(1).Visible = true;
     } else if (tick == 1005) {
         extend = 1;
         for (int degrees : {30, 45, 60}) {
-            theta = -3.14 / 2;
-            angle = degrees / 180.0 * 3.14;
+            aim(degrees);
             lintasan();
         }
         jam.Enabled = false;
@@ -111,19 +107,39 @@ void Lesson6::jam_Timer() {
         what(2).Caption = "By extending the curves, we now know that they are all ELLIPSES!";
         what(3).Visible = true;
         what(3).Caption = "All center lines intersect at the earth center";
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
     }
 }
 
+void Lesson6::aim(int degrees) {
+    theta = -3.14 / 2;  // the top of the earth
+    angle = degrees / 180.0 * 3.14;
+}
+
 void Lesson6::lintasan() {
-    // From the top of the earth, where theta is -1.57.
+    takeOff();
+    const FlightEnd end = fly([this](std::int32_t colour) {
+        Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY, colour);
+    });
+    if (end == FlightEnd::MetEarth) tick = 1000;
+    if (end != FlightEnd::Closed) return;
+    farX = std::cos(thetaFar) * rho(rFar);
+    farY = std::sin(thetaFar) * rho(rFar);
+    nearX = std::cos(thetaNear) * rho(rNear);
+    nearY = std::sin(thetaNear) * rho(rNear);
+    Line(kCentreX + farX, kCentreY + farY, kCentreX + nearX, kCentreY + nearY, kInside);
+}
+
+void Lesson6::takeOff() {
     body = Orbit::launch(G, M, speed, angle, R, theta);
     offXPrev = std::cos(theta) * rho(r);
     offYPrev = std::sin(theta) * rho(r);
     r0 = r;
     rPrev = r;
     phase = 0;
-    bool closed = false;
+}
+
+Lesson6::FlightEnd Lesson6::fly(const Segment& segment) {
     for (int i = 0; i <= 80000; ++i) {
         thetaPrev = theta;
         body.step(1);  // one second
@@ -140,33 +156,22 @@ void Lesson6::lintasan() {
         }
         if (kCentreX + offX < 0 || kCentreX + offX > 15000 || kCentreY + offY < 0 ||
             kCentreY + offY > 15000)
-            return;
+            return FlightEnd::LeftWindow;
         // Within 2250 twips of the centre, that is inside the drawn earth.
         if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < 2025.0 / 2 / 2) {
-            if (extend != 1) {
-                tick = 1000;
-                return;
-            }
-            Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY,
-                 kInside);
+            if (extend != 1) return FlightEnd::MetEarth;
+            segment(kInside);
         } else {
             // Back at the launch point after going once round.
-            if (i > 200 && 4.713 < theta && theta < 4.725 && 0.98 < r / r0 && r / r0 < 1.02) {
-                closed = true;
-                break;
-            }
-            Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY, kPath);
+            if (i > 200 && 4.713 < theta && theta < 4.725 && 0.98 < r / r0 && r / r0 < 1.02)
+                return FlightEnd::Closed;
+            segment(kPathColour);
         }
         offXPrev = offX;
         offYPrev = offY;
         rPrev = r;
     }
-    if (!closed) return;
-    farX = std::cos(thetaFar) * rho(rFar);
-    farY = std::sin(thetaFar) * rho(rFar);
-    nearX = std::cos(thetaNear) * rho(rNear);
-    nearY = std::sin(thetaNear) * rho(rNear);
-    Line(kCentreX + farX, kCentreY + farY, kCentreX + nearX, kCentreY + nearY, kInside);
+    return FlightEnd::RanOut;
 }
 
 }  // namespace lessons

@@ -15,6 +15,13 @@ public:
     void jam_Timer();
     void lintasan();
 
+    // The flight lintasan draws, apart from the screen: the launch at `degrees` from the top of
+    // the earth, and its steps, each handed to `segment` in its colour.
+    enum class FlightEnd { LeftWindow, MetEarth, Closed, RanOut };
+    void aim(int degrees);
+    void takeOff();
+    FlightEnd fly(const Segment& segment);
+
     scene::ControlArray<scene::LineControl> Line1{"Line1"};
     scene::ControlArray<scene::Label> Label2{"Label2"}, sud{"sud"}, what{"what"};
 

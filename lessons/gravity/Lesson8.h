@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "lessons/gravity/orbit.h"
+#include "scene/pointer.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -14,6 +16,13 @@ public:
     void Form_Activate() override;
     void jam_Timer();
     void launch();
+
+    // The flight launch draws, apart from the screen: the start from the speed in the box, and
+    // the steps, each handed to `segment` in its colour.
+    void takeOff();
+    void fly(const Segment& segment);
+    // The speed the last launches are given: a little above the circular one [m/s].
+    double circleLaunchSpeed() const;
 
     scene::ControlArray<scene::Label> ujung{"ujung"}, Label6{"Label6"}, cir{"cir"};
 
@@ -41,7 +50,7 @@ public:
     scene::Label& rumus2 = control<scene::Label>("rumus2");
 
     int tick = 0;                // position in the demonstration script
-    int step = 0;                // step of the current pointer glide, 1 to 21
+    int step = 0;                // step of the current pointer glide, 1 to kGlideSteps
     std::int16_t stage = 0;      // 0 first launches, 1 the 7500 launch, 2 and 3 extended, 4 circle
     std::int16_t tpp = 15;       // twips per screen pixel
     double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], earth radius [m]
@@ -52,10 +61,13 @@ public:
     double r = 0, r0 = 0;           // distance from the earth's centre now and at launch [m]
     double offX = 0, offY = 0, offXPrev = 0, offYPrev = 0;  // from the earth's centre [twips]
     int i = 0;                                              // step of the current flight
+    Orbit body{};
 
 private:
     double rho(double metres) const { return ((metres / 1000000) / 4) * 1000; }
-    void glideTo(int px);
+    // The pointer's glide starts over the speed box, at this classic screen pixel.
+    static constexpr scene::PixelPoint kGlideStart{370, 73};
+    void glideTo(int step);
 };
 
 }  // namespace lessons

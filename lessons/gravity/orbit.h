@@ -1,5 +1,7 @@
 #pragma once
 #include <cmath>
+#include <cstdint>
+#include <functional>
 
 namespace lessons {
 
@@ -35,5 +37,10 @@ struct Orbit {
         vr = vr * std::cos(dtheta) + vt * std::sin(dtheta);
     }
 };
+
+// What a flight does with each step it puts on the screen: the lesson draws the step's segment
+// or moves its body there; the benchmark only counts it.
+using Segment = std::function<void(std::int32_t colour)>;
+using StepShown = std::function<void()>;
 
 }  // namespace lessons

@@ -125,7 +125,7 @@ void MirrorLesson::Timer1_Timer() {
             break;
         case 1:
             lt(rayIndex).BackColor = scene::QBColor(rayIndex + 4);
-            Beep(440, 100);
+            Beep(kBeepHz, 100);
             rayStep = 2;
             break;
         case 2:

@@ -84,6 +84,19 @@ expect_pointer_over() {
   done
 }
 
+# Replay, pressed ten times, leaves the page window exactly where and as large as it was.
+replay_keeps_geometry() {
+  local before after n
+  before=$(xdotool getwindowgeometry "$page")
+  for n in $(seq 10); do
+    xdotool key ctrl+r
+    sleep 0.3
+    expect_page "$1"
+    after=$(xdotool getwindowgeometry "$page")
+    [ "$after" = "$before" ] || fail "Replay $n on '$1' changed the window: $(echo $before) -> $(echo $after)"
+  done
+}
+
 "$bin" >/dev/null 2>&1 &
 app=$!
 
@@ -113,6 +126,7 @@ for i in "${!titles[@]}"; do
   # Lesson 8's demonstration puts the pointer on its speed box as the page opens, while the
   # window is still being maximised: (4920, 360, 1575, 285) twips of 11745 x 9285.
   [ "$i" -eq 7 ] && expect_pointer_over 328 24 105 19 783 619 "the speed box"
+  if [ "$i" -eq 5 ] || [ "$i" -eq 8 ]; then replay_keeps_geometry "${titles[$i]}"; fi
   screenshot "Lesson$((i + 1))"
   [ "$i" -lt 11 ] && xdotool key ctrl+n
 done
@@ -129,7 +143,7 @@ until mapped | cut -f2 | grep -qxF "About this program"; do
 done
 screenshot about
 about=$(mapped | awk -F'\t' '$2 == "About this program" { print $1; exit }')
-xdotool windowclose "$about" 2>/dev/null || xdotool windowactivate --sync "$about" key alt+F4
+xdotool windowactivate --sync "$about" key alt+F4
 deadline=$((SECONDS + 10))
 while mapped | cut -f2 | grep -qxF "About this program"; do
   [ $SECONDS -lt $deadline ] || fail "About did not close"
@@ -143,6 +157,7 @@ expect_page "MAIN MENU"
 click_scene 80.5 132.5 682 564
 for t in "Reflection at Circular Mirror" "Reflection at Parabolic Mirror" "3D Image of Parabola Antenna"; do
   expect_page "$t"
+  [ "$t" = "Reflection at Circular Mirror" ] && replay_keeps_geometry "$t"
   screenshot "$(echo "$t" | tr -c 'A-Za-z0-9\n' '-')"
   xdotool key ctrl+n
 done
