@@ -36,10 +36,14 @@ App::App() {
 
 App::~App() { windows_.clear(); }
 
-void App::start() {
-    // A lesson may be opened directly, for measuring it; a name the program lacks is ignored.
+void App::start(const std::string& form, bool fullScreen) {
+    fullScreen_ = fullScreen;
+    // A lesson may also be opened directly for measuring it; a name the program lacks is ignored.
     std::string first = app::kStartForm;
-    if (program_->exists(measuring_.startForm())) first = measuring_.startForm();
+    if (program_->exists(form))
+        first = form;
+    else if (program_->exists(measuring_.startForm()))
+        first = measuring_.startForm();
     dispatch([this, first] { program_->start(first); });
 }
 
@@ -229,6 +233,10 @@ void App::showWindow(scene::Form& f) {
     FormWindow& w = *window(f);
     if (!f.visible() || w.isVisible()) return;
     w.sync();
+    if (f.maximized() && fullScreen_) {
+        w.showFullScreen();
+        return;
+    }
     if (f.maximized()) {
         w.showMaximized();
         return;

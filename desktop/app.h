@@ -23,7 +23,9 @@ public:
     ~App() override;
 
     scene::Program& program() override { return *program_; }
-    void start();  // shows the main menu
+    // Shows the main menu, or the form named (from the command line); pages that open maximised
+    // open full screen instead when asked.
+    void start(const std::string& form = {}, bool fullScreen = false);
 
     // Runs an input's effect on the program, then brings the windows and the timer up to date.
     void dispatch(const std::function<void()>& f) override;
@@ -65,6 +67,7 @@ private:
     double lastFrame_ = 0;
     double ignoreActivationUntil_ = 0;
     bool drawPointer_ = false;
+    bool fullScreen_ = false;
     bool inMessageBox_ = false;
     bool windowsDue_ = false;      // a form was shown or hidden since the windows followed
     bool releasePending_ = false;  // a window was hidden: give back its buffers when idle

@@ -9,6 +9,8 @@ packages=(
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libbenchmark-dev clang-format xvfb openbox xdotool x11-utils imagemagick)
 fi
+# Further packages a caller needs besides (scripts/package.sh).
+for arg in "$@"; do [ "$arg" = --tests ] || packages+=("$arg"); done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -14,6 +14,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DORBEL
   -DORBELUNE_WERROR=ON > /dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+bash tests/package/package_check.sh
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBELUNE_SANITIZE=ON \
   -DBUILD_TESTING=ON -DORBELUNE_WERROR=ON -DORBELUNE_FUZZ_SEEDS=10 -DORBELUNE_FUZZ_ACTIONS=2500 > /dev/null
