@@ -6,9 +6,17 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-base-dev libasound2-dev fonts-freefont-ttf xdg-utils
 )
-if [ "${1:-}" = "--tests" ]; then
-  packages+=(xvfb openbox xdotool x11-utils imagemagick)
-fi
+for flag in "$@"; do
+  case "$flag" in
+    --tests) packages+=(xvfb openbox xdotool x11-utils imagemagick) ;;
+    --web) packages+=(emscripten nodejs woff2) ;;
+    --web-tests)
+      packages+=(chromium)
+      # A node from elsewhere may carry its own npm, which Debian's npm package would conflict with.
+      command -v npm > /dev/null || packages+=(npm)
+      ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
