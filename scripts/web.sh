@@ -4,7 +4,8 @@
 #   bash scripts/web.sh --build    build only
 #   bash scripts/web.sh --test     build, then run the web tests (node driver, headless Chromium)
 # ORBELUNE_NATIVE_DRIVER names the native orbelune-script the node driver is compared with
-# (default build/orbelune-script); ORBELUNE_WEB_PORT the port to serve on.
+# (default build/orbelune-script); ORBELUNE_WEB_SHOTS where the browser test saves a screenshot
+# of each page (default build-web/web-shots); ORBELUNE_WEB_PORT the port to serve on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-serve}
@@ -31,7 +32,10 @@ cmake --build build-web -j "$(nproc)"
 case "$mode" in
   --build) ;;
   --test)
-    bash tests/web/driver_compare.sh "${ORBELUNE_NATIVE_DRIVER:-build/orbelune-script}" build-web/orbelune-script.js
+    status=0
+    bash tests/web/driver_compare.sh "${ORBELUNE_NATIVE_DRIVER:-build/orbelune-script}" build-web/orbelune-script.js || status=1
+    node tests/web/browser_test.mjs build-web/site "${ORBELUNE_WEB_SHOTS:-build-web/web-shots}" || status=1
+    exit $status
     ;;
   serve)
     port=${ORBELUNE_WEB_PORT:-8080}

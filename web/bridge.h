@@ -68,6 +68,8 @@ void web_control(int view, int control, int kind, double x, double y, double w, 
                  int visible, int enabled, const char* text, int value, double fontPx, int bold,
                  int italic, std::uint32_t back, std::uint32_t fore, int align, int style);
 void web_focus(int control, int selStart);
+// The control's name in the lesson ("lt(3)", "vinit"), kept on its element for tests and tools.
+void web_control_name(int control, const char* name);
 }
 
 // Event kinds web_poll reports.

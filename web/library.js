@@ -133,6 +133,9 @@ mergeInto(LibraryManager.library, {
   web_control: function (view, id, kind, x, y, w, h, visible, enabled, text, value, px, bold, italic, back, fore, align, style) {
     Orb.control(view, id, kind, x, y, w, h, visible, enabled, text ? UTF8ToString(text) : null, value, px, bold, italic, back, fore, align, style);
   },
+  web_control_name: function (id, name) {
+    Orb.names.set(id, UTF8ToString(name));
+  },
   web_focus: function (id, sel) {
     Orb.focus(id, sel);
   },

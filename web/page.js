@@ -11,6 +11,7 @@ var Orb = (function () {
     views: new Map(),
     controls: new Map(),
     menuItems: new Map(),
+    names: new Map(),
     active: 0,
     audio: null,
     urls: [],
@@ -480,6 +481,7 @@ var Orb = (function () {
       e.addEventListener("click", () => O.push(EV.click, id));
       e.addEventListener("keydown", (ev) => O.push(EV.keyDown, id, ev.keyCode));
     }
+    e.dataset.control = O.names.get(id) || "";
     O.controls.set(id, e);
     return e;
   }

@@ -55,8 +55,11 @@ View& App::view(scene::Form& f) {
                     f.caption().c_str());
     for (auto& c : f.controls()) {
         if (c->kind() == Kind::TextBox || c->kind() == Kind::CheckBox ||
-            c->kind() == Kind::CommandButton)
-            controlIds_[nextId_++] = c.get();
+            c->kind() == Kind::CommandButton) {
+            int id = nextId_++;
+            controlIds_[id] = c.get();
+            web_control_name(id, c->fullName().c_str());
+        }
     }
     for (auto& item : f.menu()) {
         int id = nextId_++;
