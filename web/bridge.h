@@ -13,6 +13,8 @@ void web_next_frame();
 // Plays the samples if sound has been allowed, and returns after ms either way.
 void web_beep(const std::int16_t* samples, int count, int sampleRate, int ms);
 int web_sample_rate();
+// A handler has ended (for measuring the frames of each animation apart).
+void web_handler_ended();
 // A modal message box; returns when the user has closed it.
 void web_message_box(const char* text);
 

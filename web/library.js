@@ -18,7 +18,8 @@ mergeInto(LibraryManager.library, {
   },
   web_next_frame: function () {
     return Asyncify.handleSleep(function (wakeUp) {
-      requestAnimationFrame(function () {
+      requestAnimationFrame(function (t) {
+        Orb.mark(t);
         wakeUp();
       });
     });
@@ -26,16 +27,21 @@ mergeInto(LibraryManager.library, {
   web_beep: function (ptr, count, rate, ms) {
     return Asyncify.handleSleep(function (wakeUp) {
       Orb.tone(ptr, count, rate);
+      Orb.mark(-1);
       setTimeout(wakeUp, ms);
     });
   },
   web_message_box: function (text) {
     const s = UTF8ToString(text);
     return Asyncify.handleSleep(function (wakeUp) {
+      Orb.mark(-1);
       Orb.message(s).then(function () {
         wakeUp();
       });
     });
+  },
+  web_handler_ended: function () {
+    Orb.mark(-1);
   },
   web_sample_rate: function () {
     return Orb.sampleRate();

@@ -19,6 +19,10 @@ var Orb = (function () {
     ended: false,
     ctx: null,
     view: null,
+    // ?measure=1 in the address records the presented frames' times.
+    measure: typeof location !== "undefined" && new URLSearchParams(location.search).get("measure") === "1",
+    frames: [],  // with measure: each paced frame's time; -1 where a handler, beep or message ends
+    firstFrame: 0,
   };
   // Which keys the page uses where the browser keeps the desktop's shortcut for itself.
   const webKeys = { "Ctrl+N": "PageDown", "Ctrl+P": "PageUp" };
@@ -27,6 +31,9 @@ var Orb = (function () {
     canvasDown: 8, resize: 9, activate: 10,
   };
   O.EV = EV;
+  O.mark = function (t) {
+    if (O.measure) O.frames.push(t);
+  };
 
   O.push = function (kind, id, text) {
     O.events.push([kind, id | 0, text == null ? null : String(text)]);
@@ -319,6 +326,7 @@ var Orb = (function () {
     const c = v.ctx;
     O.ctx = c;
     O.view = v;
+    if (!O.firstFrame) O.firstFrame = performance.now();
     c.setTransform(1, 0, 0, 1, 0, 0);
     c.drawImage(v.layer, 0, 0);
     const dpr = v.canvas.width / Math.max(1, v.stage.clientWidth);

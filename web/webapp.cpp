@@ -27,8 +27,8 @@ App::~App() = default;
 
 double App::now() { return emscripten_get_now() - start_; }
 
-void App::run() {
-    program_->start(app::kStartForm);
+void App::run(const std::string& startForm) {
+    program_->start(program_->exists(startForm) ? startForm : std::string(app::kStartForm));
     for (;;) {
         pumpEvents();
         if (!program_->ended()) {
@@ -286,13 +286,15 @@ void App::visibilityChanged(scene::Form& f) {
     if (f.visible()) present(v);
 }
 
+void App::handlerRan(scene::Form&, const std::string&, double, double) { web_handler_ended(); }
+
 void App::activated(scene::Form& f) { web_view_activate(view(f).id, f.caption().c_str()); }
 
 }  // namespace web
 
-int main() {
+int main(int argc, char** argv) {
     // Lives as long as the page: run() never returns.
     static web::App app;
-    app.run();
+    app.run(argc > 1 ? argv[1] : "");
     return 0;
 }

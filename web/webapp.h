@@ -51,8 +51,9 @@ class App : public scene::Platform {
 public:
     App();
     ~App() override;
-    // Shows the main menu, then runs the program for as long as the page lives.
-    void run();
+    // Shows the main menu (or the named form, for measuring it), then runs the program for as
+    // long as the page lives.
+    void run(const std::string& startForm);
 
     // scene::Platform
     double now() override;
@@ -64,6 +65,7 @@ public:
     void frame(scene::Form&) override;
     void visibilityChanged(scene::Form&) override;
     void activated(scene::Form&) override;
+    void handlerRan(scene::Form&, const std::string&, double, double) override;
 
 private:
     View& view(scene::Form& f);
