@@ -6,11 +6,20 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libasound2-dev fonts-freefont-ttf xdg-utils
 )
-if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libbenchmark-dev clang-format xvfb openbox xdotool x11-utils imagemagick)
-fi
-# Further packages a caller needs besides (scripts/package.sh).
-for arg in "$@"; do [ "$arg" = --tests ] || packages+=("$arg"); done
+# --tests, --web and --web-tests add what those need; any other argument is a further package a
+# caller needs (scripts/package.sh).
+for arg in "$@"; do
+  case "$arg" in
+    --tests) packages+=(libgtest-dev libbenchmark-dev clang-format xvfb openbox xdotool x11-utils imagemagick) ;;
+    --web) packages+=(emscripten nodejs woff2) ;;
+    --web-tests)
+      packages+=(chromium)
+      # A node from elsewhere may carry its own npm, which Debian's npm package would conflict with.
+      command -v npm > /dev/null || packages+=(npm)
+      ;;
+    *) packages+=("$arg") ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
