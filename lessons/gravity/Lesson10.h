@@ -54,7 +54,7 @@ public:
     long counter = 0;        // ticks of the script
     std::int16_t stage = 0;  // 0 geostationary flight, 1 its trace, 2 lower flight, 3 its trace
     int latch = 0;           // 1 after an hours message until it is re-armed
-    // The panel lines' ends relative to the satellite's centre, as the icon was designed.
+    // The panel lines' ends relative to the satellite's centre, as the form lays them out.
     std::array<double, 9> offX1{}, offX2{}, offY1{}, offY2{};
     double a = 0, V = 0;                  // launch angle [rad] and speed [m/s]
     double r = 0, r0 = 0;                 // distance from the earth's centre [m]

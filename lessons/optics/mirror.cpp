@@ -7,7 +7,7 @@ namespace lessons {
 using scene::Box;
 
 namespace {
-// The system's highlight-text colour, white in the classic scheme the lessons were laid out in.
+// The sources' face: white, the system's highlight-text colour.
 constexpr scene::Color kHighlightText = scene::kWhite;
 constexpr const char* kSource = "-----<O Light";
 constexpr std::int32_t kMirrorColour = 1000;  // &H3E8&, a red

@@ -13,7 +13,7 @@ using scene::rgb;
 
 namespace {
 constexpr scene::Color kLightGrey = rgb(192, 192, 192);
-// The system's application-workspace colour, dark grey in the classic scheme.
+// The system's application-workspace colour: a dark grey.
 constexpr scene::Color kAppWorkspace = kGrey;
 using scene::kCircle;
 
