@@ -60,7 +60,7 @@ first_paint() {  # WANTED-FORM NAME ARGS...
   QT_QPA_PLATFORM=offscreen ORBELUNE_FRAME_LOG="$work/$name.frames" "$program" "$@" \
     >/dev/null 2>"$work/$name.err" &
   pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     got=$(awk '$1 == "paint" {print $3; exit}' "$work/$name.frames" 2>/dev/null)
     [ -n "$got" ] && break
     kill -0 "$pid" 2>/dev/null || break
