@@ -13,8 +13,8 @@ constexpr int red(Color c) { return int(c & 0xFF); }
 constexpr int green(Color c) { return int((c >> 8) & 0xFF); }
 constexpr int blue(Color c) { return int((c >> 16) & 0xFF); }
 
-// The classic 16-colour palette: dark components 128, bright 255, light grey 192.
-// Out-of-range indices fold into 0..15 rather than failing.
+// The 16-colour palette the lessons pick colours from by number: dark components 128, bright 255,
+// light grey 192. Out-of-range indices fold into 0..15 rather than failing.
 Color QBColor(int n);
 
 // The line-drawing method takes a signed 32-bit value; only its low three bytes are the colour,

@@ -3,7 +3,7 @@
 // Label text layout at the advance widths of the font the lesson pages were designed with.
 //
 // Formula captions leave runs of blanks where small labels (subscripts, exponents, root signs)
-// sit, so every character has to land where it landed in the original font, not where the bundled
+// sit, so every character has to land at the design face's advance widths, not where the bundled
 // face would put it. The front end draws the bundled face's glyph for text[i] at x[i], scaling
 // the whole scene uniformly. All values here are pixels at scale 1 (1 px = 15 twips).
 
@@ -61,7 +61,7 @@ struct Layout {
 
 enum class Align { Left = 0, Right = 1, Center = 2 };
 
-// Lays `utf8` out the way a classic desktop label does: "\r\n", "\n" and "\r" break lines; with
+// Lays `utf8` out as a desktop label does: "\r\n", "\n" and "\r" break lines; with
 // `wordWrap` a word that would cross the box's right edge starts a new line, the blanks at the
 // break are dropped and a word wider than the box is broken between characters. Leading blanks
 // are kept. A box width that is not a positive finite number disables wrapping, and lines are

@@ -10,7 +10,7 @@
 
 namespace scene {
 
-// The classic Beep range; anything outside it is clamped rather than refused, because
+// The range a beep can sound in; anything outside it is clamped rather than refused, because
 // lesson scripts compute their pitches and a stray value should still sound.
 inline constexpr int kToneMinHz = 37;
 inline constexpr int kToneMaxHz = 32767;

@@ -13,7 +13,7 @@ constexpr int kSaucerSize = 32;
 // Pixel value for "not part of the picture".
 constexpr uint8_t kTransparent = 255;
 
-// Row-major, [y][x]: an index 0..15 into the classic 16-colour palette (see paletteRgb),
+// Row-major, [y][x]: an index 0..15 into the 16-colour palette (see paletteRgb),
 // or kTransparent.
 const std::array<std::array<uint8_t, kSaucerSize>, kSaucerSize>& saucerPixels();
 
@@ -25,7 +25,7 @@ struct Hotspot {
 // point of the pointer is where its top is, as with an arrow.
 Hotspot saucerHotspot();
 
-// 0xRRGGBB of the classic 16 colours: 0 black, 1 blue, 2 green, 3 cyan, 4 red, 5 magenta,
+// 0xRRGGBB of the 16 palette colours: 0 black, 1 blue, 2 green, 3 cyan, 4 red, 5 magenta,
 // 6 brown, 7 light grey, 8 dark grey, 9..14 the bright versions of 1..6, 15 white. Dark
 // components are 0x80, bright 0xFF, light grey 0xC0. Anything else gives 0 (black).
 uint32_t paletteRgb(int index);

@@ -117,7 +117,7 @@ TEST(SaucerPointer, HotspotIsTheTipOfTheDome) {
     EXPECT_NEAR(h.x, kSaucerSize / 2, 1);
 }
 
-TEST(Palette, ClassicSixteenColours) {
+TEST(Palette, SixteenColoursDarkBrightAndGreys) {
     EXPECT_EQ(shell::paletteRgb(0), 0x000000u);
     EXPECT_EQ(shell::paletteRgb(7), 0xC0C0C0u);
     EXPECT_EQ(shell::paletteRgb(8), 0x808080u);

@@ -176,7 +176,7 @@ TEST(TextCharacterMapping, BrokenFallbackValuesNeverReachTheLayout) {
 
 // ---------------------------------------------------------------------------------------------
 // Formula captions: the runs of blanks must sit where the small labels were placed. The expected
-// twips are the design font's gaps as measured on the original pages, between glyph inks; a
+// twips are the design font's gaps as measured on the lesson pages' design, between glyph inks; a
 // glyph's ink sits 0..2 px inside its cell, so a gap's measured start may lie up to 30 twips
 // before where our blank run starts, and its end up to 30 twips after where our run ends. One
 // blank lost or gained moves a gap by 45..60 twips; a wrong size or missing bold drifts further.
@@ -216,7 +216,7 @@ std::vector<Gap> blankRuns(const LineLayout& line) {
 
 class FormulaGaps : public testing::TestWithParam<FormulaCase> {};
 
-TEST_P(FormulaGaps, BlankRunsMatchTheOriginalPage) {
+TEST_P(FormulaGaps, BlankRunsSitWhereTheSmallLabelsAre) {
     const FormulaCase& c = GetParam();
     // Formulas sit in boxes sized for them; wrapping must leave them alone.
     const auto l = layout(c.caption, c.font, 2000, Align::Left, true);
@@ -265,8 +265,8 @@ INSTANTIATE_TEST_SUITE_P(
 // ---------------------------------------------------------------------------------------------
 // Word wrap
 
-// Line breaks of the original pages (greedy breaking at the design widths).
-TEST(TextWordWrap, BreaksWhereTheOriginalPagesBroke) {
+// Line breaks of the lesson pages as designed (greedy breaking at the design widths).
+TEST(TextWordWrap, BreaksGreedilyAtTheDesignWidths) {
     EXPECT_EQ(texts(layout("The mass of the earth M can be calculated using the following values:",
                            k8, 4815 / kTwipsPerPx, Align::Left)),
               (std::vector<std::u32string>{
