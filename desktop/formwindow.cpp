@@ -10,6 +10,7 @@
 #include <QMoveEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStyle>
 
 #include "desktop/buttonwidget.h"
@@ -184,13 +185,33 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
     canvas_ = new Canvas(app, form, this);
     setCentralWidget(canvas_);
     if (!form.maximized()) {
-        const QSize design(int(std::lround(form.clientWidth() / 15.0)),
-                           int(std::lround(form.clientHeight() / 15.0)));
-        canvas_->setFixedSize(design);
+        // A small window is a dialog: no minimising or maximising, and its text as large as
+        // the pages' text on this screen.
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+        const double scale = dialogScale(screen()->availableGeometry().size());
+        const QSize size(int(std::lround(form.clientWidth() / 15.0 * scale)),
+                         int(std::lround(form.clientHeight() / 15.0 * scale)));
+        canvas_->setFixedSize(size);
         setFixedSize(sizeHint());
     } else {
         resize(1024, 768);
     }
+}
+
+double FormWindow::dialogScale(QSize screen) {
+    // The pages fill the screen, laid out for one of 800 x 600.
+    return std::max(1.0, std::min(screen.width() / 800.0, screen.height() / 600.0));
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (!form_.maximized() &&
+        (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        close();  // as every dialog closes
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
 }
 
 bool FormWindow::isMenuShortcut(const QKeyEvent* e) const {

@@ -55,9 +55,12 @@ public:
     void releaseNative();
     // Keeps a focused text box from taking the menu's shortcuts for itself.
     bool isMenuShortcut(const QKeyEvent* e) const;
+    // How much larger than designed a small window (the About box) is on a screen this size.
+    static double dialogScale(QSize screen);
 
 protected:
     void closeEvent(QCloseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
     void changeEvent(QEvent*) override;
     void moveEvent(QMoveEvent*) override;
     void resizeEvent(QResizeEvent*) override;

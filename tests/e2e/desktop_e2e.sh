@@ -163,21 +163,45 @@ done
 xdotool key ctrl+n
 sleep 0.5
 expect_page "Lesson 12: Hyperbolic Trajectory"
-# About comes up over the lesson and goes with its close button.
-xdotool key ctrl+a
-deadline=$((SECONDS + 10))
-until mapped | cut -f2 | grep -qxF "About this program"; do
-  [ $SECONDS -lt $deadline ] || fail "About did not open"
-  sleep 0.1
-done
+# About comes up over the lesson, a dialog as large as the pages' text (the pages are 1.6 times
+# their design size on this screen, the box is 386 x 105 at its own), and goes with Escape,
+# Enter or its close button.
+open_about() {
+  xdotool key ctrl+a
+  local deadline=$((SECONDS + 10))
+  until mapped | cut -f2 | grep -qxF "About this program"; do
+    [ $SECONDS -lt $deadline ] || fail "About did not open"
+    sleep 0.1
+  done
+  about=$(mapped | awk -F'\t' '$2 == "About this program" { print $1; exit }')
+  sleep 0.3
+}
+closes_about() {
+  local deadline=$((SECONDS + 5))
+  xdotool key "$1"
+  while mapped | cut -f2 | grep -qxF "About this program"; do
+    [ $SECONDS -lt $deadline ] || fail "$1 did not close About"
+    sleep 0.1
+  done
+}
+open_about
 screenshot about
-about=$(mapped | awk -F'\t' '$2 == "About this program" { print $1; exit }')
-xdotool windowactivate --sync "$about" key alt+F4
-deadline=$((SECONDS + 10))
-while mapped | cut -f2 | grep -qxF "About this program"; do
-  [ $SECONDS -lt $deadline ] || fail "About did not close"
-  sleep 0.1
-done
+# A dialog whose hints ask for neither a minimise nor a maximise button (Motif functions 0x8,
+# 0x10, decorations 0x20, 0x40, none of them "all"); openbox keeps a minimise button on every
+# dialog, and offers no maximising of a window of fixed size.
+xprop -id "$about" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG || fail "About is no dialog"
+read -r mwm_flags mwm_functions mwm_decorations _ < <(xprop -id "$about" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+(( (mwm_flags & 3) == 3 && (mwm_functions & 0x19) == 0 && (mwm_decorations & 0x61) == 0 )) ||
+  fail "About asks for minimise or maximise buttons: $(xprop -id "$about" _MOTIF_WM_HINTS)"
+xprop -id "$about" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "About can be maximised"
+eval "$(xdotool getwindowgeometry --shell "$about")"
+[ "$WIDTH" -ge 579 ] && [ "$HEIGHT" -ge 157 ] || fail "About is ${WIDTH}x${HEIGHT}, too small to read"
+closes_about Escape
+open_about
+closes_about Return
+open_about
+xdotool windowactivate --sync "$about"
+closes_about alt+F4
 xdotool windowactivate --sync "$page" 2>/dev/null || true
 xdotool key ctrl+m
 expect_page "MAIN MENU"
