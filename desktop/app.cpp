@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
@@ -140,12 +141,25 @@ void App::messageBox(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Orbelune"), QString::fromStdString(text),
                     QMessageBox::Ok, parent);
     box.setWindowIcon(saucerIcon());
+    keepTitleReadable(box);
     inMessageBox_ = true;
     const double opened = now();
     box.exec();
     inMessageBox_ = false;
     measuring_.messageBox(opened, now());
     ignoreActivationUntil_ = now() + kActivationEchoMs;
+}
+
+void App::keepTitleReadable(QMessageBox& box) {
+    // A short text ("6 hours passed") makes a box too narrow for its title beside the window's
+    // icon and buttons: it is widened to the title and room for them and their spacing.
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    const int wide = fm.horizontalAdvance(box.windowTitle()) + 8 * fm.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(wide, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 bool App::openUrl(const std::string& url) {

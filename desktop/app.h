@@ -1,5 +1,6 @@
 #pragma once
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QObject>
 #include <QTimer>
 #include <QUrl>
@@ -54,6 +55,7 @@ private:
     void syncAll();
     void reschedule();
     void releaseHidden();
+    static void keepTitleReadable(QMessageBox& box);
     bool launch(const QString& launcher, const QUrl& url);  // true when a program took the link
     void followVisibility();  // the windows shown and hidden as their forms are
     void showWindow(scene::Form& f);

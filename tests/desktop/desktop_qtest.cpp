@@ -135,20 +135,22 @@ QAction* menuAction(QMainWindow* w, const QString& text) {
     return nullptr;
 }
 
-// Clicks OK on the next modal message box as soon as it is open; its text lands in *text.
-// Gives up once the test no longer holds `text`.
-void answerNextMessageBox(std::shared_ptr<QString> text, int triesLeft = 1000) {
-    QTimer::singleShot(5, [text, triesLeft] {
+// Clicks OK on the next modal message box as soon as it is open; its text lands in *text, its
+// size in *size. Gives up once the test no longer holds `text`.
+void answerNextMessageBox(std::shared_ptr<QString> text, int triesLeft = 1000,
+                          QSize* size = nullptr) {
+    QTimer::singleShot(5, [text, triesLeft, size] {
         if (text.use_count() == 1) return;
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             *text = box->text();
+            if (size) *size = box->size();
             if (QAbstractButton* ok = box->button(QMessageBox::Ok))
                 ok->click();
             else
                 box->done(0);
             return;
         }
-        if (triesLeft > 0) answerNextMessageBox(text, triesLeft - 1);
+        if (triesLeft > 0) answerNextMessageBox(text, triesLeft - 1, size);
     });
 }
 
@@ -321,6 +323,23 @@ TEST_F(LessonShortcuts, TheCloseButtonOfALessonEndsTheProgram) {
     int code = runApplication([&] { win->close(); });
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(app->program().ended());
+}
+
+// A lesson's short message ("6 hours passed") still leaves its title bar room for the title
+// beside the window's icon and three buttons with the space around them: some seven line
+// heights (a window manager's title bar is narrower only with smaller buttons).
+TEST(MessageBox, AShortMessageIsWideEnoughForItsTitle) {
+    TestApp app;
+    auto text = std::make_shared<QString>();
+    QSize size;
+    answerNextMessageBox(text, 1000, &size);
+    app.messageBox("6 hours passed");
+    ASSERT_EQ(*text, QStringLiteral("6 hours passed"));
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    EXPECT_GE(size.width(), fm.horizontalAdvance(QStringLiteral("Orbelune")) + 7 * fm.height())
+        << "the box is " << size.width() << " px wide";
 }
 
 // --- Shortcuts while a text box has the keyboard focus ----------------------------------------
