@@ -15,6 +15,7 @@
 
 #include "desktop/buttonwidget.h"
 #include "desktop/checkboxwidget.h"
+#include "desktop/linkwidget.h"
 #include "desktop/textboxwidget.h"
 #include "scene/program.h"
 
@@ -42,6 +43,9 @@ Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent)
                 break;
             case Kind::CommandButton:
                 w = new ButtonWidget(app, static_cast<scene::CommandButton&>(*c), this);
+                break;
+            case Kind::Label:
+                if (c->onClick) w = new LinkWidget(app, static_cast<scene::Label&>(*c), this);
                 break;
             default:
                 break;
@@ -129,6 +133,19 @@ void Canvas::resizeEvent(QResizeEvent*) { sync(); }
 // through a course would otherwise hold one such image per page it has passed.
 void Canvas::hideEvent(QHideEvent*) { segments_ = SegmentLayer{}; }
 
+bool Canvas::openNumberedLink(const QString& key) {
+    if (key.size() != 1 || !key[0].isDigit()) return false;
+    const std::string prefix = key.toStdString() + ".";
+    for (auto& [c, w] : widgets_) {
+        if (c->kind() != Kind::Label || !c->Visible) continue;
+        auto* link = static_cast<scene::Label*>(c);
+        if (!link->Caption.get().starts_with(prefix)) continue;
+        app_.dispatch([this, link] { app_.program().click(*link); });
+        return true;
+    }
+    return false;
+}
+
 scene::Label* Canvas::linkAt(QPointF pos) const {
     const Fit f = fit();
     QPointF tw = f.toTwips(pos);
@@ -181,7 +198,17 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
                 [this, m] { app_.dispatch([this, m] { app_.program().menu(*m); }); });
         actions_[m] = a;
     }
-    if (form.menu().empty()) menuBar()->hide();
+    if (form.menu().empty()) {
+        menuBar()->hide();
+    } else {
+        // The keyboard's way into the menu, also where its title has no Alt mnemonic.
+        auto* openMenu = new QAction(this);
+        openMenu->setShortcut(Qt::Key_F10);
+        openMenu->setShortcutContext(Qt::WindowShortcut);
+        connect(openMenu, &QAction::triggered, this,
+                [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
+        addAction(openMenu);
+    }
     canvas_ = new Canvas(app, form, this);
     setCentralWidget(canvas_);
     if (!form.maximized()) {
@@ -211,6 +238,7 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
         close();  // as every dialog closes
         return;
     }
+    if (e->modifiers() == Qt::NoModifier && canvas_->openNumberedLink(e->text())) return;
     QMainWindow::keyPressEvent(e);
 }
 

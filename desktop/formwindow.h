@@ -16,13 +16,15 @@ class QAction;
 namespace desktop {
 
 // The scene of one form, scaled to fit, with its text boxes, check boxes and buttons as real
-// widgets above it.
+// widgets above it, and a keyboard frame over each clickable label.
 class Canvas : public QWidget {
 public:
     Canvas(Host& app, scene::Form& form, QWidget* parent);
     Fit fit() const { return fitScene(form_, size()); }
     void sync();  // model -> widgets
     void syncFocus();
+    // A number key opens the clickable label numbered so ("1. Gravity"); false if none is.
+    bool openNumberedLink(const QString& key);
     void setPointer(std::optional<QPointF> twips);
 
 protected:
