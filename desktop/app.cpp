@@ -106,7 +106,10 @@ void App::setCursorPos(int px, int py) {
     if (!f) return;
     FormWindow* w = window(*f);
     auto tw = scene::classicClientPoint(px, py, twipsPerPixelX());
-    if (drawPointer_) {
+    // A pointer that is no longer where this page's run put it was moved by the user: the
+    // demonstration leaves it to them and draws its own for the rest of the run.
+    if (cursor_.form == f && QCursor::pos(w->screen()) != cursor_.global) userTookPointer(*f);
+    if (drawPointer_ || pointerTaken_ == f) {
         w->canvas()->setPointer(QPointF(tw.x, tw.y));
         return;
     }
@@ -117,10 +120,14 @@ void App::setCursorPos(int px, int py) {
 
 void App::placeCursor(FormWindow& w, QPointF twips) {
     QPointF local = w.canvas()->fit().toPx(twips.x(), twips.y());
-    QPoint global = w.canvas()->mapToGlobal(local.toPoint());
-    QCursor::setPos(w.screen(), global);
+    QCursor::setPos(w.screen(), w.canvas()->mapToGlobal(local.toPoint()));
     cursor_.twips = twips;
-    cursor_.global = global;
+    cursor_.global = QCursor::pos(w.screen());  // where it landed: the screen's edge may stop it
+}
+
+void App::userTookPointer(scene::Form& f) {
+    pointerTaken_ = &f;
+    cursor_.form = nullptr;
 }
 
 void App::placed(FormWindow& w) {
@@ -128,7 +135,8 @@ void App::placed(FormWindow& w) {
     constexpr double kSettleMs = 2000;
     if (drawPointer_ || cursor_.form != &w.form() || now() - cursor_.at > kSettleMs) return;
     if (QCursor::pos(w.screen()) != cursor_.global) {
-        cursor_.form = nullptr;  // the user has taken the pointer
+        userTookPointer(w.form());
+        w.canvas()->setPointer(cursor_.twips);
         return;
     }
     placeCursor(w, cursor_.twips);
@@ -219,7 +227,11 @@ void App::frame(scene::Form& f) {
 }
 
 void App::visibilityChanged(scene::Form& f) {
-    window(f);
+    // The page's run ends (or starts again, as Replay does): its demonstration has the real
+    // pointer again, and what it drew of one goes.
+    if (pointerTaken_ == &f) pointerTaken_ = nullptr;
+    if (cursor_.form == &f) cursor_ = {};
+    window(f)->canvas()->setPointer(std::nullopt);
     ignoreActivationUntil_ = now() + kActivationEchoMs;
     // The windows follow once the command has done its work: a page that Replay hides and
     // shows again keeps its window as it is, where unmapping and mapping it anew could come

@@ -48,8 +48,9 @@ public:
     void placed(FormWindow&) override;
     void typed(scene::TextBox& box, const std::string& text) override;
 
-    // Where the pointer could not be moved (Wayland), it is drawn into the scene instead.
-    bool drawsPointer() const { return drawPointer_; }
+    // Where the pointer could not be moved (Wayland), it is drawn into the scene instead; so it
+    // is for the rest of a page's run once the user has moved the real one.
+    bool drawsPointer(const scene::Form& f) const { return drawPointer_ || pointerTaken_ == &f; }
 
 private:
     void syncAll();
@@ -80,7 +81,9 @@ private:
         double at = 0;
     };
     CursorRequest cursor_;
+    scene::Form* pointerTaken_ = nullptr;  // the page whose run the user took the pointer from
     void placeCursor(FormWindow& w, QPointF twips);
+    void userTookPointer(scene::Form& f);
     Measuring measuring_;
 };
 

@@ -26,6 +26,7 @@ public:
     // A number key opens the clickable label numbered so ("1. Gravity"); false if none is.
     bool openNumberedLink(const QString& key);
     void setPointer(std::optional<QPointF> twips);
+    std::optional<QPointF> pointer() const { return pointer_; }  // the drawn one, in twips
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -474,6 +475,41 @@ TEST(ModelFocus, TheUsersFocusStaysUntilTheLessonMovesItAgain) {
     EXPECT_TRUE(check->hasFocus()) << "a tick took the keyboard back to the text box";
     app.dispatch([&] { form.Text1.SetFocus(); });
     EXPECT_TRUE(edit->hasFocus()) << "the lesson's SetFocus did not move the keyboard";
+}
+
+// A lesson whose demonstration moves the pointer; Replay starts its run again.
+struct PointerProbe : shell::LessonForm {
+    explicit PointerProbe(Program& p)
+        : LessonForm(p, "PointerProbe", "Pointer probe", 11580, 8235,
+                     {.prev = "", .next = "", .timer = "", .replayItem = "rep"}) {}
+};
+
+TEST(Pointer, OnceTheUserMovesItTheDemonstrationDrawsItsOwnUntilReplay) {
+    TestApp app;
+    add<PointerProbe>(app.program(), "PointerProbe");
+    app.dispatch([&] { app.program().start("PointerProbe"); });
+    auto& form = app.program().get<PointerProbe>("PointerProbe");
+    desktop::FormWindow* w = app.window(form);
+    ASSERT_TRUE(waitUntil([&] { return w->isActiveWindow(); }));
+    auto glide = [&](int px) {
+        app.dispatch([&] { form.MoveCursor(px, 100); });
+        return QCursor::pos(w->screen());
+    };
+    const QPoint placed = glide(300);
+    EXPECT_FALSE(app.drawsPointer(form));
+    EXPECT_GT(glide(310).x(), placed.x()) << "the demonstration moves the real pointer";
+
+    const QPoint user(5, 5);
+    QCursor::setPos(w->screen(), user);
+    EXPECT_EQ(glide(320), user) << "the demonstration took the pointer back from the user";
+    EXPECT_EQ(glide(330), user);
+    EXPECT_TRUE(app.drawsPointer(form));
+    ASSERT_TRUE(w->canvas()->pointer().has_value()) << "no pointer is drawn instead";
+
+    app.dispatch([&] { app.program().menu(*form.menuItem("rep")); });
+    EXPECT_FALSE(app.drawsPointer(form));
+    EXPECT_FALSE(w->canvas()->pointer().has_value());
+    EXPECT_NE(glide(340), user) << "after Replay the demonstration has the real pointer again";
 }
 
 // PATH set to one directory for the test's lifetime: which mail launcher the desktop finds.

@@ -111,6 +111,18 @@ lesson8_typing() {
   [ "$typed" = 3000 ] || fail "the speed box got '$typed' of the keys typed into it, not 3000"
 }
 
+# Once the user has moved the mouse, the glide (until second 6.1) leaves the real pointer where
+# the user put it and draws its own; Replay gives it the real one again.
+lesson8_pointer() {
+  xdotool mousemove 100 700
+  at_second 6.6
+  eval "$(xdotool getmouselocation --shell)"
+  [ "$X,$Y" = "100,700" ] || fail "the demonstration pulled the user's pointer to $X,$Y"
+  xdotool key ctrl+r
+  expect_page "Lesson 8: Trajectory of Object around Gravity"
+  expect_pointer_over 328 24 105 19 783 619 "the speed box after Replay"
+}
+
 # Replay, pressed ten times, leaves the page window exactly where and as large as it was.
 replay_keeps_geometry() {
   local before after n
@@ -155,6 +167,7 @@ for i in "${!titles[@]}"; do
   if [ "$i" -eq 7 ]; then
     expect_pointer_over 328 24 105 19 783 619 "the speed box"
     lesson8_typing
+    lesson8_pointer
   fi
   if [ "$i" -eq 5 ] || [ "$i" -eq 8 ]; then replay_keeps_geometry "${titles[$i]}"; fi
   screenshot "Lesson$((i + 1))"
