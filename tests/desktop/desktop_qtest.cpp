@@ -34,6 +34,7 @@
 #include <vector>
 
 #include "desktop/app.h"
+#include "desktop/checkboxwidget.h"
 #include "desktop/formwindow.h"
 #include "desktop/look.h"
 #include "desktop/png.h"
@@ -856,6 +857,32 @@ TEST_F(LongHandler, TheCloseButtonStopsItAndEndsTheProgram) {
     EXPECT_EQ(runner->drawn, kPace);
     EXPECT_EQ(runner->log, (std::vector<std::string>{"tick", "tick ended"}));
     EXPECT_FALSE(win->isVisible());
+}
+
+// Lesson 8's check box is too narrow for its caption "Check1": at no scale does any of the
+// caption show right of the square, not even a pixel's edge of it.
+TEST(CheckBoxPicture, ACaptionWithoutRoomLeavesNoMarkBesideTheSquare) {
+    SessionHost host;
+    scene::Form& lesson = *host.program().form("Lesson8");
+    for (double scale : {1.0, 1.3, 1.6, 1.82, 2.5}) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        desktop::FormWindow w(host, lesson);
+        w.show();
+        ASSERT_TRUE(waitUntil([&] { return w.menuBar()->height() > 0; }));
+        const QSize canvas(int(std::ceil(783 * scale)), int(std::ceil(619 * scale)));
+        w.resize(canvas.width(), canvas.height() + w.menuBar()->height());
+        ASSERT_TRUE(waitUntil([&] { return w.canvas()->size() == canvas; }));
+        w.present();
+        desktop::CheckBoxWidget* box = w.canvas()->findChild<desktop::CheckBoxWidget*>();
+        ASSERT_NE(box, nullptr);
+        const QImage img = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const double side = std::min(13.0 * scale, double(std::min(box->width(), box->height())));
+        const QRgb back = desktop::qcolor(lesson.control<scene::CheckBox>("ck").BackColor).rgb();
+        for (int x = int(std::ceil(side + scale)); x < img.width(); ++x)
+            for (int y = 0; y < img.height(); ++y)
+                ASSERT_EQ(img.pixel(x, y), back)
+                    << "a mark at " << x << "," << y << " of a " << img.width() << " px wide box";
+    }
 }
 
 // --- Lesson 1 as a picture ---------------------------------------------------------------------
