@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
@@ -109,7 +110,10 @@ void App::setCursorPos(int px, int py) {
     if (!f) return;
     FormWindow* w = window(*f);
     auto tw = scene::classicClientPoint(px, py, twipsPerPixelX());
-    if (drawPointer_) {
+    // A pointer that is no longer where this page's run put it was moved by the user: the
+    // demonstration leaves it to them and draws its own for the rest of the run.
+    if (cursor_.form == f && QCursor::pos(w->screen()) != cursor_.global) userTookPointer(*f);
+    if (drawPointer_ || pointerTaken_ == f) {
         w->canvas()->setPointer(QPointF(tw.x, tw.y));
         return;
     }
@@ -120,10 +124,14 @@ void App::setCursorPos(int px, int py) {
 
 void App::placeCursor(FormWindow& w, QPointF twips) {
     QPointF local = w.canvas()->fit().toPx(twips.x(), twips.y());
-    QPoint global = w.canvas()->mapToGlobal(local.toPoint());
-    QCursor::setPos(w.screen(), global);
+    QCursor::setPos(w.screen(), w.canvas()->mapToGlobal(local.toPoint()));
     cursor_.twips = twips;
-    cursor_.global = global;
+    cursor_.global = QCursor::pos(w.screen());  // where it landed: the screen's edge may stop it
+}
+
+void App::userTookPointer(scene::Form& f) {
+    pointerTaken_ = &f;
+    cursor_.form = nullptr;
 }
 
 void App::placed(FormWindow& w) {
@@ -131,7 +139,8 @@ void App::placed(FormWindow& w) {
     constexpr double kSettleMs = 2000;
     if (drawPointer_ || cursor_.form != &w.form() || now() - cursor_.at > kSettleMs) return;
     if (QCursor::pos(w.screen()) != cursor_.global) {
-        cursor_.form = nullptr;  // the user has taken the pointer
+        userTookPointer(w.form());
+        w.canvas()->setPointer(cursor_.twips);
         return;
     }
     placeCursor(w, cursor_.twips);
@@ -144,12 +153,25 @@ void App::messageBox(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Orbelune"), QString::fromStdString(text),
                     QMessageBox::Ok, parent);
     box.setWindowIcon(saucerIcon());
+    keepTitleReadable(box);
     inMessageBox_ = true;
     const double opened = now();
     box.exec();
     inMessageBox_ = false;
     measuring_.messageBox(opened, now());
     ignoreActivationUntil_ = now() + kActivationEchoMs;
+}
+
+void App::keepTitleReadable(QMessageBox& box) {
+    // A short text ("6 hours passed") makes a box too narrow for its title beside the window's
+    // icon and buttons: it is widened to the title and room for them and their spacing.
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    const int wide = fm.horizontalAdvance(box.windowTitle()) + 8 * fm.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(wide, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 bool App::openUrl(const std::string& url) {
@@ -209,7 +231,11 @@ void App::frame(scene::Form& f) {
 }
 
 void App::visibilityChanged(scene::Form& f) {
-    window(f);
+    // The page's run ends (or starts again, as Replay does): its demonstration has the real
+    // pointer again, and what it drew of one goes.
+    if (pointerTaken_ == &f) pointerTaken_ = nullptr;
+    if (cursor_.form == &f) cursor_ = {};
+    window(f)->canvas()->setPointer(std::nullopt);
     ignoreActivationUntil_ = now() + kActivationEchoMs;
     // The windows follow once the command has done its work: a page that Replay hides and
     // shows again keeps its window as it is, where unmapping and mapping it anew could come

@@ -1,5 +1,6 @@
 #pragma once
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QObject>
 #include <QTimer>
 #include <QUrl>
@@ -49,13 +50,15 @@ public:
     void placed(FormWindow&) override;
     void typed(scene::TextBox& box, const std::string& text) override;
 
-    // Where the pointer could not be moved (Wayland), it is drawn into the scene instead.
-    bool drawsPointer() const { return drawPointer_; }
+    // Where the pointer could not be moved (Wayland), it is drawn into the scene instead; so it
+    // is for the rest of a page's run once the user has moved the real one.
+    bool drawsPointer(const scene::Form& f) const { return drawPointer_ || pointerTaken_ == &f; }
 
 private:
     void syncAll();
     void reschedule();
     void releaseHidden();
+    static void keepTitleReadable(QMessageBox& box);
     bool launch(const QString& launcher, const QUrl& url);  // true when a program took the link
     void followVisibility();  // the windows shown and hidden as their forms are
     void showWindow(scene::Form& f);
@@ -81,7 +84,9 @@ private:
         double at = 0;
     };
     CursorRequest cursor_;
+    scene::Form* pointerTaken_ = nullptr;  // the page whose run the user took the pointer from
     void placeCursor(FormWindow& w, QPointF twips);
+    void userTookPointer(scene::Form& f);
     Measuring measuring_;
 };
 

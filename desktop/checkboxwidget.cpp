@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "desktop/look.h"
 
@@ -35,12 +36,17 @@ void CheckBoxWidget::paintEvent(QPaintEvent*) {
                        sq.topLeft() + QPointF(side * 0.78, side * 0.28)};
         p.drawPolyline(mark);
     }
+    // The caption shows in whole pixels of the box as laid out (its widget is rounded outwards),
+    // so that a box too narrow for it leaves no sliver of a glyph beside the square.
     const std::string& cap = box_.Caption.get();
-    double textLeft = side + 4 * scale;
-    if (!cap.empty() && textLeft < width()) {
+    const double textLeft = side + 4 * scale;
+    const double right = std::min(double(width()), drawnTwips(box_.Width) / 15.0 * scale);
+    const int clipLeft = int(std::ceil(textLeft)), clipRight = int(std::floor(right));
+    if (!cap.empty() && clipRight > clipLeft) {
+        p.setClipRect(QRect(clipLeft, 0, clipRight - clipLeft, height()));
         p.setPen(qcolor(box_.ForeColor));
         p.setFont(faceFor(box_.font, emPx(box_.font) * scale));
-        p.drawText(QRectF(textLeft, 0, width() - textLeft, height()),
+        p.drawText(QRectF(textLeft, 0, right - textLeft, height()),
                    Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(cap));
     }
 }

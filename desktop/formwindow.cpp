@@ -10,10 +10,12 @@
 #include <QMoveEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStyle>
 
 #include "desktop/buttonwidget.h"
 #include "desktop/checkboxwidget.h"
+#include "desktop/linkwidget.h"
 #include "desktop/textboxwidget.h"
 #include "scene/program.h"
 
@@ -41,6 +43,9 @@ Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent)
                 break;
             case Kind::CommandButton:
                 w = new ButtonWidget(app, static_cast<scene::CommandButton&>(*c), this);
+                break;
+            case Kind::Label:
+                if (c->onClick) w = new LinkWidget(app, static_cast<scene::Label&>(*c), this);
                 break;
             default:
                 break;
@@ -128,6 +133,19 @@ void Canvas::resizeEvent(QResizeEvent*) { sync(); }
 // through a course would otherwise hold one such image per page it has passed.
 void Canvas::hideEvent(QHideEvent*) { segments_ = SegmentLayer{}; }
 
+bool Canvas::openNumberedLink(const QString& key) {
+    if (key.size() != 1 || !key[0].isDigit()) return false;
+    const std::string prefix = key.toStdString() + ".";
+    for (auto& [c, w] : widgets_) {
+        if (c->kind() != Kind::Label || !c->Visible) continue;
+        auto* link = static_cast<scene::Label*>(c);
+        if (!link->Caption.get().starts_with(prefix)) continue;
+        app_.dispatch([this, link] { app_.program().click(*link); });
+        return true;
+    }
+    return false;
+}
+
 scene::Label* Canvas::linkAt(QPointF pos) const {
     const Fit f = fit();
     QPointF tw = f.toTwips(pos);
@@ -180,17 +198,48 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
                 [this, m] { app_.dispatch([this, m] { app_.program().menu(*m); }); });
         actions_[m] = a;
     }
-    if (form.menu().empty()) menuBar()->hide();
+    if (form.menu().empty()) {
+        menuBar()->hide();
+    } else {
+        // The keyboard's way into the menu, also where its title has no Alt mnemonic.
+        auto* openMenu = new QAction(this);
+        openMenu->setShortcut(Qt::Key_F10);
+        openMenu->setShortcutContext(Qt::WindowShortcut);
+        connect(openMenu, &QAction::triggered, this,
+                [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
+        addAction(openMenu);
+    }
     canvas_ = new Canvas(app, form, this);
     setCentralWidget(canvas_);
     if (!form.maximized()) {
-        const QSize design(int(std::lround(form.clientWidth() / 15.0)),
-                           int(std::lround(form.clientHeight() / 15.0)));
-        canvas_->setFixedSize(design);
+        // A small window is a dialog: no minimising or maximising, and its text as large as
+        // the pages' text on this screen.
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+        const double scale = dialogScale(screen()->availableGeometry().size());
+        const QSize size(int(std::lround(form.clientWidth() / 15.0 * scale)),
+                         int(std::lround(form.clientHeight() / 15.0 * scale)));
+        canvas_->setFixedSize(size);
         setFixedSize(sizeHint());
     } else {
         resize(1024, 768);
     }
+}
+
+double FormWindow::dialogScale(QSize screen) {
+    // The pages fill the screen, laid out for one of 800 x 600.
+    return std::max(1.0, std::min(screen.width() / 800.0, screen.height() / 600.0));
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (!form_.maximized() &&
+        (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        close();  // as every dialog closes
+        return;
+    }
+    if (e->modifiers() == Qt::NoModifier && canvas_->openNumberedLink(e->text())) return;
+    QMainWindow::keyPressEvent(e);
 }
 
 bool FormWindow::isMenuShortcut(const QKeyEvent* e) const {

@@ -16,14 +16,17 @@ class QAction;
 namespace desktop {
 
 // The scene of one form, scaled to fit, with its text boxes, check boxes and buttons as real
-// widgets above it.
+// widgets above it, and a keyboard frame over each clickable label.
 class Canvas : public QWidget {
 public:
     Canvas(Host& app, scene::Form& form, QWidget* parent);
     Fit fit() const { return fitScene(form_, size()); }
     void sync();  // model -> widgets
     void syncFocus();
+    // A number key opens the clickable label numbered so ("1. Gravity"); false if none is.
+    bool openNumberedLink(const QString& key);
     void setPointer(std::optional<QPointF> twips);
+    std::optional<QPointF> pointer() const { return pointer_; }  // the drawn one, in twips
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -55,9 +58,12 @@ public:
     void releaseNative();
     // Keeps a focused text box from taking the menu's shortcuts for itself.
     bool isMenuShortcut(const QKeyEvent* e) const;
+    // How much larger than designed a small window (the About box) is on a screen this size.
+    static double dialogScale(QSize screen);
 
 protected:
     void closeEvent(QCloseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
     void changeEvent(QEvent*) override;
     void moveEvent(QMoveEvent*) override;
     void resizeEvent(QResizeEvent*) override;

@@ -5,22 +5,32 @@
 # returns once the display answers. xdisplay_stop ends both servers and removes the directory.
 xdisplay_start() {
   local size=$1 n
-  DISPLAY=""
-  for n in $(seq "$2" "$3"); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { DISPLAY=:$n; break; }
-  done
-  [ -n "$DISPLAY" ] || { echo "no free X display in :$2-:$3" >&2; return 1; }
-  export DISPLAY
   xdisplay_runtime=$(mktemp -d)
   chmod 700 "$xdisplay_runtime"
   export XDG_RUNTIME_DIR=$xdisplay_runtime
-  Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-  xdisplay_xvfb=$!
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; return 1; }
-  openbox >/dev/null 2>&1 &
-  xdisplay_wm=$!
-  sleep 0.5
+  # Another script may take the same free number at the same moment: its server then wins, ours
+  # ends at once, and the next number is tried.
+  for n in $(seq "$2" "$3"); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+    export DISPLAY=:$n
+    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    xdisplay_xvfb=$!
+    for _ in $(seq 100); do
+      kill -0 "$xdisplay_xvfb" 2>/dev/null || break
+      xdpyinfo >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    if kill -0 "$xdisplay_xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1; then
+      openbox >/dev/null 2>&1 &
+      xdisplay_wm=$!
+      sleep 0.5
+      return 0
+    fi
+    kill "$xdisplay_xvfb" 2>/dev/null || true
+    xdisplay_xvfb=""
+  done
+  echo "no X display could be started in :$2-:$3" >&2
+  return 1
 }
 
 xdisplay_stop() {

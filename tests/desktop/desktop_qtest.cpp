@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -33,6 +34,7 @@
 #include <vector>
 
 #include "desktop/app.h"
+#include "desktop/checkboxwidget.h"
 #include "desktop/formwindow.h"
 #include "desktop/look.h"
 #include "desktop/png.h"
@@ -135,20 +137,22 @@ QAction* menuAction(QMainWindow* w, const QString& text) {
     return nullptr;
 }
 
-// Clicks OK on the next modal message box as soon as it is open; its text lands in *text.
-// Gives up once the test no longer holds `text`.
-void answerNextMessageBox(std::shared_ptr<QString> text, int triesLeft = 1000) {
-    QTimer::singleShot(5, [text, triesLeft] {
+// Clicks OK on the next modal message box as soon as it is open; its text lands in *text, its
+// size in *size. Gives up once the test no longer holds `text`.
+void answerNextMessageBox(std::shared_ptr<QString> text, int triesLeft = 1000,
+                          QSize* size = nullptr) {
+    QTimer::singleShot(5, [text, triesLeft, size] {
         if (text.use_count() == 1) return;
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             *text = box->text();
+            if (size) *size = box->size();
             if (QAbstractButton* ok = box->button(QMessageBox::Ok))
                 ok->click();
             else
                 box->done(0);
             return;
         }
-        if (triesLeft > 0) answerNextMessageBox(text, triesLeft - 1);
+        if (triesLeft > 0) answerNextMessageBox(text, triesLeft - 1, size);
     });
 }
 
@@ -323,6 +327,23 @@ TEST_F(LessonShortcuts, TheCloseButtonOfALessonEndsTheProgram) {
     EXPECT_TRUE(app->program().ended());
 }
 
+// A lesson's short message ("6 hours passed") still leaves its title bar room for the title
+// beside the window's icon and three buttons with the space around them: some seven line
+// heights (a window manager's title bar is narrower only with smaller buttons).
+TEST(MessageBox, AShortMessageIsWideEnoughForItsTitle) {
+    TestApp app;
+    auto text = std::make_shared<QString>();
+    QSize size;
+    answerNextMessageBox(text, 1000, &size);
+    app.messageBox("6 hours passed");
+    ASSERT_EQ(*text, QStringLiteral("6 hours passed"));
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    EXPECT_GE(size.width(), fm.horizontalAdvance(QStringLiteral("Orbelune")) + 7 * fm.height())
+        << "the box is " << size.width() << " px wide";
+}
+
 // --- Shortcuts while a text box has the keyboard focus ----------------------------------------
 
 // The key helper must give a focused line edit the chance to claim Ctrl+A for itself, or the
@@ -455,6 +476,41 @@ TEST(ModelFocus, TheUsersFocusStaysUntilTheLessonMovesItAgain) {
     EXPECT_TRUE(check->hasFocus()) << "a tick took the keyboard back to the text box";
     app.dispatch([&] { form.Text1.SetFocus(); });
     EXPECT_TRUE(edit->hasFocus()) << "the lesson's SetFocus did not move the keyboard";
+}
+
+// A lesson whose demonstration moves the pointer; Replay starts its run again.
+struct PointerProbe : shell::LessonForm {
+    explicit PointerProbe(Program& p)
+        : LessonForm(p, "PointerProbe", "Pointer probe", 11580, 8235,
+                     {.prev = "", .next = "", .timer = "", .replayItem = "rep"}) {}
+};
+
+TEST(Pointer, OnceTheUserMovesItTheDemonstrationDrawsItsOwnUntilReplay) {
+    TestApp app;
+    add<PointerProbe>(app.program(), "PointerProbe");
+    app.dispatch([&] { app.program().start("PointerProbe"); });
+    auto& form = app.program().get<PointerProbe>("PointerProbe");
+    desktop::FormWindow* w = app.window(form);
+    ASSERT_TRUE(waitUntil([&] { return w->isActiveWindow(); }));
+    auto glide = [&](int px) {
+        app.dispatch([&] { form.MoveCursor(px, 100); });
+        return QCursor::pos(w->screen());
+    };
+    const QPoint placed = glide(300);
+    EXPECT_FALSE(app.drawsPointer(form));
+    EXPECT_GT(glide(310).x(), placed.x()) << "the demonstration moves the real pointer";
+
+    const QPoint user(5, 5);
+    QCursor::setPos(w->screen(), user);
+    EXPECT_EQ(glide(320), user) << "the demonstration took the pointer back from the user";
+    EXPECT_EQ(glide(330), user);
+    EXPECT_TRUE(app.drawsPointer(form));
+    ASSERT_TRUE(w->canvas()->pointer().has_value()) << "no pointer is drawn instead";
+
+    app.dispatch([&] { app.program().menu(*form.menuItem("rep")); });
+    EXPECT_FALSE(app.drawsPointer(form));
+    EXPECT_FALSE(w->canvas()->pointer().has_value());
+    EXPECT_NE(glide(340), user) << "after Replay the demonstration has the real pointer again";
 }
 
 // PATH set to one directory for the test's lifetime: which mail launcher the desktop finds.
@@ -805,6 +861,32 @@ TEST_F(LongHandler, TheCloseButtonStopsItAndEndsTheProgram) {
     EXPECT_EQ(runner->drawn, kPace);
     EXPECT_EQ(runner->log, (std::vector<std::string>{"tick", "tick ended"}));
     EXPECT_FALSE(win->isVisible());
+}
+
+// Lesson 8's check box is too narrow for its caption "Check1": at no scale does any of the
+// caption show right of the square, not even a pixel's edge of it.
+TEST(CheckBoxPicture, ACaptionWithoutRoomLeavesNoMarkBesideTheSquare) {
+    SessionHost host;
+    scene::Form& lesson = *host.program().form("Lesson8");
+    for (double scale : {1.0, 1.3, 1.6, 1.82, 2.5}) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        desktop::FormWindow w(host, lesson);
+        w.show();
+        ASSERT_TRUE(waitUntil([&] { return w.menuBar()->height() > 0; }));
+        const QSize canvas(int(std::ceil(783 * scale)), int(std::ceil(619 * scale)));
+        w.resize(canvas.width(), canvas.height() + w.menuBar()->height());
+        ASSERT_TRUE(waitUntil([&] { return w.canvas()->size() == canvas; }));
+        w.present();
+        desktop::CheckBoxWidget* box = w.canvas()->findChild<desktop::CheckBoxWidget*>();
+        ASSERT_NE(box, nullptr);
+        const QImage img = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const double side = std::min(13.0 * scale, double(std::min(box->width(), box->height())));
+        const QRgb back = desktop::qcolor(lesson.control<scene::CheckBox>("ck").BackColor).rgb();
+        for (int x = int(std::ceil(side + scale)); x < img.width(); ++x)
+            for (int y = 0; y < img.height(); ++y)
+                ASSERT_EQ(img.pixel(x, y), back)
+                    << "a mark at " << x << "," << y << " of a " << img.width() << " px wide box";
+    }
 }
 
 // --- Lesson 1 as a picture ---------------------------------------------------------------------

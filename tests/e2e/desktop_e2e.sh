@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program in a real X window (Xvfb + openbox), driven as a user would with xdotool:
-# the main menu, both courses walked with Ctrl+N and back with Ctrl+M, About, and Exit. Checks
+# the main menu by mouse and keyboard, both courses walked with Ctrl+N and back with Ctrl+M,
+# Replay, typing and the pointer in Lesson 8, About, and Exit. Checks
 # every window title on the way and that exactly one page window is mapped at a time, and saves
 # a screenshot of each page (ORBELUNE_E2E_SHOTS, default ./e2e-shots) for looking at.
 #   desktop_e2e.sh path/to/orbelune
@@ -110,6 +111,18 @@ lesson8_typing() {
   [ "$typed" = 3000 ] || fail "the speed box got '$typed' of the keys typed into it, not 3000"
 }
 
+# Once the user has moved the mouse, the glide (until second 6.1) leaves the real pointer where
+# the user put it and draws its own; Replay gives it the real one again.
+lesson8_pointer() {
+  xdotool mousemove 100 700
+  at_second 6.6
+  eval "$(xdotool getmouselocation --shell)"
+  [ "$X,$Y" = "100,700" ] || fail "the demonstration pulled the user's pointer to $X,$Y"
+  xdotool key ctrl+r
+  expect_page "Lesson 8: Trajectory of Object around Gravity"
+  expect_pointer_over 328 24 105 19 783 619 "the speed box after Replay"
+}
+
 # Replay, pressed ten times, leaves the page window exactly where and as large as it was.
 replay_keeps_geometry() {
   local before after n
@@ -154,36 +167,69 @@ for i in "${!titles[@]}"; do
   if [ "$i" -eq 7 ]; then
     expect_pointer_over 328 24 105 19 783 619 "the speed box"
     lesson8_typing
+    lesson8_pointer
   fi
   if [ "$i" -eq 5 ] || [ "$i" -eq 8 ]; then replay_keeps_geometry "${titles[$i]}"; fi
   screenshot "Lesson$((i + 1))"
-  [ "$i" -lt 11 ] && xdotool key ctrl+n
+  if [ "$i" -eq 0 ]; then
+    # F10 opens the menu, whose title has no Alt mnemonic here; Down picks Next Lesson, the
+    # first enabled item.
+    xdotool key F10
+    sleep 0.3
+    xdotool key Down Return
+  elif [ "$i" -lt 11 ]; then
+    xdotool key ctrl+n
+  fi
 done
 # The last lesson's Next is disabled: Ctrl+N leaves it where it is.
 xdotool key ctrl+n
 sleep 0.5
 expect_page "Lesson 12: Hyperbolic Trajectory"
-# About comes up over the lesson and goes with its close button.
-xdotool key ctrl+a
-deadline=$((SECONDS + 10))
-until mapped | cut -f2 | grep -qxF "About this program"; do
-  [ $SECONDS -lt $deadline ] || fail "About did not open"
-  sleep 0.1
-done
+# About comes up over the lesson, a dialog as large as the pages' text (the pages are 1.6 times
+# their design size on this screen, the box is 386 x 105 at its own), and goes with Escape,
+# Enter or its close button.
+open_about() {
+  xdotool key ctrl+a
+  local deadline=$((SECONDS + 10))
+  until mapped | cut -f2 | grep -qxF "About this program"; do
+    [ $SECONDS -lt $deadline ] || fail "About did not open"
+    sleep 0.1
+  done
+  about=$(mapped | awk -F'\t' '$2 == "About this program" { print $1; exit }')
+  sleep 0.3
+}
+closes_about() {
+  local deadline=$((SECONDS + 5))
+  xdotool key "$1"
+  while mapped | cut -f2 | grep -qxF "About this program"; do
+    [ $SECONDS -lt $deadline ] || fail "$1 did not close About"
+    sleep 0.1
+  done
+}
+open_about
 screenshot about
-about=$(mapped | awk -F'\t' '$2 == "About this program" { print $1; exit }')
-xdotool windowactivate --sync "$about" key alt+F4
-deadline=$((SECONDS + 10))
-while mapped | cut -f2 | grep -qxF "About this program"; do
-  [ $SECONDS -lt $deadline ] || fail "About did not close"
-  sleep 0.1
-done
+# A dialog whose hints ask for neither a minimise nor a maximise button (Motif functions 0x8,
+# 0x10, decorations 0x20, 0x40, none of them "all"); openbox keeps a minimise button on every
+# dialog, and offers no maximising of a window of fixed size.
+xprop -id "$about" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG || fail "About is no dialog"
+read -r mwm_flags mwm_functions mwm_decorations _ < <(xprop -id "$about" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+(( (mwm_flags & 3) == 3 && (mwm_functions & 0x19) == 0 && (mwm_decorations & 0x61) == 0 )) ||
+  fail "About asks for minimise or maximise buttons: $(xprop -id "$about" _MOTIF_WM_HINTS)"
+xprop -id "$about" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "About can be maximised"
+eval "$(xdotool getwindowgeometry --shell "$about")"
+[ "$WIDTH" -ge 579 ] && [ "$HEIGHT" -ge 157 ] || fail "About is ${WIDTH}x${HEIGHT}, too small to read"
+closes_about Escape
+open_about
+closes_about Return
+open_about
+xdotool windowactivate --sync "$about"
+closes_about alt+F4
 xdotool windowactivate --sync "$page" 2>/dev/null || true
 xdotool key ctrl+m
 expect_page "MAIN MENU"
 
-# "2. Optics" at (720 + 975/2, 1800 + 375/2) twips.
-click_scene 80.5 132.5 682 564
+# The keyboard opens the courses: the first entry has the focus, Tab moves it on.
+xdotool key Tab Return
 for t in "Reflection at Circular Mirror" "Reflection at Parabolic Mirror" "3D Image of Parabola Antenna"; do
   expect_page "$t"
   [ "$t" = "Reflection at Circular Mirror" ] && replay_keeps_geometry "$t"
@@ -194,6 +240,17 @@ sleep 0.5
 expect_page "3D Image of Parabola Antenna"
 xdotool key ctrl+p
 expect_page "Reflection at Parabolic Mirror"
+# Number keys open the numbered courses; Tab goes round the two entries, Space opens one.
+for keys in 1 2 "Tab Tab space"; do
+  xdotool key ctrl+m
+  expect_page "MAIN MENU"
+  sleep 0.2
+  xdotool key $keys
+  case $keys in
+    2) expect_page "Reflection at Circular Mirror" ;;
+    *) expect_page "Lesson 1: Law of Gravity" ;;
+  esac
+done
 
 # Exit ends the process.
 xdotool key ctrl+e

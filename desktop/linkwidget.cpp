@@ -1,0 +1,37 @@
+#include "desktop/linkwidget.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace desktop {
+
+LinkWidget::LinkWidget(Host& app, scene::Label& label, QWidget* parent)
+    : QWidget(parent), app_(app), label_(label) {
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void LinkWidget::paintEvent(QPaintEvent*) {
+    if (!hasFocus()) return;
+    QPainter p(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = rect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
+}
+
+void LinkWidget::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+        app_.dispatch([this] { app_.program().click(label_); });
+    else
+        QWidget::keyPressEvent(e);
+}
+
+// The frame shows where the keyboard is, and only then.
+void LinkWidget::focusInEvent(QFocusEvent*) { update(); }
+void LinkWidget::focusOutEvent(QFocusEvent*) { update(); }
+
+}  // namespace desktop
