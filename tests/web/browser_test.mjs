@@ -166,6 +166,69 @@ try {
   }
   const menuKeys = await page.evaluate(() => Orb.views.get(Orb.active).items.map((i) => i.button.textContent));
   check(menuKeys.some((t) => t.includes("PageDown")), "the menu shows PageDown for Next: " + menuKeys.join(" | "));
+
+  const ctrl = async (key) => {
+    await page.keyboard.down("Control");
+    await page.keyboard.press(key);
+    await page.keyboard.up("Control");
+  };
+  await ctrl("a");
+  const about = await page
+    .waitForSelector("dialog.window[open]", { timeout: 5000 })
+    .then(() => page.evaluate(() => document.querySelector("dialog.window[open] .titlebar").textContent))
+    .catch(() => "");
+  check(about.includes("About this program"), 'Ctrl+A opens the About dialog ("' + about + '")');
+  await screenshot("about");
+  await page.click("dialog.window[open] .close").catch(() => {});
+  const closed = await page
+    .waitForFunction(() => !document.querySelector("dialog.window[open]"), { timeout: 5000 })
+    .then(() => true)
+    .catch(() => false);
+  check(closed, "the About dialog closes");
+  await ctrl("c");
+  await page.waitForFunction(() => Orb.urls.length > 0, { timeout: 5000 }).catch(() => {});
+  const urls = await page.evaluate(() => Orb.urls);
+  check(urls.length === 1 && urls[0].startsWith("mailto:"), "Contact hands a mailto: link to the browser (" + urls + ")");
+
+  // Next stops a running animation at once: Lesson 9's orbit runs from its sixth second.
+  await page.goto(url + "?start=Lesson9");
+  await titled(gravity[8], "?start=Lesson9");
+  await page.click("#start");
+  await new Promise((r) => setTimeout(r, 7500));
+  const busy = await page.evaluate(() => Orb.wake === null);
+  await page.keyboard.press("PageDown");
+  const t0 = Date.now();
+  await titled(gravity[9], "Next in the middle of Lesson 9's orbit");
+  check(busy && Date.now() - t0 < 1000, "the orbit was running and Next took " + (Date.now() - t0) + " ms");
+
+  // Lesson 11 tells the days passed in message boxes.
+  await page.goto(url + "?start=Lesson11");
+  await titled(gravity[10], "?start=Lesson11");
+  await page.click("#start");
+  const message = await page
+    .waitForSelector("#msgbox[open]", { timeout: 15000 })
+    .then(() => page.evaluate(() => document.querySelector("#msgbox p").textContent))
+    .catch(() => "");
+  check(message === "4 days passed", 'a message box says "4 days passed" ("' + message + '")');
+  await screenshot("message-box");
+  await page.click("#msgbox button").catch(() => {});
+  const next = await page
+    .waitForFunction(() => document.querySelector("#msgbox p").textContent === "8 days passed", { timeout: 5000 })
+    .then(() => true)
+    .catch(() => false);
+  check(next, "OK goes on to the next message");
+  await page.evaluate(() => document.getElementById("msgbox").close());
+  await new Promise((r) => setTimeout(r, 300));
+  await page.evaluate(() => {
+    const d = document.getElementById("msgbox");
+    if (d.open) d.close();
+  });
+  await ctrl("e");
+  const ended = await page
+    .waitForSelector("#ended:not([hidden])", { timeout: 15000 })
+    .then(() => true)
+    .catch(() => false);
+  check(ended, "Exit ends the program");
 } finally {
   await browser.close();
   server.kill();
