@@ -60,6 +60,8 @@ void web_frame_rect(double x, double y, double w, double h, double width);
 void web_pointer(double x, double y, double scale);
 // Where the view's clickable labels are, for the pointer's shape: 4 numbers per label.
 void web_links(int view, const double* rects, int count);
+// The pointer shown over clickable labels: size x size RGBA pixels and the hot spot.
+void web_link_cursor(const std::uint8_t* rgba, int size, int hotX, int hotY);
 // The bundled face's advance of one character and its line metrics, at a pixel size.
 double web_advance(std::uint32_t ch, double pixelSize, int bold, int italic);
 void web_font_metrics(double pixelSize, int bold, int italic, double* lineSpacing, double* ascent);

@@ -128,6 +128,9 @@ mergeInto(LibraryManager.library, {
     }
     v.links = links;
   },
+  web_link_cursor: function (ptr, size, hx, hy) {
+    Orb.setLinkCursor(HEAPU8.slice(ptr, ptr + size * size * 4), size, hx, hy);
+  },
   web_advance: function (ch, px, bold, italic) {
     return Orb.advance(ch, px, bold, italic);
   },

@@ -567,6 +567,12 @@ var Orb = (function () {
   };
 
   O.linkCursor = null;
+  O.setLinkCursor = function (rgba, size, hx, hy) {
+    const c = document.createElement("canvas");
+    c.width = c.height = size;
+    c.getContext("2d").putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), size, size), 0, 0);
+    O.linkCursor = "url(" + c.toDataURL() + ") " + hx + " " + hy + ", pointer";
+  };
   O.start = function () {
     // Browsers let a page sound only after a user gesture.
     try {

@@ -89,13 +89,15 @@ try {
     await page.screenshot({ path: join(shots, String(++shot).padStart(2, "0") + "-" + name + ".png") });
   };
   // The centre of the active page's clickable label number i (the main menu's entries).
-  const clickLink = async (i) => {
-    const at = await page.evaluate((i) => {
+  const linkPoint = (i) =>
+    page.evaluate((i) => {
       const v = Orb.views.get(Orb.active);
       const r = v.canvas.getBoundingClientRect();
       const l = v.links.slice().sort((a, b) => a[1] - b[1])[i];
       return l && [r.left + l[0] + l[2] / 3, r.top + l[1] + l[3] / 2];
     }, i);
+  const clickLink = async (i) => {
+    const at = await linkPoint(i);
     if (at) await page.mouse.click(at[0], at[1]);
     return !!at;
   };
@@ -115,6 +117,10 @@ try {
   console.log("main menu after " + (Date.now() - started) + " ms");
   await page.click("#start");
   await screenshot("main-menu");
+  const over = await linkPoint(0);
+  if (over) await page.mouse.move(over[0], over[1]);
+  const cursor = await page.evaluate(() => Orb.views.get(Orb.active).canvas.style.cursor);
+  check(cursor.includes("data:image/png"), "the saucer is the pointer over a main menu entry");
 
   check(await clickLink(0), '"1. Gravity" is on the main menu');
   await titled(gravity[0], "1. Gravity");
