@@ -129,6 +129,22 @@ try {
     await page.keyboard.press("PageDown");
     await titled(gravity[i], "Next");
     await screenshot("Lesson" + (i + 1));
+    if (i === 7) {
+      // A smaller window: the scene and its page elements shrink together.
+      const width = () => page.evaluate(() => document.querySelector(".page:last-child .textbox").getBoundingClientRect().width);
+      const wide = await width();
+      await page.setViewport({ width: 960, height: 600 });
+      await new Promise((r) => setTimeout(r, 500));
+      const narrow = await width();
+      const fits = await page.evaluate(() => {
+        const v = Orb.views.get(Orb.active);
+        return v.canvas.width === Math.round(v.stage.clientWidth * devicePixelRatio);
+      });
+      await screenshot("Lesson8-small-window");
+      await page.setViewport({ width: 1280, height: 800 });
+      check(fits && narrow < wide * 0.8 && narrow > wide * 0.7,
+        "Lesson 8 in a smaller window: canvas refitted, its text box " + wide.toFixed(0) + " -> " + narrow.toFixed(0) + " px wide");
+    }
   }
 
   // Lesson 12's speed box: typing reaches the box and stays there.
