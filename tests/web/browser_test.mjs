@@ -245,6 +245,59 @@ try {
     const d = document.getElementById("msgbox");
     if (d.open) d.close();
   });
+  // A restless student: random keys, clicks on the scene and on the page's elements, typing,
+  // message boxes and dialogs answered at random; afterwards the program still answers.
+  let seed = 18;
+  const rand = (n) => {
+    seed = (seed * 1103515245 + 12345) % 2147483648;
+    return seed % n;
+  };
+  for (let i = 0; i < 150; ++i) {
+    const what = rand(8);
+    if (what === 0) await page.keyboard.press(rand(2) ? "PageDown" : "PageUp");
+    else if (what === 1) await ctrl(["r", "m", "a", "p"][rand(4)]);
+    else if (what === 2) await page.mouse.click(rand(1280), 30 + rand(770));
+    else if (what === 3 || what === 4) {
+      const n = await page.evaluate(() => document.querySelectorAll(".page:last-child .controls > :not([hidden])").length);
+      if (n) await page.click(".page:last-child .controls > :not([hidden]):nth-child(n)".replace("(n)", "(" + (1 + rand(n)) + ")")).catch(() => {});
+    } else if (what === 5) {
+      const box = await page.$(".page:last-child .textbox:not([hidden])");
+      if (box) {
+        await box.click().catch(() => {});
+        await page.keyboard.type(["12", "-0", "1e308", "abc", "\u00e9\u4e2d", ""][rand(6)]);
+      }
+    } else if (what === 6) {
+      await page.evaluate(() => {
+        const d = document.getElementById("msgbox");
+        if (d.open) d.close();
+        const w = document.querySelector("dialog.window[open] .close");
+        if (w) w.click();
+      });
+    } else {
+      await new Promise((r) => setTimeout(r, 50 + rand(300)));
+    }
+  }
+  await page.evaluate(() => {
+    const d = document.getElementById("msgbox");
+    if (d.open) d.close();
+  });
+  const alive = await page
+    .waitForFunction(
+      () => {
+        const d = document.getElementById("msgbox");
+        if (d.open) d.close();
+        if (document.title !== "MAIN MENU") document.dispatchEvent(new KeyboardEvent("keydown", { key: "m", ctrlKey: true }));
+        return document.title === "MAIN MENU";
+      },
+      { timeout: 20000, polling: 500 }
+    )
+    .then(() => true)
+    .catch(() => false);
+  check(alive, "after 150 random actions Ctrl+M still brings the main menu");
+  await screenshot("after-random-actions");
+  await clickLink(0);
+  await titled(gravity[0], "1. Gravity after the random actions");
+
   await ctrl("e");
   const ended = await page
     .waitForSelector("#ended:not([hidden])", { timeout: 15000 })
