@@ -106,6 +106,12 @@ var Orb = (function () {
     const v = O.views.get(id);
     if (!v) return;
     v.root.hidden = !visible;
+    if (!visible) {
+      // A hidden page keeps its segments in the program, not two window-sized images of them:
+      // walking through a course would otherwise hold a pair per page passed.
+      v.canvas.width = v.canvas.height = 0;
+      v.layer.width = v.layer.height = 0;
+    }
     if (!v.maximized) {
       if (visible && !v.root.open) v.root.show();
       if (!visible && v.root.open) v.root.close();

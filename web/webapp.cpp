@@ -293,6 +293,7 @@ void App::frame(scene::Form& f) {
 void App::visibilityChanged(scene::Form& f) {
     View& v = view(f);
     v.dirty = true;
+    if (!f.visible()) v.segmentGeneration = ~std::uint64_t(0);  // the page lets its images go
     web_view_show(v.id, f.visible());
     if (f.visible()) present(v);
 }
