@@ -67,10 +67,12 @@ double web_advance(std::uint32_t ch, double pixelSize, int bold, int italic);
 void web_font_metrics(double pixelSize, int bold, int italic, double* lineSpacing, double* ascent);
 
 // --- Controls as page elements ----------------------------------------------------------
-// kind: 1 text box, 2 check box, 3 button. text is null when it has not changed.
+// kind: 1 text box, 2 check box, 3 button. text is null when it has not changed; scale is the
+// scene's (CSS px per design pixel).
 void web_control(int view, int control, int kind, double x, double y, double w, double h,
                  int visible, int enabled, const char* text, int value, double fontPx, int bold,
-                 int italic, std::uint32_t back, std::uint32_t fore, int align, int style);
+                 int italic, std::uint32_t back, std::uint32_t fore, int align, int style,
+                 double scale);
 void web_focus(int control, int selStart);
 // The control's name in the lesson ("lt(3)", "vinit"), kept on its element for tests and tools.
 void web_control_name(int control, const char* name);

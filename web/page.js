@@ -500,7 +500,7 @@ var Orb = (function () {
     return e;
   }
 
-  O.control = function (viewId, id, kind, x, y, w, h, visible, enabled, text, value, px, bold, italic, back, fore, align, style) {
+  O.control = function (viewId, id, kind, x, y, w, h, visible, enabled, text, value, px, bold, italic, back, fore, align, style, scale) {
     const v = O.views.get(viewId);
     const e = O.controls.get(id) || makeControl(v, id, kind);
     const s = e.style;
@@ -524,6 +524,11 @@ var Orb = (function () {
       e.input.checked = value !== 0;
       e.classList.toggle("greyed", value === 2);
       if (text !== null) e.caption.textContent = text;
+      // The desktop's box: a 13-pixel square at scale 1, its caption 4 pixels beyond it, if room.
+      const side = Math.max(1, Math.min(13 * scale, w, h));
+      e.input.style.width = e.input.style.height = side + "px";
+      s.gap = 4 * scale + "px";
+      e.caption.hidden = side + 4 * scale >= w;
     } else {
       e.disabled = !enabled;
       s.background = O.col(back);

@@ -228,7 +228,7 @@ void App::sync(View& v) {
         if (synced.known && synced.state == key && !textChanged) continue;
         web_control(v.id, id, kind, x, y, w, h, c->Visible, c->Enabled,
                     textChanged ? text->c_str() : nullptr, value, px, font->bold, font->italic,
-                    back, fore, align, style);
+                    back, fore, align, style, fit.scale);
         synced.known = true;
         synced.state = key;
         synced.text = *text;
