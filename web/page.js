@@ -75,6 +75,12 @@ var Orb = (function () {
         e.preventDefault();
         O.push(EV.close, id);
       });
+      // A dialog opened without being modal gets no cancel event from Escape in every browser.
+      v.root.addEventListener("keydown", (e) => {
+        if (e.key !== "Escape") return;
+        e.preventDefault();
+        O.push(EV.close, id);
+      });
       v.stage = el("div", "stage", v.root);
       v.stage.style.width = w + "px";
       v.stage.style.height = h + "px";

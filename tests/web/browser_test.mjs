@@ -201,12 +201,13 @@ try {
     .catch(() => "");
   check(about.includes("About this program"), 'Ctrl+A opens the About dialog ("' + about + '")');
   await screenshot("about");
-  await page.click("dialog.window[open] .close").catch(() => {});
+  await page.focus("dialog.window[open] .close").catch(() => {});
+  await page.keyboard.press("Escape");
   const closed = await page
     .waitForFunction(() => !document.querySelector("dialog.window[open]"), { timeout: 5000 })
     .then(() => true)
     .catch(() => false);
-  check(closed, "the About dialog closes");
+  check(closed, "Escape closes the About dialog");
   await ctrl("c");
   await page.waitForFunction(() => Orb.urls.length > 0, { timeout: 5000 }).catch(() => {});
   const urls = await page.evaluate(() => Orb.urls);
