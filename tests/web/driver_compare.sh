@@ -5,6 +5,8 @@ set -u
 native=${1:?native orbelune-script}
 web=${2:?build-web/orbelune-script.js}
 node=${NODE:-node}
+[ -x "$native" ] || { echo "no native driver at $native (cmake --build build --target orbelune-script)"; exit 1; }
+[ -f "$web" ] || { echo "no node driver at $web (bash scripts/web.sh --build)"; exit 1; }
 forms="Utama Lesson1 Lesson2 Lesson3 Lesson4 Lesson5 Lesson6 Lesson7 Lesson8 Lesson9 Lesson10 Lesson11 Lesson12 optics1 optics2 optics3"
 cases=()
 for f in $forms; do cases+=("$f --segments"); done
