@@ -60,15 +60,19 @@ void web_frame_rect(double x, double y, double w, double h, double width);
 void web_pointer(double x, double y, double scale);
 // Where the view's clickable labels are, for the pointer's shape: 4 numbers per label.
 void web_links(int view, const double* rects, int count);
+// The pointer shown over clickable labels: size x size RGBA pixels and the hot spot.
+void web_link_cursor(const std::uint8_t* rgba, int size, int hotX, int hotY);
 // The bundled face's advance of one character and its line metrics, at a pixel size.
 double web_advance(std::uint32_t ch, double pixelSize, int bold, int italic);
 void web_font_metrics(double pixelSize, int bold, int italic, double* lineSpacing, double* ascent);
 
 // --- Controls as page elements ----------------------------------------------------------
-// kind: 1 text box, 2 check box, 3 button. text is null when it has not changed.
+// kind: 1 text box, 2 check box, 3 button. text is null when it has not changed; scale is the
+// scene's (CSS px per design pixel).
 void web_control(int view, int control, int kind, double x, double y, double w, double h,
                  int visible, int enabled, const char* text, int value, double fontPx, int bold,
-                 int italic, std::uint32_t back, std::uint32_t fore, int align, int style);
+                 int italic, std::uint32_t back, std::uint32_t fore, int align, int style,
+                 double scale);
 void web_focus(int control, int selStart);
 // The control's name in the lesson ("lt(3)", "vinit"), kept on its element for tests and tools.
 void web_control_name(int control, const char* name);

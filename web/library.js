@@ -128,6 +128,9 @@ mergeInto(LibraryManager.library, {
     }
     v.links = links;
   },
+  web_link_cursor: function (ptr, size, hx, hy) {
+    Orb.setLinkCursor(HEAPU8.slice(ptr, ptr + size * size * 4), size, hx, hy);
+  },
   web_advance: function (ch, px, bold, italic) {
     return Orb.advance(ch, px, bold, italic);
   },
@@ -136,8 +139,8 @@ mergeInto(LibraryManager.library, {
     HEAPF64[linePtr >> 3] = m[0];
     HEAPF64[ascentPtr >> 3] = m[1];
   },
-  web_control: function (view, id, kind, x, y, w, h, visible, enabled, text, value, px, bold, italic, back, fore, align, style) {
-    Orb.control(view, id, kind, x, y, w, h, visible, enabled, text ? UTF8ToString(text) : null, value, px, bold, italic, back, fore, align, style);
+  web_control: function (view, id, kind, x, y, w, h, visible, enabled, text, value, px, bold, italic, back, fore, align, style, scale) {
+    Orb.control(view, id, kind, x, y, w, h, visible, enabled, text ? UTF8ToString(text) : null, value, px, bold, italic, back, fore, align, style, scale);
   },
   web_control_name: function (id, name) {
     Orb.names.set(id, UTF8ToString(name));

@@ -75,6 +75,12 @@ var Orb = (function () {
         e.preventDefault();
         O.push(EV.close, id);
       });
+      // A dialog opened without being modal gets no cancel event from Escape in every browser.
+      v.root.addEventListener("keydown", (e) => {
+        if (e.key !== "Escape") return;
+        e.preventDefault();
+        O.push(EV.close, id);
+      });
       v.stage = el("div", "stage", v.root);
       v.stage.style.width = w + "px";
       v.stage.style.height = h + "px";
@@ -106,6 +112,12 @@ var Orb = (function () {
     const v = O.views.get(id);
     if (!v) return;
     v.root.hidden = !visible;
+    if (!visible) {
+      // A hidden page keeps its segments in the program, not two window-sized images of them:
+      // walking through a course would otherwise hold a pair per page passed.
+      v.canvas.width = v.canvas.height = 0;
+      v.layer.width = v.layer.height = 0;
+    }
     if (!v.maximized) {
       if (visible && !v.root.open) v.root.show();
       if (!visible && v.root.open) v.root.close();
@@ -494,7 +506,7 @@ var Orb = (function () {
     return e;
   }
 
-  O.control = function (viewId, id, kind, x, y, w, h, visible, enabled, text, value, px, bold, italic, back, fore, align, style) {
+  O.control = function (viewId, id, kind, x, y, w, h, visible, enabled, text, value, px, bold, italic, back, fore, align, style, scale) {
     const v = O.views.get(viewId);
     const e = O.controls.get(id) || makeControl(v, id, kind);
     const s = e.style;
@@ -518,9 +530,15 @@ var Orb = (function () {
       e.input.checked = value !== 0;
       e.classList.toggle("greyed", value === 2);
       if (text !== null) e.caption.textContent = text;
+      // The desktop's box: a 13-pixel square at scale 1, its caption 4 pixels beyond it, if room.
+      const side = Math.max(1, Math.min(13 * scale, w, h));
+      e.input.style.width = e.input.style.height = side + "px";
+      s.gap = 4 * scale + "px";
+      e.caption.hidden = side + 4 * scale >= w;
     } else {
       e.disabled = !enabled;
       s.background = O.col(back);
+      s.borderWidth = Math.max(1, scale) + "px";
       if (text !== null) e.textContent = style === 1 ? "" : text;
       if (style === 1) e.setAttribute("aria-label", text || "");
     }
@@ -567,6 +585,12 @@ var Orb = (function () {
   };
 
   O.linkCursor = null;
+  O.setLinkCursor = function (rgba, size, hx, hy) {
+    const c = document.createElement("canvas");
+    c.width = c.height = size;
+    c.getContext("2d").putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), size, size), 0, 0);
+    O.linkCursor = "url(" + c.toDataURL() + ") " + hx + " " + hy + ", pointer";
+  };
   O.start = function () {
     // Browsers let a page sound only after a user gesture.
     try {

@@ -2,7 +2,6 @@
 // labels, lines and shapes from the bottom of the stored order up, then a drawn pointer.
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <vector>
 
 #include "scene/numbers.h"
@@ -19,10 +18,10 @@ namespace {
 
 double drawn(float v) { return scene::roundHalfEven(v); }
 
+// The design font's em at its own sizes; other sizes are points at 96 dpi.
 double emPx(const scene::FontLook& look) {
-    static const std::map<double, double> design = {{8.25, 11}, {9.75, 13}, {12, 16}};
-    for (auto [pt, em] : design)
-        if (std::fabs(pt - look.size) < 0.05) return em;
+    for (const auto& d : scene::text::detail::designSizes())
+        if (std::fabs(d.points - look.size) < 0.05) return d.emPx;
     return look.size * 96.0 / 72.0;
 }
 

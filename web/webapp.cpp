@@ -11,6 +11,7 @@
 #include "app/registry.h"
 #include "scene/numbers.h"
 #include "scene/tone.h"
+#include "shell/saucer.h"
 #include "web/bridge.h"
 
 namespace web {
@@ -21,6 +22,16 @@ using scene::Kind;
 App::App() : start_(emscripten_get_now()) {
     program_ = std::make_unique<scene::Program>(*this);
     app::registerForms(*program_);
+    // The program's saucer is the pointer over the main menu's entries, as on the desktop.
+    std::vector<std::uint8_t> rgba;
+    for (auto& row : shell::saucerPixels())
+        for (auto i : row) {
+            std::uint32_t c = i == shell::kTransparent ? 0 : shell::paletteRgb(i);
+            rgba.insert(rgba.end(), {std::uint8_t(c >> 16), std::uint8_t(c >> 8), std::uint8_t(c),
+                                     std::uint8_t(i == shell::kTransparent ? 0 : 255)});
+        }
+    auto hot = shell::saucerHotspot();
+    web_link_cursor(rgba.data(), shell::kSaucerSize, hot.x, hot.y);
 }
 
 App::~App() = default;
@@ -217,7 +228,7 @@ void App::sync(View& v) {
         if (synced.known && synced.state == key && !textChanged) continue;
         web_control(v.id, id, kind, x, y, w, h, c->Visible, c->Enabled,
                     textChanged ? text->c_str() : nullptr, value, px, font->bold, font->italic,
-                    back, fore, align, style);
+                    back, fore, align, style, fit.scale);
         synced.known = true;
         synced.state = key;
         synced.text = *text;
@@ -282,6 +293,7 @@ void App::frame(scene::Form& f) {
 void App::visibilityChanged(scene::Form& f) {
     View& v = view(f);
     v.dirty = true;
+    if (!f.visible()) v.segmentGeneration = ~std::uint64_t(0);  // the page lets its images go
     web_view_show(v.id, f.visible());
     if (f.visible()) present(v);
 }

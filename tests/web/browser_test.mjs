@@ -89,13 +89,15 @@ try {
     await page.screenshot({ path: join(shots, String(++shot).padStart(2, "0") + "-" + name + ".png") });
   };
   // The centre of the active page's clickable label number i (the main menu's entries).
-  const clickLink = async (i) => {
-    const at = await page.evaluate((i) => {
+  const linkPoint = (i) =>
+    page.evaluate((i) => {
       const v = Orb.views.get(Orb.active);
       const r = v.canvas.getBoundingClientRect();
       const l = v.links.slice().sort((a, b) => a[1] - b[1])[i];
       return l && [r.left + l[0] + l[2] / 3, r.top + l[1] + l[3] / 2];
     }, i);
+  const clickLink = async (i) => {
+    const at = await linkPoint(i);
     if (at) await page.mouse.click(at[0], at[1]);
     return !!at;
   };
@@ -115,14 +117,45 @@ try {
   console.log("main menu after " + (Date.now() - started) + " ms");
   await page.click("#start");
   await screenshot("main-menu");
+  const over = await linkPoint(0);
+  if (over) await page.mouse.move(over[0], over[1]);
+  const cursor = await page.evaluate(() => Orb.views.get(Orb.active).canvas.style.cursor);
+  check(cursor.includes("data:image/png"), "the saucer is the pointer over a main menu entry");
 
   check(await clickLink(0), '"1. Gravity" is on the main menu');
   await titled(gravity[0], "1. Gravity");
   await screenshot("Lesson1");
   for (let i = 1; i < gravity.length; ++i) {
+    if (i === 1) {
+      // The menu bar by keyboard alone: F10, Enter opens Navigation at its first enabled item.
+      await page.keyboard.press("F10");
+      await page.keyboard.press("Enter");
+      const item = await page.evaluate(() => document.activeElement.textContent);
+      check(item.startsWith("Next Lesson"), 'F10, Enter: the focus is on "' + item + '"');
+      await page.keyboard.press("Enter");
+      await titled(gravity[i], "Next Lesson chosen by keyboard");
+      await screenshot("Lesson" + (i + 1));
+      continue;
+    }
     await page.keyboard.press("PageDown");
     await titled(gravity[i], "Next");
     await screenshot("Lesson" + (i + 1));
+    if (i === 7) {
+      // A smaller window: the scene and its page elements shrink together.
+      const width = () => page.evaluate(() => document.querySelector(".page:last-child .textbox").getBoundingClientRect().width);
+      const wide = await width();
+      await page.setViewport({ width: 960, height: 600 });
+      await new Promise((r) => setTimeout(r, 500));
+      const narrow = await width();
+      const fits = await page.evaluate(() => {
+        const v = Orb.views.get(Orb.active);
+        return v.canvas.width === Math.round(v.stage.clientWidth * devicePixelRatio);
+      });
+      await screenshot("Lesson8-small-window");
+      await page.setViewport({ width: 1280, height: 800 });
+      check(fits && narrow < wide * 0.8 && narrow > wide * 0.7,
+        "Lesson 8 in a smaller window: canvas refitted, its text box " + wide.toFixed(0) + " -> " + narrow.toFixed(0) + " px wide");
+    }
   }
 
   // Lesson 12's speed box: typing reaches the box and stays there.
@@ -166,6 +199,123 @@ try {
   }
   const menuKeys = await page.evaluate(() => Orb.views.get(Orb.active).items.map((i) => i.button.textContent));
   check(menuKeys.some((t) => t.includes("PageDown")), "the menu shows PageDown for Next: " + menuKeys.join(" | "));
+
+  const ctrl = async (key) => {
+    await page.keyboard.down("Control");
+    await page.keyboard.press(key);
+    await page.keyboard.up("Control");
+  };
+  await ctrl("a");
+  const about = await page
+    .waitForSelector("dialog.window[open]", { timeout: 5000 })
+    .then(() => page.evaluate(() => document.querySelector("dialog.window[open] .titlebar").textContent))
+    .catch(() => "");
+  check(about.includes("About this program"), 'Ctrl+A opens the About dialog ("' + about + '")');
+  await screenshot("about");
+  await page.focus("dialog.window[open] .close").catch(() => {});
+  await page.keyboard.press("Escape");
+  const closed = await page
+    .waitForFunction(() => !document.querySelector("dialog.window[open]"), { timeout: 5000 })
+    .then(() => true)
+    .catch(() => false);
+  check(closed, "Escape closes the About dialog");
+  await ctrl("c");
+  await page.waitForFunction(() => Orb.urls.length > 0, { timeout: 5000 }).catch(() => {});
+  const urls = await page.evaluate(() => Orb.urls);
+  check(urls.length === 1 && urls[0].startsWith("mailto:"), "Contact hands a mailto: link to the browser (" + urls + ")");
+
+  // Next stops a running animation at once: Lesson 9's orbit runs from its sixth second.
+  await page.goto(url + "?start=Lesson9");
+  await titled(gravity[8], "?start=Lesson9");
+  await page.click("#start");
+  await new Promise((r) => setTimeout(r, 7500));
+  const busy = await page.evaluate(() => Orb.wake === null);
+  await page.keyboard.press("PageDown");
+  const t0 = Date.now();
+  await titled(gravity[9], "Next in the middle of Lesson 9's orbit");
+  check(busy && Date.now() - t0 < 1000, "the orbit was running and Next took " + (Date.now() - t0) + " ms");
+
+  // Lesson 11 tells the days passed in message boxes.
+  await page.goto(url + "?start=Lesson11");
+  await titled(gravity[10], "?start=Lesson11");
+  await page.click("#start");
+  const message = await page
+    .waitForSelector("#msgbox[open]", { timeout: 15000 })
+    .then(() => page.evaluate(() => document.querySelector("#msgbox p").textContent))
+    .catch(() => "");
+  check(message === "4 days passed", 'a message box says "4 days passed" ("' + message + '")');
+  await screenshot("message-box");
+  await page.click("#msgbox button").catch(() => {});
+  const next = await page
+    .waitForFunction(() => document.querySelector("#msgbox p").textContent === "8 days passed", { timeout: 5000 })
+    .then(() => true)
+    .catch(() => false);
+  check(next, "OK goes on to the next message");
+  await page.evaluate(() => document.getElementById("msgbox").close());
+  await new Promise((r) => setTimeout(r, 300));
+  await page.evaluate(() => {
+    const d = document.getElementById("msgbox");
+    if (d.open) d.close();
+  });
+  // A restless student: random keys, clicks on the scene and on the page's elements, typing,
+  // message boxes and dialogs answered at random; afterwards the program still answers.
+  let seed = 18;
+  const rand = (n) => {
+    seed = (seed * 1103515245 + 12345) % 2147483648;
+    return seed % n;
+  };
+  for (let i = 0; i < 150; ++i) {
+    const what = rand(8);
+    if (what === 0) await page.keyboard.press(rand(2) ? "PageDown" : "PageUp");
+    else if (what === 1) await ctrl(["r", "m", "a", "p"][rand(4)]);
+    else if (what === 2) await page.mouse.click(rand(1280), 30 + rand(770));
+    else if (what === 3 || what === 4) {
+      const n = await page.evaluate(() => document.querySelectorAll(".page:last-child .controls > :not([hidden])").length);
+      if (n) await page.click(".page:last-child .controls > :not([hidden]):nth-child(n)".replace("(n)", "(" + (1 + rand(n)) + ")")).catch(() => {});
+    } else if (what === 5) {
+      const box = await page.$(".page:last-child .textbox:not([hidden])");
+      if (box) {
+        await box.click().catch(() => {});
+        await page.keyboard.type(["12", "-0", "1e308", "abc", "\u00e9\u4e2d", ""][rand(6)]);
+      }
+    } else if (what === 6) {
+      await page.evaluate(() => {
+        const d = document.getElementById("msgbox");
+        if (d.open) d.close();
+        const w = document.querySelector("dialog.window[open] .close");
+        if (w) w.click();
+      });
+    } else {
+      await new Promise((r) => setTimeout(r, 50 + rand(300)));
+    }
+  }
+  await page.evaluate(() => {
+    const d = document.getElementById("msgbox");
+    if (d.open) d.close();
+  });
+  const alive = await page
+    .waitForFunction(
+      () => {
+        const d = document.getElementById("msgbox");
+        if (d.open) d.close();
+        if (document.title !== "MAIN MENU") document.dispatchEvent(new KeyboardEvent("keydown", { key: "m", ctrlKey: true }));
+        return document.title === "MAIN MENU";
+      },
+      { timeout: 20000, polling: 500 }
+    )
+    .then(() => true)
+    .catch(() => false);
+  check(alive, "after 150 random actions Ctrl+M still brings the main menu");
+  await screenshot("after-random-actions");
+  await clickLink(0);
+  await titled(gravity[0], "1. Gravity after the random actions");
+
+  await ctrl("e");
+  const ended = await page
+    .waitForSelector("#ended:not([hidden])", { timeout: 15000 })
+    .then(() => true)
+    .catch(() => false);
+  check(ended, "Exit ends the program");
 } finally {
   await browser.close();
   server.kill();

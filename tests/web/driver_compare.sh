@@ -5,6 +5,8 @@ set -u
 native=${1:?native orbelune-script}
 web=${2:?build-web/orbelune-script.js}
 node=${NODE:-node}
+[ -x "$native" ] || { echo "no native driver at $native (cmake --build build --target orbelune-script)"; exit 1; }
+[ -f "$web" ] || { echo "no node driver at $web (bash scripts/web.sh --build)"; exit 1; }
 forms="Utama Lesson1 Lesson2 Lesson3 Lesson4 Lesson5 Lesson6 Lesson7 Lesson8 Lesson9 Lesson10 Lesson11 Lesson12 optics1 optics2 optics3"
 cases=()
 for f in $forms; do cases+=("$f --segments"); done
@@ -32,6 +34,13 @@ for c in "${cases[@]}"; do
     bad=1
   fi
 done
-echo "${#cases[@]} runs compared"
+# The beeps as a recording: the same samples from both.
+"$native" Lesson5 --until 6000 --wav "$tmp/native.wav" >/dev/null
+"$node" "$web" Lesson5 --until 6000 --wav "$tmp/web.wav" >/dev/null
+if ! cmp -s "$tmp/native.wav" "$tmp/web.wav"; then
+  echo "DIFF: Lesson5 --wav"
+  bad=1
+fi
+echo "${#cases[@]} runs and one recording compared"
 if [ $bad = 0 ]; then echo "node and native drivers agree"; fi
 exit $bad

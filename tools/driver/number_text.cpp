@@ -1,5 +1,6 @@
 #include "tools/driver/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -164,35 +165,41 @@ void shortestSlow(std::string& out, bool negative, double x) {
     out += buf;
 }
 
-// x = m * 2^-p with 0 < p <= 64: the shortest decimal within x's rounding interval, found with
-// exact 128-bit integers, fraction digit by fraction digit. False when it would not fit.
-bool shortestFraction(std::string& out, bool negative, uint64_t m, int p, bool lowerGapNarrow) {
-    using u128 = unsigned __int128;
+// x = m * 2^-p with 0 < p <= 58 (x of at least 1/64 that is no whole number below 2^53): the
+// shortest decimal within x's rounding interval, fraction digit by fraction digit. Each end of
+// the interval and x itself are kept exactly as a whole part and a remainder of 2^(p+2), which
+// both fit 64 bits however many digits are taken, so no wide arithmetic is needed.
+struct Scaled {
+    uint64_t whole, rest;
+};
+
+void shortestFraction(std::string& out, bool negative, uint64_t m, int p, bool lowerGapNarrow) {
     // In units of 2^-(p+2): the interval around x reaches halfway to each neighbour; ties round
     // to the even mantissa, so its ends belong to x when m is even.
     const int shift = p + 2;
+    const uint64_t mask = (uint64_t(1) << shift) - 1, half = uint64_t(1) << (shift - 1);
     const bool inclusive = (m & 1) == 0;
-    u128 lo = u128(4 * m - (lowerGapNarrow ? 1 : 2));
-    u128 hi = u128(4 * m + 2);
-    u128 mid = u128(4 * m);
-    const u128 unit = u128(1) << shift;
-    for (int j = 1; j <= 21; ++j) {
-        lo = (lo << 3) + (lo << 1);
-        hi = (hi << 3) + (hi << 1);
-        mid = (mid << 3) + (mid << 1);
-        u128 first = inclusive ? (lo + unit - 1) >> shift : (lo >> shift) + 1;
-        u128 last = inclusive ? hi >> shift : (hi - 1) >> shift;
+    auto scaled = [&](uint64_t v) { return Scaled{v >> shift, v & mask}; };
+    auto times10 = [&](Scaled& v) {
+        const uint64_t r = v.rest * 10;  // below 2^64: rest < 2^60
+        v.whole = v.whole * 10 + (r >> shift);
+        v.rest = r & mask;
+    };
+    Scaled lo = scaled(4 * m - (lowerGapNarrow ? 1 : 2)), hi = scaled(4 * m + 2),
+           mid = scaled(4 * m);
+    for (int j = 1;; ++j) {  // 17 significant digits always suffice
+        times10(lo);
+        times10(hi);
+        times10(mid);
+        const uint64_t first = lo.whole + (inclusive ? (lo.rest != 0) : 1);
+        const uint64_t last = hi.whole - (!inclusive && hi.rest == 0 ? 1 : 0);
         if (first > last) continue;
-        u128 d = mid >> shift;
-        u128 rest = mid & (unit - 1);
-        u128 half = unit >> 1;
-        if (rest > half || (rest == half && (d & 1))) ++d;
-        if (d < first) d = first;
-        if (d > last) d = last;
-        layoutInteger(out, negative, uint64_t(d), -j);
-        return true;
+        uint64_t d = mid.whole;
+        if (mid.rest > half || (mid.rest == half && (d & 1))) ++d;
+        d = std::min(std::max(d, first), last);
+        layoutInteger(out, negative, d, -j);
+        return;
     }
-    return false;
 }
 
 }  // namespace
@@ -223,7 +230,7 @@ void appendShortest(std::string& out, double x) {
         uint64_t m = (bits & ((uint64_t(1) << 52) - 1)) | (uint64_t(1) << 52);
         int p = 1075 - biased;
         bool narrow = m == (uint64_t(1) << 52) && biased > 1;
-        if (p > 0 && p <= 64 && shortestFraction(out, negative, m, p, narrow)) return;
+        if (p > 0 && p <= 58) return shortestFraction(out, negative, m, p, narrow);
     }
     shortestSlow(out, negative, ax);
 }
