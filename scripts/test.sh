@@ -2,10 +2,11 @@
 # Installs what is missing, checks that every C++ file follows .clang-format, builds with
 # warnings as errors, and runs every test; then builds once more with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs every test there too, with the fuzzer on ten seeds of
-# 2500 random user actions each.
+# 2500 random user actions each. The browser edition is built and tested with the first build
+# (emscripten, Chromium and the npm browser driver are installed for it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh --tests
+bash scripts/deps.sh --tests --web --web-tests
 jobs=$(nproc)
 
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror

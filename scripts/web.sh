@@ -22,7 +22,8 @@ else
 fi
 # Debian's emscripten runs its tools under the system node and finds its modules there.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
-if [ ! -f build-web/CMakeCache.txt ]; then
+# Configured only once; a configure that failed part way is run again.
+if [ ! -f build-web/Makefile ]; then
   launcher=()
   if command -v ccache > /dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
   emcmake cmake -S web -B build-web -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" > /dev/null
