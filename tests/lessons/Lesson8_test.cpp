@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "app/registry.h"
 #include "scene/numbers.h"
 #include "scene/pointer.h"
-#include "app/registry.h"
 #include "tools/driver/driver.h"
 
 using lessons::Lesson8;
