@@ -103,9 +103,9 @@ void App::userActivated(FormWindow& w) {
 
 double App::now() { return double(clock_.nsecsElapsed()) / 1e6; }
 
-void App::beep(int hz, int ms) {
-    if (frameLog_) std::fprintf(frameLog_, "beep %.3f %d\n", now(), ms);
-    desktop::beep(hz, ms);
+void App::beep(int hz, double ms) {
+    if (frameLog_) std::fprintf(frameLog_, "beep %.3f %g\n", now(), ms);
+    desktop::beep(hz, int(std::lround(ms)));
 }
 
 void App::setCursorPos(int px, int py) {

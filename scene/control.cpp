@@ -93,7 +93,7 @@ void Timer::properties(PropList& out) const {
 
 void Timer::changed(const void* prop) {
     // Enabling a timer or changing its interval starts a fresh period; disabling stops it at once.
-    if (prop == &Enabled || prop == &Interval) rearm(form().program().platform().now());
+    if (prop == &Enabled || prop == &Interval) rearm(form().program().time());
 }
 
 void Timer::rearm(double now) {

@@ -154,9 +154,9 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
 
 // --- Virtual platform ------------------------------------------------------------------------
 
-void VirtualPlatform::beep(int hz, int ms) {
+void VirtualPlatform::beep(int hz, double ms) {
     beeps.push_back({clock, hz, ms});
-    clock += std::clamp(ms, 0, 10000);
+    clock += std::clamp(ms, 0.0, 10000.0);
 }
 
 void VirtualPlatform::setCursorPos(int px, int py) { cursor.push_back({clock, px, py}); }
@@ -398,7 +398,7 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
     }
     if (!opts->wav.empty()) {
         std::vector<Tone> tones;
-        for (auto& b : s.platform().beeps) tones.push_back({b.t, b.hz, b.ms});
+        for (auto& b : s.platform().beeps) tones.push_back({b.t, b.hz, int(std::lround(b.ms))});
         if (!writeWav(opts->wav, tones)) {
             err = "--wav: cannot write '" + opts->wav + "'";
             return 2;

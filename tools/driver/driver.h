@@ -37,7 +37,7 @@ std::optional<Action> parseAction(double t, const std::string& spec, std::string
 struct BeepRecord {
     double t;
     int hz;
-    int ms;
+    double ms;  // on screen: shorter at a higher speed
 };
 struct CursorRecord {
     double t;
@@ -58,7 +58,7 @@ struct HandlerRecord {
 class VirtualPlatform : public scene::Platform {
 public:
     double now() override { return clock; }
-    void beep(int hz, int ms) override;
+    void beep(int hz, double ms) override;
     void setCursorPos(int px, int py) override;
     void messageBox(const std::string& text) override;
     bool openUrl(const std::string& url) override;
