@@ -9,13 +9,11 @@
 #include <QScreen>
 #include <QUrl>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 
+#include "app/registry.h"
 #include "desktop/beep.h"
 #include "desktop/formwindow.h"
 #include "scene/pointer.h"
-#include "shell/registry.h"
 
 namespace desktop {
 
@@ -26,29 +24,20 @@ constexpr double kActivationEchoMs = 400;
 App::App() {
     clock_.start();
     program_ = std::make_unique<scene::Program>(*this);
-    shell::registerForms(*program_);
+    app::registerForms(*program_);
     ticker_.setSingleShot(true);
     ticker_.setTimerType(Qt::PreciseTimer);
     connect(&ticker_, &QTimer::timeout, this,
             [this] { dispatch([this] { program_->fireDueTimers(); }); });
     drawPointer_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    if (const char* path = std::getenv("ORBELUNE_FRAME_LOG"); path && *path)
-        frameLog_ = std::fopen(path, "w");
-    if (const char* first = std::getenv("ORBELUNE_FIRST_FRAME"))
-        exitAfterFirst_ = std::strcmp(first, "exit") == 0;
 }
 
-App::~App() {
-    windows_.clear();
-    if (frameLog_) std::fclose(frameLog_);
-}
+App::~App() { windows_.clear(); }
 
 void App::start() {
-    // ORBELUNE_START opens a lesson directly, for measuring it; a name the program lacks is
-    // ignored.
-    std::string first = shell::kStartForm;
-    if (const char* name = std::getenv("ORBELUNE_START"); name && program_->exists(name))
-        first = name;
+    // A lesson may be opened directly, for measuring it; a name the program lacks is ignored.
+    std::string first = app::kStartForm;
+    if (program_->exists(measuring_.startForm())) first = measuring_.startForm();
     dispatch([this, first] { program_->start(first); });
 }
 
@@ -104,8 +93,9 @@ void App::userActivated(FormWindow& w) {
 double App::now() { return double(clock_.nsecsElapsed()) / 1e6; }
 
 void App::beep(int hz, double ms) {
-    if (frameLog_) std::fprintf(frameLog_, "beep %.3f %g\n", now(), ms);
-    desktop::beep(hz, int(std::lround(ms)));
+    const int wallMs = int(std::lround(ms));
+    measuring_.beep(now(), wallMs);
+    desktop::beep(hz, wallMs);
 }
 
 void App::setCursorPos(int px, int py) {
@@ -151,7 +141,7 @@ void App::messageBox(const std::string& text) {
     const double opened = now();
     box.exec();
     inMessageBox_ = false;
-    if (frameLog_) std::fprintf(frameLog_, "msgbox %.3f %.3f\n", opened, now());
+    measuring_.messageBox(opened, now());
     ignoreActivationUntil_ = now() + kActivationEchoMs;
 }
 
@@ -219,25 +209,13 @@ void App::formChanged(scene::Form& f) {
 }
 
 void App::handlerRan(scene::Form& f, const std::string& name, double start, double end) {
-    if (!frameLog_) return;
-    std::fprintf(frameLog_, "handler %.3f %.3f %s %s\n", start, end, f.name().c_str(),
-                 name.c_str());
-    std::fflush(frameLog_);
+    measuring_.handler(start, end, f.name(), name);
 }
 
 void App::painted(scene::Form& f) {
-    if (frameLog_) {
-        std::fprintf(frameLog_, "paint %.3f %s %d\n", now(), f.name().c_str(),
-                     int(program_->busy()));
-        std::fflush(frameLog_);  // the measuring script may stop the program at any moment
-    }
-    if (exitAfterFirst_ && !firstPainted_) {
-        firstPainted_ = true;
-        std::printf("first-frame %.3f\n", now());
-        std::fflush(stdout);
+    if (measuring_.painted(now(), f.name(), program_->busy()))
         QMetaObject::invokeMethod(
             qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-    }
 }
 
 }  // namespace desktop

@@ -2,13 +2,13 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 
 #include "desktop/formwindow.h"
+#include "desktop/measuring.h"
 #include "scene/platform.h"
 #include "scene/program.h"
 
@@ -73,10 +73,7 @@ private:
     };
     CursorRequest cursor_;
     void placeCursor(FormWindow& w, QPointF twips);
-    // Measuring switches, read once from the environment (see the README).
-    FILE* frameLog_ = nullptr;     // ORBELUNE_FRAME_LOG: every paint and handler run, timed
-    bool exitAfterFirst_ = false;  // ORBELUNE_FIRST_FRAME=exit: report the first paint, then end
-    bool firstPainted_ = false;
+    Measuring measuring_;
 };
 
 }  // namespace desktop

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "desktop/host.h"
 #include "desktop/look.h"
 #include "desktop/scenepaint.h"
 #include "scene/form.h"
@@ -13,23 +14,6 @@
 class QAction;
 
 namespace desktop {
-
-class FormWindow;
-
-// What the windows need from the program they show: the desktop app, or the PNG renderer.
-class Host {
-public:
-    virtual ~Host() = default;
-    virtual scene::Program& program() = 0;
-    // Runs an input's effect on the program, then brings the windows up to date.
-    virtual void dispatch(const std::function<void()>& f) = 0;
-    // The user brought a window to the front.
-    virtual void userActivated(FormWindow&) {}
-    // A form's canvas has just been painted (a frame presented).
-    virtual void painted(scene::Form&) {}
-    // A window's canvas moved or changed size on the screen.
-    virtual void placed(FormWindow&) {}
-};
 
 // The scene of one form, scaled to fit, with its text boxes, check boxes and buttons as real
 // widgets above it.

@@ -25,6 +25,18 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
     menuItem("exit", "Exit", "Ctrl+E").onMenu = [this] { exit_Click(); };
 }
 
+static Navigation placed(const Place& place, Navigation nav) {
+    nav.prev = place.prev;
+    nav.next = place.next;
+    nav.nextDisabled = nav.nextDisabled || place.last;
+    return nav;
+}
+
+LessonForm::LessonForm(Program& program, const Place& place, float clientWidth, float clientHeight,
+                       Navigation nav)
+    : LessonForm(program, place.form, place.title, clientWidth, clientHeight,
+                 placed(place, std::move(nav))) {}
+
 void LessonForm::stopTimer() {
     if (nav_.timer.empty()) return;
     if (auto* t = dynamic_cast<scene::Timer*>(find(nav_.timer))) t->Enabled = false;

@@ -2,19 +2,20 @@
 #include <string>
 
 #include "scene/form.h"
+#include "shell/course.h"
 
 namespace shell {
 
 // How one lesson form's Navigation menu behaves; everything else about the menu is shared.
 struct Navigation {
-    std::string prev, next;  // neighbouring forms; "" when there is none
-    std::string timer;       // the animation timer that leaving stops; "" when none
-    std::string replayItem;  // "replay", "rep", or "" for a form without one
+    std::string prev{}, next{};  // neighbouring forms; "" at either end (from the course table)
+    std::string timer{};         // the animation timer that leaving stops; "" when none
+    std::string replayItem{};    // "replay", "rep", or "" for a form without one
     std::string replayCaption = "Replay";
     std::string titleItem = "navigation";
     std::string titleCaption = "&Navigation";
     std::string nextItem = "next";
-    bool nextDisabled = false;      // the last lesson of a course
+    bool nextDisabled = false;      // the last page of a course
     bool leavingFlag = false;       // the mirror lessons keep a flag that Next sets
     bool replayStopsTimer = false;  // and stop their timer before replaying
 };
@@ -27,6 +28,9 @@ class LessonForm : public scene::Form {
 public:
     LessonForm(scene::Program& program, std::string name, std::string caption, float clientWidth,
                float clientHeight, Navigation nav);
+    // A page of a course: its title and neighbours come from the course table.
+    LessonForm(scene::Program& program, const Place& place, float clientWidth, float clientHeight,
+               Navigation nav);
 
     const Navigation& navigation() const { return nav_; }
     void Form_Unload() override;

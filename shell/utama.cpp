@@ -1,5 +1,9 @@
 #include "shell/utama.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string>
+
 #include "scene/program.h"
 
 namespace shell {
@@ -8,24 +12,28 @@ using scene::Box;
 
 static constexpr scene::Color kLinkBlue = 0x00FF0000;
 
-Utama::Utama(scene::Program& program)
+// Where each course's entry stands; each box is as wide as its caption.
+static constexpr Box kEntries[] = {{720, 1320, 1095, 375}, {720, 1800, 975, 375}};
+
+Utama::Utama(scene::Program& program, Courses courses)
     : Form(program, "Utama", "MAIN MENU", 10230, 8460),
-      Label1(label("Label1", Box{720, 600, 2895, 375}, "Menu").size(13.5).bold()) {
-    auto& gravity =
-        label(Label2, 0, Box{720, 1320, 1095, 375}, "1. Gravity").size(12).fore(kLinkBlue);
-    auto& optics = label(Label2, 1, Box{720, 1800, 975, 375}, "2. Optics").size(12).fore(kLinkBlue);
-    for (auto* l : {&gravity, &optics}) {
-        l->linkPointer = true;
-        l->onClick = [this](int i) { Label2_Click(i); };
+      Label1(label("Label1", Box{720, 600, 2895, 375}, "Menu").size(13.5).bold()),
+      courses_(courses.first(std::min(courses.size(), std::size(kEntries)))) {
+    for (std::size_t i = 0; i < courses_.size(); ++i) {
+        std::string caption = std::to_string(i + 1) + ". " + std::string(courses_[i].name);
+        auto& entry = label(Label2, int(i), kEntries[i], caption).size(12).fore(kLinkBlue);
+        entry.linkPointer = true;
+        entry.onClick = [this](int index) { Label2_Click(index); };
     }
 }
 
 void Utama::Label2_Click(int index) {
-    const char* course = index == 0 ? "Lesson1" : "optics1";
+    if (index < 0 || std::size_t(index) >= courses_.size() || courses_[index].pages.empty()) return;
+    std::string first(courses_[index].pages.front().form);
     // A course this build does not have yet leaves the menu where it is.
-    if (!program().exists(course)) return;
+    if (!program().exists(first)) return;
     Hide();
-    program().form(course)->Show();
+    program().form(first)->Show();
 }
 
 // Closing the main menu ends the program, also once lesson windows exist (they are hidden).

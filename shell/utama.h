@@ -1,18 +1,22 @@
 #pragma once
 #include "scene/form.h"
+#include "shell/course.h"
 
 namespace shell {
 
-// The main menu: the two courses as links.
+// The main menu: the courses as links, each opening its course's first page.
 class Utama : public scene::Form {
 public:
-    explicit Utama(scene::Program& program);
+    Utama(scene::Program& program, Courses courses);
     void Form_Unload() override;
 
     scene::Label& Label1;
     scene::ControlArray<scene::Label> Label2{"Label2"};
 
     void Label2_Click(int index);
+
+private:
+    Courses courses_;
 };
 
 // The About box: a small fixed window; closing it goes back to the lesson underneath.

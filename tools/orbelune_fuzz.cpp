@@ -141,13 +141,6 @@ private:
         return names[pick(int(names.size()))];
     }
 
-    Form* target() {
-        auto& p = session_->program();
-        if (Form* f = p.active()) return f;
-        auto vis = p.visibleForms();
-        return vis.empty() ? nullptr : vis.back();
-    }
-
     std::string act(int depth) {
         struct Nest {
             int& n;
@@ -155,7 +148,7 @@ private:
             ~Nest() { --n; }
         } nest(nested_);
         auto& p = session_->program();
-        Form* f = target();
+        Form* f = driver::shownForm(p);
         std::string in = depth ? " (during a handler or message box)" : "";
         if (!f || p.ended()) return "nothing to act on";
         const std::string at = f->name() + ": ";

@@ -14,13 +14,9 @@ constexpr scene::Color kOrange = 0x0080C0FF;       // the constant boxes
 using scene::kCircle;
 }  // namespace
 
-Lesson1::Lesson1(scene::Program& program)
-    : LessonForm(program, "Lesson1", "Lesson 1: Law of Gravity", 11580, 8235,
-                 {.prev = "",
-                  .next = "Lesson2",
-                  .timer = "",
-                  .replayItem = "",
-                  .titleCaption = "Navigation"}) {
+Lesson1::Lesson1(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11580, 8235,
+                 {.timer = "", .replayItem = "", .titleCaption = "Navigation"}) {
     // Stored order: earlier lies above later, so every small sub- and superscript label covers
     // the gap left for it in the formula label beneath.
     label("Label12", Box{3840, 6720, 3735, 615}, "Both have similar forms!")

@@ -6,7 +6,7 @@ namespace lessons {
 // The still page comparing the law of gravitation with Coulomb's law.
 class Lesson1 : public shell::LessonForm {
 public:
-    explicit Lesson1(scene::Program& program);
+    explicit Lesson1(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
 
     scene::ControlArray<scene::Label> Label1{"Label1"}, Label2{"Label2"}, Label3{"Label3"},

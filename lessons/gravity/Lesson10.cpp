@@ -26,9 +26,8 @@ constexpr int kDot = 3;
 constexpr double kCentre = 5500;  // the earth disc's centre, x and y [twips]
 }  // namespace
 
-Lesson10::Lesson10(scene::Program& program)
-    : LessonForm(program, "Lesson10", "Lesson 10: Satellites", 11745, 9285,
-                 {.prev = "Lesson9", .next = "Lesson11", .timer = "jam", .replayItem = "rep"}) {
+Lesson10::Lesson10(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11745, 9285, {.timer = "jam", .replayItem = "rep"}) {
     jam.onTimer = [this] { jam_Timer(); };
     // The icon is turned from these at every step, so they are taken once, from the design.
     const double cx = sat(0).Width / 2 + sat(0).Left, cy = sat(0).Height / 2 + sat(0).Top;

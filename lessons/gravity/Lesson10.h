@@ -10,7 +10,7 @@ namespace lessons {
 // orbit while the earth's rim markers turn, and each orbit is traced afterwards.
 class Lesson10 : public shell::LessonForm {
 public:
-    explicit Lesson10(scene::Program& program);
+    explicit Lesson10(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void jam_Timer();
     void launch();

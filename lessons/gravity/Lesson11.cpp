@@ -25,9 +25,8 @@ constexpr double kCentre = 5050;  // the earth disc's centre, x and y [twips]
 constexpr double kCell = 15;      // the picture panel's grid [twips]
 }  // namespace
 
-Lesson11::Lesson11(scene::Program& program)
-    : LessonForm(program, "Lesson11", "Lesson 11: Moon's Orbit", 11745, 9285,
-                 {.prev = "Lesson10", .next = "Lesson12", .timer = "jam", .replayItem = "rep"}) {
+Lesson11::Lesson11(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11745, 9285, {.timer = "jam", .replayItem = "rep"}) {
     jam.onTimer = [this] { jam_Timer(); };
     // Two scene changes a step and 5427 cells a picture: the present month takes some nine
     // seconds, pictures included.

@@ -9,7 +9,7 @@ namespace lessons {
 // appearance drawn every few days, and each orbit traced afterwards.
 class Lesson11 : public shell::LessonForm {
 public:
-    explicit Lesson11(scene::Program& program);
+    explicit Lesson11(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void jam_Timer();
     void launch();

@@ -41,13 +41,8 @@ constexpr Trial kTrials[7] = {
 };
 }  // namespace
 
-Lesson12::Lesson12(scene::Program& program)
-    : LessonForm(program, "Lesson12", "Lesson 12: Hyperbolic Trajectory", 11745, 9285,
-                 {.prev = "Lesson11",
-                  .next = "",
-                  .timer = "jam",
-                  .replayItem = "rep",
-                  .nextDisabled = true}) {
+Lesson12::Lesson12(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11745, 9285, {.timer = "jam", .replayItem = "rep"}) {
     jam.onTimer = [this] { jam_Timer(); };
     // One segment a step. The widest ellipse has 26 times the circle's segments, so the circle
     // gets just over half a second and that ellipse some fourteen.

@@ -9,7 +9,7 @@ namespace lessons {
 // about 1.414 times the circular velocity hyperbolas that do not come back.
 class Lesson12 : public shell::LessonForm {
 public:
-    explicit Lesson12(scene::Program& program);
+    explicit Lesson12(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void jam_Timer();
     void launch();

@@ -20,9 +20,8 @@ using scene::kCircle;
 const char* const kRatios[3] = {"1", "8", "64"};
 }  // namespace
 
-Lesson2::Lesson2(scene::Program& program)
-    : LessonForm(program, "Lesson2", "Lesson 2: Attraction Force", 11745, 8505,
-                 {.prev = "Lesson1", .next = "Lesson3", .timer = "jam", .replayItem = "replay"}) {
+Lesson2::Lesson2(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11745, 8505, {.timer = "jam", .replayItem = "replay"}) {
     // One motion step or one pointer step per 200 ms tick: no handler is long, so none is paced.
     jam.onTimer = [this] { jam_Timer(); };
 }

@@ -12,7 +12,7 @@ namespace lessons {
 // lets the balls fall together until they touch; then the closing text on g.
 class Lesson2 : public shell::LessonForm {
 public:
-    explicit Lesson2(scene::Program& program);
+    explicit Lesson2(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void jam_Timer();
 

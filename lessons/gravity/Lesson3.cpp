@@ -17,9 +17,8 @@ constexpr scene::Color kGround = 0x00FF8080;  // the earth's surface
 using scene::kCircle;
 }  // namespace
 
-Lesson3::Lesson3(scene::Program& program)
-    : LessonForm(program, "Lesson3", "Lesson 3: Earth's Gravitational Acceleration", 11580, 8805,
-                 {.prev = "Lesson2", .next = "Lesson4", .timer = "jam", .replayItem = "replay"}) {
+Lesson3::Lesson3(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11580, 8805, {.timer = "jam", .replayItem = "replay"}) {
     // A countdown line or one fall step per tick: no handler is long, so none is paced.
     jam.onTimer = [this] { jam_Timer(); };
 }

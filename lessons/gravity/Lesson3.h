@@ -7,7 +7,7 @@ namespace lessons {
 // beside its path at every whole second and where it lands.
 class Lesson3 : public shell::LessonForm {
 public:
-    explicit Lesson3(scene::Program& program);
+    explicit Lesson3(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void jam_Timer();
     void Hitung();

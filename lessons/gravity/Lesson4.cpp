@@ -17,13 +17,9 @@ constexpr scene::Color kGrey = 0x00C0C0C0;        // the balance's foot
 using scene::kCircle;
 }  // namespace
 
-Lesson4::Lesson4(scene::Program& program)
-    : LessonForm(program, "Lesson4", "Lesson 4: How 'heavy' are earth and sun?", 11580, 9060,
-                 {.prev = "Lesson3",
-                  .next = "Lesson5",
-                  .timer = "",
-                  .replayItem = "",
-                  .titleCaption = "Navigation"}) {
+Lesson4::Lesson4(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11580, 9060,
+                 {.timer = "", .replayItem = "", .titleCaption = "Navigation"}) {
     // Stored order: earlier lies above later, so every superscript label and every stroke of a
     // pi covers the gap left for it in the formula label beneath.
     label(Label7, 5, Box{3000, 8160, 5295, 255},

@@ -7,7 +7,7 @@ namespace lessons {
 // Nothing moves and nothing is reset: the form has no activation handler and no timer.
 class Lesson4 : public shell::LessonForm {
 public:
-    explicit Lesson4(scene::Program& program);
+    explicit Lesson4(scene::Program& program, const shell::Place& place);
 
     scene::ControlArray<scene::Label> Label1{"Label1"}, Label3{"Label3"}, Label4{"Label4"},
         Label6{"Label6"}, Label7{"Label7"}, Label8{"Label8"}, Label9{"Label9"};

@@ -19,9 +19,8 @@ constexpr std::int32_t kEarthPath = -2000000;  // shows as &H00E17B80&, close to
 constexpr std::int32_t kMoonPath = 0;
 }  // namespace
 
-Lesson5::Lesson5(scene::Program& program)
-    : LessonForm(program, "Lesson5", "Lesson 5: Gravity on Earth and Moon", 11595, 8505,
-                 {.prev = "Lesson4", .next = "Lesson6", .timer = "jam", .replayItem = "rep"}) {
+Lesson5::Lesson5(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11595, 8505, {.timer = "jam", .replayItem = "rep"}) {
     jam.onTimer = [this] { jam_Timer(); };
     // A throw draws some 7,000 (30 degrees) to 12,000 (60 degrees) segments: at 50 a frame each
     // one grows on screen for two to four seconds.

@@ -8,7 +8,7 @@ namespace lessons {
 // Three stones thrown at 30, 45 and 60 degrees, each on the earth and on the moon.
 class Lesson5 : public shell::LessonForm {
 public:
-    explicit Lesson5(scene::Program& program);
+    explicit Lesson5(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void jam_Timer();
     void init();

@@ -22,9 +22,8 @@ constexpr double kCentreX = 4500.0 / 2 + 1920;
 constexpr double kCentreY = 4500.0 / 2 + 3080;
 }  // namespace
 
-Lesson6::Lesson6(scene::Program& program)
-    : LessonForm(program, "Lesson6", "Lesson 6: Gravity on Earth (Large Scale)", 11730, 8760,
-                 {.prev = "Lesson5", .next = "Lesson7", .timer = "jam", .replayItem = "rep"}) {
+Lesson6::Lesson6(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11730, 8760, {.timer = "jam", .replayItem = "rep"}) {
     jam.onTimer = [this] { jam_Timer(); };
     // A launch draws 7,500 to 9,000 segments: at 40 a frame each path grows for three to four
     // seconds.

@@ -10,7 +10,7 @@ namespace lessons {
 // continued through it until each closes into an ellipse with its long axis.
 class Lesson6 : public shell::LessonForm {
 public:
-    explicit Lesson6(scene::Program& program);
+    explicit Lesson6(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void jam_Timer();
     void lintasan();

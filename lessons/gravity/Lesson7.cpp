@@ -20,13 +20,9 @@ constexpr std::int32_t kEllipse = -2000000;  // shows as &H00E17B80&, the paths 
 using scene::kCircle;
 }  // namespace
 
-Lesson7::Lesson7(scene::Program& program)
-    : LessonForm(program, "Lesson7", "Lesson 7: More Explanation on Elliptical Curve", 11745, 9015,
-                 {.prev = "Lesson6",
-                  .next = "Lesson8",
-                  .timer = "Timer1",
-                  .replayItem = "rep",
-                  .replayCaption = "Redraw"}) {
+Lesson7::Lesson7(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11745, 9015,
+                 {.timer = "Timer1", .replayItem = "rep", .replayCaption = "Redraw"}) {
     Timer1.onTimer = [this] { Timer1_Timer(); };
     // The ellipse is some 2,700 segments: at 20 a frame it grows for a little over two seconds.
     setPace(20);

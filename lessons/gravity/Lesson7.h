@@ -9,7 +9,7 @@ namespace lessons {
 // centre on the left one.
 class Lesson7 : public shell::LessonForm {
 public:
-    explicit Lesson7(scene::Program& program);
+    explicit Lesson7(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void Timer1_Timer();
     void lintasan();

@@ -48,9 +48,8 @@ void anchor(scene::LineControl& l, const scene::Label& from, const scene::Label&
 }
 }  // namespace
 
-Lesson8::Lesson8(scene::Program& program)
-    : LessonForm(program, "Lesson8", "Lesson 8: Trajectory of Object around Gravity", 11745, 9285,
-                 {.prev = "Lesson7", .next = "Lesson9", .timer = "jam", .replayItem = "rep"}) {
+Lesson8::Lesson8(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11745, 9285, {.timer = "jam", .replayItem = "rep"}) {
     jam.onTimer = [this] { jam_Timer(); };
     // A segment per step: the shortest fall (1000 steps) takes about half a second on screen
     // and the 7500 m/s ellipse (13444 steps) under eight.

@@ -10,7 +10,7 @@ namespace lessons {
 // ellipses, the falls extended through the earth, and at last a circular orbit.
 class Lesson8 : public shell::LessonForm {
 public:
-    explicit Lesson8(scene::Program& program);
+    explicit Lesson8(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void jam_Timer();
     void launch();

@@ -23,9 +23,8 @@ constexpr double kCentre = 6370.0 / 2 + 2500;  // the earth disc's centre, x and
 double rho(double metres) { return metres / 1000000 / 2 * 1000; }
 }  // namespace
 
-Lesson9::Lesson9(scene::Program& program)
-    : LessonForm(program, "Lesson9", "Lesson 9: Space Station and Space Shuttle", 11745, 9285,
-                 {.prev = "Lesson8", .next = "Lesson10", .timer = "jam", .replayItem = "rep"}) {
+Lesson9::Lesson9(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 11745, 9285, {.timer = "jam", .replayItem = "rep"}) {
     jam.onTimer = [this] { jam_Timer(); };
     // Two changes a step (the dot's Left and Top): the revolution's 17426 steps take about
     // eight seconds, the clock counting some ten minutes a second.

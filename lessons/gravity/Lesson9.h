@@ -10,7 +10,7 @@ namespace lessons {
 // just over the circular speed and flies one revolution while the clock counts its minutes.
 class Lesson9 : public shell::LessonForm {
 public:
-    explicit Lesson9(scene::Program& program);
+    explicit Lesson9(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
     void jam_Timer();
     void launch();

@@ -13,9 +13,9 @@ constexpr const char* kSource = "-----<O Light";
 constexpr std::int32_t kMirrorColour = 1000;  // &H3E8&, a red
 }  // namespace
 
-MirrorLesson::MirrorLesson(scene::Program& program, std::string name, std::string caption,
+MirrorLesson::MirrorLesson(scene::Program& program, const shell::Place& place,
                            shell::Navigation nav)
-    : LessonForm(program, std::move(name), std::move(caption), 10440, 9105, std::move(nav)) {
+    : LessonForm(program, place, 10440, 9105, std::move(nav)) {
     // The longest ray (some 7000 segments, one twip of x each) takes under half a second on
     // screen, well within the script's 1.5 s per source.
     setPace(300);

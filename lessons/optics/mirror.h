@@ -35,8 +35,7 @@ protected:
     static constexpr scene::Color kBlue = 0x00FF0000;
     static constexpr int kDashDot = 4;
 
-    MirrorLesson(scene::Program& program, std::string name, std::string caption,
-                 shell::Navigation nav);
+    MirrorLesson(scene::Program& program, const shell::Place& place, shell::Navigation nav);
 
     // What this lesson's activation sets besides the script's start.
     virtual void prepare() {}

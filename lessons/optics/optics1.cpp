@@ -9,11 +9,9 @@ namespace lessons {
 using scene::Box;
 using scene::kCircle;
 
-optics1::optics1(scene::Program& program)
-    : MirrorLesson(program, "optics1", "Reflection at Circular Mirror",
-                   {.prev = "",
-                    .next = "optics2",
-                    .timer = "Timer1",
+optics1::optics1(scene::Program& program, const shell::Place& place)
+    : MirrorLesson(program, place,
+                   {.timer = "Timer1",
                     .replayItem = "rep",
                     .titleItem = "nav",
                     .titleCaption = "Navigation",

@@ -7,7 +7,7 @@ namespace lessons {
 // farther out cross it nearer the mirror.
 class optics1 : public MirrorLesson {
 public:
-    explicit optics1(scene::Program& program);
+    explicit optics1(scene::Program& program, const shell::Place& place);
 
     scene::ControlArray<scene::Label> Label2{"Label2"};
     scene::ControlArray<scene::LineControl> Line2{"Line2"};

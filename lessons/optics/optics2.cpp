@@ -9,11 +9,9 @@ namespace lessons {
 using scene::Box;
 using scene::kCircle;
 
-optics2::optics2(scene::Program& program)
-    : MirrorLesson(program, "optics2", "Reflection at Parabolic Mirror",
-                   {.prev = "optics1",
-                    .next = "optics3",
-                    .timer = "Timer1",
+optics2::optics2(scene::Program& program, const shell::Place& place)
+    : MirrorLesson(program, place,
+                   {.timer = "Timer1",
                     .replayItem = "rep",
                     .titleItem = "nav",
                     .titleCaption = "Navigation",

@@ -6,7 +6,7 @@ namespace lessons {
 // Reflection at a parabolic mirror x = a (y - 4500)^2: every ray is reflected through the focus.
 class optics2 : public MirrorLesson {
 public:
-    explicit optics2(scene::Program& program);
+    explicit optics2(scene::Program& program, const shell::Place& place);
 
     scene::ControlArray<scene::Label> Label2{"Label2"}, Label5{"Label5"};
     scene::ControlArray<scene::LineControl> Line2{"Line2"};

@@ -23,17 +23,14 @@ struct Point {
 };
 }  // namespace
 
-optics3::optics3(scene::Program& program)
-    : LessonForm(program, "optics3", "3D Image of Parabola Antenna", 9765, 8235,
-                 {.prev = "optics2",
-                  .next = "",
-                  .timer = "",
+optics3::optics3(scene::Program& program, const shell::Place& place)
+    : LessonForm(program, place, 9765, 8235,
+                 {.timer = "",
                   .replayItem = "rep",
                   .replayCaption = "Redraw",
                   .titleItem = "nav",
                   .titleCaption = "Navigation",
-                  .nextItem = "nex",
-                  .nextDisabled = true}) {
+                  .nextItem = "nex"}) {
     // Some 24000 segments make the picture grow over about two seconds.
     setPace(200);
 }

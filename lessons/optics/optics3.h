@@ -9,7 +9,7 @@ namespace lessons {
 // activation, with its receiver at the focus.
 class optics3 : public shell::LessonForm {
 public:
-    explicit optics3(scene::Program& program);
+    explicit optics3(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
 
     scene::ControlArray<scene::Label> Label1{"Label1"}, Label2{"Label2"};

@@ -10,7 +10,7 @@
 
 #include "scene/numbers.h"
 #include "scene/pointer.h"
-#include "shell/registry.h"
+#include "app/registry.h"
 #include "tools/driver/driver.h"
 
 using lessons::Lesson8;
@@ -133,7 +133,7 @@ TEST(Lesson8Pointer, ScalesThePathByFifteenOverTwipsPerPixel) {
         Screen screen;
         screen.tpp = tpp;
         scene::Program program(screen);
-        shell::registerForms(program);
+        app::registerForms(program);
         program.start("Lesson8");
         auto& f = program.get<Lesson8>("Lesson8");
         for (int n = 0; n < 200 && screen.cursor.size() < 43; ++n)

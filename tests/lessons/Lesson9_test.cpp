@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/registry.h"
+#include "app/registry.h"
 #include "tools/driver/driver.h"
 
 using lessons::Lesson9;
@@ -34,7 +34,7 @@ struct Play {
     std::vector<std::string> captions;  // every caption the clock showed, in order
 
     Play() {
-        shell::registerForms(program);
+        app::registerForms(program);
         platform.changed = [this] {
             if (f && (captions.empty() || captions.back() != f->waktu.Caption.get()))
                 captions.push_back(f->waktu.Caption);

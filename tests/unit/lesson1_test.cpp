@@ -13,7 +13,7 @@ struct Lesson1Page : ::testing::Test {
         ASSERT_TRUE(s.start("Lesson1"));
         std::string err;
         ASSERT_TRUE(s.run(std::nullopt, {}, err));
-        report = s.report("Lesson1", false);
+        report = driver::report(s, "Lesson1", false);
     }
     const Json& control(const std::string& name) {
         const Json* c = report["controls"].find(name);

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/registry.h"
 #include "scene/pointer.h"
 #include "scene/program.h"
-#include "shell/registry.h"
 #include "tests/lessons/scripted_form.h"
 #include "tools/driver/driver.h"
 
@@ -43,7 +43,7 @@ struct Play {
     HoldingPlatform platform;
     Program program{platform};
     std::string name;
-    explicit Play(std::string form) : name(std::move(form)) { shell::registerForms(program); }
+    explicit Play(std::string form) : name(std::move(form)) { app::registerForms(program); }
     bool start() {
         if (!program.exists(name)) return false;
         program.start(name);

@@ -1,5 +1,6 @@
-#include "shell/registry.h"
+#include "app/registry.h"
 
+#include "app/courses.h"
 #include "shell/utama.h"
 // A build may leave out lesson forms; the commands that would show them then do nothing.
 #if defined(ORBELUNE_HAVE_Lesson1)
@@ -48,16 +49,21 @@
 #include "lessons/optics/optics3.h"
 #endif
 
-namespace shell {
+namespace app {
 
+// A lesson is built knowing its place in the course table.
 template <class T>
 static void add(scene::Program& program, const char* name) {
-    program.registerForm(name, [](scene::Program& p) { return std::make_unique<T>(p); });
+    program.registerForm(name, [place = shell::placeOf(kCourses, name)](scene::Program& p) {
+        return std::make_unique<T>(p, place);
+    });
 }
 
 void registerForms(scene::Program& program) {
-    add<Utama>(program, "Utama");
-    add<FrmAbout>(program, "frmAbout");
+    program.registerForm(
+        "Utama", [](scene::Program& p) { return std::make_unique<shell::Utama>(p, kCourses); });
+    program.registerForm("frmAbout",
+                         [](scene::Program& p) { return std::make_unique<shell::FrmAbout>(p); });
 #if defined(ORBELUNE_HAVE_Lesson1)
     add<lessons::Lesson1>(program, "Lesson1");
 #endif
@@ -105,4 +111,4 @@ void registerForms(scene::Program& program) {
 #endif
 }
 
-}  // namespace shell
+}  // namespace app

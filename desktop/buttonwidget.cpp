@@ -1,0 +1,60 @@
+#include "desktop/buttonwidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "desktop/look.h"
+
+namespace desktop {
+
+ButtonWidget::ButtonWidget(Host& app, scene::CommandButton& b, QWidget* parent)
+    : QWidget(parent), app_(app), b_(b) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ButtonWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QRectF r = QRectF(rect());
+    p.fillRect(r, qcolor(b_.BackColor));
+    const double w = std::max(1.0, scale);
+    QColor light(255, 255, 255), dark(64, 64, 64);
+    if (pressed_) std::swap(light, dark);
+    p.setPen(QPen(light, w));
+    p.drawLine(r.topLeft() + QPointF(w / 2, w / 2), r.topRight() + QPointF(-w / 2, w / 2));
+    p.drawLine(r.topLeft() + QPointF(w / 2, w / 2), r.bottomLeft() + QPointF(w / 2, -w / 2));
+    p.setPen(QPen(dark, w));
+    p.drawLine(r.bottomLeft() + QPointF(w / 2, -w / 2), r.bottomRight() + QPointF(-w / 2, -w / 2));
+    p.drawLine(r.topRight() + QPointF(-w / 2, w / 2), r.bottomRight() + QPointF(-w / 2, -w / 2));
+    if (!b_.Caption.get().empty() && b_.style == 0) {
+        p.setPen(b_.Enabled ? QColor(0, 0, 0) : QColor(128, 128, 128));
+        p.setFont(faceFor(b_.font, emPx(b_.font) * scale));
+        p.drawText(r, Qt::AlignCenter, QString::fromStdString(b_.Caption));
+    }
+}
+
+void ButtonWidget::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    pressed_ = true;
+    update();
+    int button = 1;
+    app_.dispatch([this, button] { app_.program().mouseDown(b_, button); });
+}
+
+void ButtonWidget::mouseReleaseEvent(QMouseEvent* e) {
+    if (!pressed_) return;
+    pressed_ = false;
+    update();
+    if (rect().contains(e->position().toPoint()))
+        app_.dispatch([this] { app_.program().click(b_); });
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* e) {
+    int key = e->key();
+    app_.dispatch([this, key] { app_.program().keyDown(b_, key); });
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        app_.dispatch([this] { app_.program().click(b_); });
+}
+
+}  // namespace desktop

@@ -1,0 +1,55 @@
+#include "desktop/textboxwidget.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "desktop/formwindow.h"
+
+namespace desktop {
+
+TextBoxWidget::TextBoxWidget(Host& app, FormWindow& win, scene::TextBox& box, QWidget* parent)
+    : QLineEdit(parent), app_(app), win_(win), box_(box) {
+    setFrame(true);
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
+        std::string text = t.toStdString();
+        app_.dispatch([this, text] { app_.program().type(box_, text); });
+    });
+}
+
+void TextBoxWidget::sync(const Fit& fit) {
+    QFont f = faceFor(box_.font, emPx(box_.font) * fit.scale);
+    if (font() != f) setFont(f);
+    // Only what changed is set: QLineEdit repaints on every setAlignment, and a text box
+    // repainted repaints the canvas behind it, a second whole frame each time.
+    const Qt::Alignment align = box_.alignment == 2   ? Qt::AlignCenter
+                                : box_.alignment == 1 ? Qt::AlignRight
+                                                      : Qt::AlignLeft;
+    if (alignment() != align) setAlignment(align);
+    const QColor base = qcolor(box_.BackColor), ink = qcolor(box_.ForeColor);
+    if (palette().color(QPalette::Base) != base || palette().color(QPalette::Text) != ink) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Base, base);
+        pal.setColor(QPalette::Text, ink);
+        setPalette(pal);
+    }
+    const std::string& t = box_.Text.get();
+    if (t != synced_) {
+        synced_ = t;
+        QString q = QString::fromStdString(t);
+        if (text() != q) setText(q);
+        setCursorPosition(std::clamp(int(box_.SelStart), 0, int(q.size())));
+    } else if (box_.SelStart != syncedSel_) {
+        setCursorPosition(std::clamp(int(box_.SelStart), 0, int(text().size())));
+    }
+    syncedSel_ = box_.SelStart;
+}
+
+bool TextBoxWidget::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride && win_.isMenuShortcut(static_cast<QKeyEvent*>(e))) {
+        e->ignore();
+        return true;
+    }
+    return QLineEdit::event(e);
+}
+
+}  // namespace desktop

@@ -1,0 +1,145 @@
+#include "tools/driver/args.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace driver {
+
+static bool parseMs(const std::string& s, double& out) {
+    double v = 0;
+    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(v) || v < 0)
+        return false;
+    out = v;
+    return true;
+}
+
+static bool validControlName(const std::string& n) {
+    size_t i = 0;
+    if (n.empty() || !(std::isalpha((unsigned char)n[0]) || n[0] == '_')) return false;
+    while (i < n.size() && (std::isalnum((unsigned char)n[i]) || n[i] == '_')) ++i;
+    if (i == n.size()) return true;
+    if (n[i] != '(' || n.back() != ')' || i + 2 >= n.size()) return false;
+    for (size_t j = i + 1; j + 1 < n.size(); ++j)
+        if (!std::isdigit((unsigned char)n[j])) return false;
+    return true;
+}
+
+// "ctrl+n" and "Ctrl+N" both name the menu shortcut "Ctrl+N".
+static std::optional<std::string> canonicalShortcut(const std::string& s) {
+    auto plus = s.find('+');
+    if (plus == std::string::npos || plus + 2 != s.size()) return std::nullopt;
+    std::string mod = s.substr(0, plus);
+    std::transform(mod.begin(), mod.end(), mod.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    char key = char(std::toupper((unsigned char)s.back()));
+    if (mod != "ctrl" || !std::isalpha((unsigned char)key)) return std::nullopt;
+    return std::string("Ctrl+") + key;
+}
+
+std::optional<Action> parseAction(double t, const std::string& spec, std::string& error) {
+    Action a;
+    a.t = t;
+    auto colon = spec.find(':');
+    std::string verb = spec.substr(0, colon);
+    std::string rest = colon == std::string::npos ? "" : spec.substr(colon + 1);
+    if (verb == "close" && colon == std::string::npos) {
+        a.type = Action::Type::Close;
+        return a;
+    }
+    if (colon == std::string::npos) {
+        error = "bad action '" + spec + "': expected click:, type:, menu:, key: or close";
+        return std::nullopt;
+    }
+    if (verb == "click") {
+        a.type = Action::Type::Click;
+        a.target = rest;
+    } else if (verb == "type") {
+        auto eq = rest.find('=');
+        if (eq == std::string::npos) {
+            error = "bad action '" + spec + "': expected type:CONTROL=TEXT";
+            return std::nullopt;
+        }
+        a.type = Action::Type::Type;
+        a.target = rest.substr(0, eq);
+        a.text = rest.substr(eq + 1);
+    } else if (verb == "menu") {
+        a.type = Action::Type::Menu;
+        a.target = rest;
+    } else if (verb == "key") {
+        auto k = canonicalShortcut(rest);
+        if (!k) {
+            error = "bad shortcut '" + rest + "': expected Ctrl+LETTER";
+            return std::nullopt;
+        }
+        a.type = Action::Type::Key;
+        a.target = *k;
+        return a;
+    } else {
+        error = "bad action '" + spec + "': unknown verb '" + verb + "'";
+        return std::nullopt;
+    }
+    if (!validControlName(a.target)) {
+        error = "bad name '" + a.target + "' in action '" + spec + "'";
+        return std::nullopt;
+    }
+    return a;
+}
+
+std::optional<Options> parseArgs(const std::vector<std::string>& args, std::string& error) {
+    Options o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto need = [&](size_t n) {
+            if (i + n < args.size()) return true;
+            error = a + " needs " + (n == 1 ? "a value" : "two values");
+            return false;
+        };
+        if (a == "--until") {
+            if (!need(1)) return std::nullopt;
+            double v;
+            if (!parseMs(args[++i], v) || v > kMaxUntilMs) {
+                error = "--until takes milliseconds from 0 to 600000, not '" + args[i] + "'";
+                return std::nullopt;
+            }
+            o.until = v;
+        } else if (a == "--at") {
+            if (!need(2)) return std::nullopt;
+            double t;
+            if (!parseMs(args[i + 1], t) || t > kMaxUntilMs) {
+                error = "--at takes milliseconds from 0 to 600000, not '" + args[i + 1] + "'";
+                return std::nullopt;
+            }
+            auto act = parseAction(t, args[i + 2], error);
+            if (!act) return std::nullopt;
+            o.actions.push_back(*act);
+            i += 2;
+        } else if (a == "--segments") {
+            o.segments = true;
+        } else if (a == "--paced") {
+            o.paced = true;
+        } else if (a == "--png" || a == "--wav") {
+            if (!need(1)) return std::nullopt;
+            (a == "--png" ? o.png : o.wav) = args[++i];
+        } else if (!a.empty() && a[0] == '-') {
+            error = "unknown option '" + a + "'";
+            return std::nullopt;
+        } else if (o.form.empty()) {
+            o.form = a;
+        } else {
+            error = "unexpected argument '" + a + "'";
+            return std::nullopt;
+        }
+    }
+    if (o.form.empty()) {
+        error =
+            "usage: orbelune-script FORM [--until MS] [--at MS ACTION]... [--segments] [--paced] "
+            "[--png FILE] [--wav FILE]";
+        return std::nullopt;
+    }
+    return o;
+}
+
+}  // namespace driver

@@ -1,0 +1,32 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace driver {
+
+// One scripted user action at a virtual time.
+struct Action {
+    enum class Type { Click, Type, Menu, Key, Close };
+    double t = 0;
+    Type type = Type::Click;
+    std::string target;  // control, menu item or shortcut
+    std::string text;    // for Type
+};
+
+struct Options {
+    std::string form;
+    std::optional<double> until;
+    std::vector<Action> actions;
+    bool segments = false;
+    bool paced = false;
+    std::string png, wav;
+};
+
+constexpr double kMaxUntilMs = 600000;
+
+// Parses the command line; nullopt with a one-line message on a bad argument.
+std::optional<Options> parseArgs(const std::vector<std::string>& args, std::string& error);
+std::optional<Action> parseAction(double t, const std::string& spec, std::string& error);
+
+}  // namespace driver

@@ -1,0 +1,55 @@
+#include "tools/driver/command.h"
+
+#include <cmath>
+
+#include "tools/driver/args.h"
+#include "tools/driver/report.h"
+#include "tools/driver/session.h"
+#include "tools/driver/wav.h"
+
+namespace driver {
+
+using scene::Form;
+
+static PngRenderer& pngRenderer() {
+    static PngRenderer r;
+    return r;
+}
+
+void setPngRenderer(PngRenderer r) { pngRenderer() = std::move(r); }
+
+int runCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    auto opts = parseArgs(args, err);
+    if (!opts) return 2;
+    Session s;
+    s.platform().paced = opts->paced;
+    if (!s.start(opts->form)) {
+        err = "unknown form '" + opts->form + "'";
+        return 2;
+    }
+    if (!s.run(opts->until, opts->actions, err)) return 2;
+    if (!opts->png.empty()) {
+        Form* f = shownForm(s.program());
+        if (!pngRenderer()) {
+            err = "--png needs the desktop build of orbelune-script";
+            return 2;
+        }
+        if (!f) {
+            err = "--png: no form is on screen";
+            return 2;
+        }
+        if (!pngRenderer()(*f, opts->png, err)) return 2;
+    }
+    if (!opts->wav.empty()) {
+        std::vector<Tone> tones;
+        for (auto& b : s.platform().beeps) tones.push_back({b.t, b.hz, int(std::lround(b.ms))});
+        if (!writeWav(opts->wav, tones)) {
+            err = "--wav: cannot write '" + opts->wav + "'";
+            return 2;
+        }
+    }
+    out = report(s, opts->form, opts->segments).dump() + "\n";
+    return 0;
+}
+
+}  // namespace driver

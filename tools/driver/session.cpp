@@ -1,0 +1,115 @@
+#include "tools/driver/session.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "app/registry.h"
+
+namespace driver {
+
+using scene::Control;
+using scene::Form;
+
+Form* shownForm(const scene::Program& p) {
+    if (Form* f = p.active()) return f;
+    auto vis = p.visibleForms();
+    return vis.empty() ? nullptr : vis.back();
+}
+
+Session::Session() : program_(std::make_unique<scene::Program>(platform_)) {
+    app::registerForms(*program_);
+}
+
+Session::~Session() = default;
+
+bool Session::start(const std::string& form) {
+    if (!program_->exists(form)) return false;
+    program_->start(form);
+    return true;
+}
+
+void Session::advanceTo(double t) {
+    while (!program_->ended()) {
+        auto due = program_->nextDue();
+        if (!due || *due > t) break;
+        platform_.clock = std::max(platform_.clock, *due);
+        program_->fireDueTimers();
+    }
+    platform_.clock = std::max(platform_.clock, t);
+}
+
+bool Session::perform(const Action& a, std::string& error) {
+    auto& p = *program_;
+    if (p.ended()) return true;
+    Form* f = shownForm(p);
+    if (!f) return true;
+    auto where = " on form '" + f->name() + "'";
+    switch (a.type) {
+        case Action::Type::Click: {
+            Control* c = f->find(a.target);
+            if (!c) {
+                error = "click: no control '" + a.target + "'" + where;
+                return false;
+            }
+            p.click(*c);
+            return true;
+        }
+        case Action::Type::Type: {
+            auto* box = dynamic_cast<scene::TextBox*>(f->find(a.target));
+            if (!box) {
+                error = "type: no text box '" + a.target + "'" + where;
+                return false;
+            }
+            p.type(*box, a.text);
+            return true;
+        }
+        case Action::Type::Menu: {
+            auto* item = f->menuItem(a.target);
+            if (!item || item->level == 0) {
+                error = "menu: no menu item '" + a.target + "'" + where;
+                return false;
+            }
+            p.menu(*item);
+            return true;
+        }
+        case Action::Type::Key:
+            p.shortcut(*f, a.target);
+            return true;
+        case Action::Type::Close:
+            p.closeButton(*f);
+            return true;
+    }
+    return true;
+}
+
+bool Session::run(std::optional<double> until, std::vector<Action> actions, std::string& error) {
+    std::stable_sort(actions.begin(), actions.end(),
+                     [](const Action& a, const Action& b) { return a.t < b.t; });
+    // Without an end time a run stops at the latest kMaxUntilMs after it began.
+    const double limit = until ? *until : platform_.clock + kMaxUntilMs;
+    size_t next = 0;
+    auto activeTimerRuns = [&] {
+        Form* f = program_->active();
+        if (!f) return false;
+        for (auto* t : f->timers())
+            if (t->armed()) return true;
+        return false;
+    };
+    while (!program_->ended()) {
+        if (!until && next >= actions.size() && !activeTimerRuns()) break;
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        double actionT = next < actions.size() ? actions[next].t : inf;
+        double due = program_->nextDue().value_or(inf);
+        double t = std::min(actionT, due);
+        if (t > limit) break;
+        platform_.clock = std::max(platform_.clock, t);
+        if (actionT <= platform_.clock && actionT <= due) {
+            if (!perform(actions[next++], error)) return false;
+        } else {
+            program_->fireDueTimers();
+        }
+    }
+    if (until && !program_->ended()) platform_.clock = std::max(platform_.clock, *until);
+    return true;
+}
+}  // namespace driver

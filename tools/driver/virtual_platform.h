@@ -1,0 +1,55 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "scene/platform.h"
+
+namespace driver {
+
+struct BeepRecord {
+    double t;
+    int hz;
+    double ms;  // on screen: shorter at a higher speed
+};
+struct CursorRecord {
+    double t;
+    int px, py;
+};
+struct MessageRecord {
+    double t;
+    std::string text;
+};
+struct HandlerRecord {
+    double t;
+    std::string form, name;
+    double ms;
+};
+
+// The machine as the driver plays it: a virtual clock that only beeps and (when paced) frames
+// advance, message boxes answered at once, everything recorded.
+class VirtualPlatform : public scene::Platform {
+public:
+    double now() override { return clock; }
+    void beep(int hz, double ms) override;
+    void setCursorPos(int px, int py) override;
+    void messageBox(const std::string& text) override;
+    bool openUrl(const std::string& url) override;
+    void end() override { ended = true; }
+    void frame(scene::Form&) override;
+    void handlerRan(scene::Form& f, const std::string& name, double start, double end) override;
+
+    double clock = 0;
+    bool paced = false;
+    bool ended = false;
+    bool urlsAccepted = true;
+    std::function<void(const std::string&)> onMessage;  // tests may act while a box is open
+    std::function<void()> onFrame;                      // tests may act between frames
+    std::vector<BeepRecord> beeps;
+    std::vector<CursorRecord> cursor;
+    std::vector<MessageRecord> messages;
+    std::vector<HandlerRecord> handlers;
+    std::vector<std::string> urls;
+};
+
+}  // namespace driver
