@@ -36,6 +36,11 @@ public:
     virtual bool waitUntil(std::optional<double> /*wall*/) { return false; }
     // Pause or speed changed (Program::paused(), Program::speed()).
     virtual void playbackChanged() {}
+    // The View menu's window commands: full screen on and off, the scene as shown saved to a
+    // file the user chooses, or put on the clipboard. A machine without a screen ignores them.
+    virtual void toggleFullScreen(Form&) {}
+    virtual void savePicture(Form&) {}
+    virtual void copyPicture(Form&) {}
     // A form was shown or hidden; a form became the active window; a form's scene changed.
     virtual void visibilityChanged(Form&) {}
     virtual void activated(Form&) {}

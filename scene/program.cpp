@@ -174,12 +174,16 @@ void Program::deliver(std::function<void()> event, bool leavesLesson) {
 void Program::drainQueue() {
     if (draining_) return;
     draining_ = true;
+    // Reset also when a front end abandons the run from inside a handler.
+    struct Draining {
+        bool& d;
+        ~Draining() { d = false; }
+    } draining{draining_};
     while (!queue_.empty() && !busy() && !ended_) {
         auto e = std::move(queue_.front().first);
         queue_.pop_front();
         e();
     }
-    draining_ = false;
 }
 
 void Program::start(const std::string& formName) {
@@ -233,6 +237,10 @@ void Program::mouseDown(CommandButton& b, int button) {
 }
 
 void Program::menu(MenuItem& item) {
+    if (item.immediate) {
+        if (!ended_ && item.form().visible() && item.Enabled && item.onMenu) item.onMenu();
+        return;
+    }
     deliver(
         [this, &item] {
             Form& f = item.form();
@@ -244,7 +252,7 @@ void Program::menu(MenuItem& item) {
 
 bool Program::shortcut(Form& f, const std::string& keys) {
     for (auto& m : f.menu()) {
-        if (m->shortcut == keys) {
+        if (m->hasShortcut(keys)) {
             if (!m->Enabled) return false;
             menu(*m);
             return true;

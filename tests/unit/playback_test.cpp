@@ -2,6 +2,7 @@
 // pauses draws the very same picture, and a paused one stands still.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -19,31 +20,25 @@ using namespace scene;
 
 namespace {
 
-// The driver's machine, holding a paced handler until its next frame is due on the program
-// clock; while the program is paused, `whilePaused` stands for the user.
-struct HoldingPlatform : driver::VirtualPlatform {
-    std::function<void()> whilePaused;
-    void frame(Form& f) override {
-        if (onFrame) onFrame();
-        f.program().holdUntil(f.program().time() + kFrameMs);
-    }
-    bool waitUntil(std::optional<double> wall) override {
-        if (wall) {
-            clock = std::max(clock, *wall);
-            return true;
-        }
-        if (!whilePaused) return false;
-        whilePaused();
-        return true;
-    }
-};
-
-// The whole program on that machine.
+// The whole program on the driver's machine; while a handler is held paused, `whilePaused`
+// stands for the user.
 struct Play {
-    HoldingPlatform platform;
+    driver::VirtualPlatform platform;
     Program program{platform};
     std::string name;
-    explicit Play(std::string form) : name(std::move(form)) { app::registerForms(program); }
+    std::function<void()> whilePaused;
+    explicit Play(std::string form) : name(std::move(form)) {
+        app::registerForms(program);
+        platform.whileHeld = [this](std::optional<double> wall) {
+            if (wall) {
+                platform.clock = std::max(platform.clock, *wall);
+                return true;
+            }
+            if (!whilePaused) return false;
+            whilePaused();
+            return true;
+        };
+    }
     bool start() {
         if (!program.exists(name)) return false;
         program.start(name);
@@ -72,9 +67,15 @@ struct Play {
         std::map<std::string, std::string> controls;
         std::vector<std::array<float, 5>> segments;
         bool operator==(const Picture&) const = default;
+        friend void PrintTo(const Picture& p, std::ostream* os) {
+            *os << p.controls.size() << " properties, " << p.segments.size() << " segments";
+        }
     };
     Picture picture() {
         Picture out{lessontest::snapshot(form()), {}};
+        // The View menu shows the program's state, not the lesson's picture.
+        for (const char* item : {"slower", "faster", "frame"})
+            out.controls.erase(std::string("menu ") + item);
         form().surface().forEach(0, [&](const Segment& s) {
             out.segments.push_back({s.x1, s.y1, s.x2, s.y2, float(s.color)});
         });
@@ -139,33 +140,73 @@ TEST(Playback, TicksRunOnTheProgramClock) {
     EXPECT_EQ(p.program.time(), 5200);
 }
 
+// Lesson 9 played paced by the driver with these actions ("MS ACTION"), until `until`.
+struct Driven {
+    driver::Session s;
+    bool ok = false;
+    Driven(std::vector<std::pair<double, std::string>> actions, std::optional<double> until,
+           double speed = 1) {
+        s.platform().paced = true;
+        s.program().setSpeed(speed);
+        std::vector<driver::Action> list;
+        std::string err;
+        for (auto& [t, spec] : actions) list.push_back(*driver::parseAction(t, spec, err));
+        ok = s.start("Lesson9") && s.run(until, list, err);
+    }
+    Form& form() { return *s.program().form("Lesson9"); }
+    std::map<std::string, std::string> picture() { return lessontest::snapshot(form()); }
+    // How long the orbit's tick ran on screen [ms].
+    double orbitMs() const {
+        double longest = 0;
+        for (auto& h : s.platform().handlers)
+            if (h.form == "Lesson9" && h.name == "jam_Timer") longest = std::max(longest, h.ms);
+        return longest;
+    }
+};
+
 TEST(Playback, PausingTenSecondsMidFlightChangesNothingAndResumeReachesTheSameEnd) {
-    auto normal = finishedPicture("Lesson9", 1);
-    if (!normal) GTEST_SKIP();
-    Play p("Lesson9");
-    p.platform.paced = true;
-    int frames = 0;
-    Play::Picture atPause;
-    p.platform.onFrame = [&] {
-        if (++frames == 200) {
-            p.program.pause();
-            atPause = p.picture();
-        }
-    };
-    int holds = 0;
-    p.platform.whilePaused = [&] {
-        // Ten seconds go by, ticks would be due: the orbit stands where it was.
-        ++holds;
-        p.platform.clock += 10000;
-        p.program.fireDueTimers();
-        EXPECT_EQ(p.picture(), atPause);
-        p.program.resume();
-    };
-    ASSERT_TRUE(p.start());
-    p.runTo(std::nullopt);
-    EXPECT_EQ(holds, 1);
-    EXPECT_GT(frames, 200);
-    EXPECT_EQ(p.picture(), *normal);
+    if (!driver::Session().program().exists("Lesson9")) GTEST_SKIP();
+    // The orbit is one paced tick from 6 s to about 14.3 s.
+    Driven normal({}, std::nullopt);
+    ASSERT_TRUE(normal.ok);
+    ASSERT_GT(normal.orbitMs(), 8000);
+
+    Driven early({{8000, "key:Ctrl+Space"}}, 9000), late({{8000, "key:Ctrl+Space"}}, 18000);
+    ASSERT_TRUE(early.ok && late.ok);
+    EXPECT_TRUE(late.s.program().paused());
+    EXPECT_EQ(late.s.platform().clock, 18000);
+    EXPECT_EQ(early.picture(), late.picture());
+    EXPECT_NE(late.picture(), normal.picture());
+
+    Driven resumed({{8000, "key:Ctrl+Space"}, {18000, "key:Pause"}}, std::nullopt);
+    ASSERT_TRUE(resumed.ok);
+    EXPECT_FALSE(resumed.s.program().paused());
+    EXPECT_EQ(resumed.picture(), normal.picture());
+    EXPECT_NEAR(resumed.orbitMs(), normal.orbitMs() + 10000, kFrameMs);
+}
+
+TEST(Playback, OnScreenDurationsAreShorterAtHigherSpeed) {
+    if (!driver::Session().program().exists("Lesson9")) GTEST_SKIP();
+    Driven normal({}, std::nullopt), fast({}, std::nullopt, 4), slow({}, std::nullopt, 0.25);
+    ASSERT_TRUE(normal.ok && fast.ok && slow.ok);
+    EXPECT_DOUBLE_EQ(fast.orbitMs(), normal.orbitMs() / 4);
+    EXPECT_DOUBLE_EQ(slow.orbitMs(), normal.orbitMs() * 4);
+}
+
+TEST(Playback, AnActionInsideAPacedHandlerArrivesAtTheNextFrame) {
+    if (!driver::Session().program().exists("Lesson10")) GTEST_SKIP();
+    // Next at 9 s stops the orbit at its frame there and opens Lesson 10 at once.
+    Driven next({{9000, "key:Ctrl+N"}}, 9500);
+    ASSERT_TRUE(next.ok);
+    ASSERT_NE(next.s.program().active(), nullptr);
+    EXPECT_EQ(next.s.program().active()->name(), "Lesson10");
+    EXPECT_GE(6000 + next.orbitMs(), 9000);
+    EXPECT_LT(6000 + next.orbitMs(), 9000 + kFrameMs);
+    // Paused, Next still goes there, and the page it opens plays.
+    Driven paused({{8000, "key:Ctrl+Space"}, {9000, "menu:go_Lesson10"}}, 9500);
+    ASSERT_TRUE(paused.ok);
+    EXPECT_EQ(paused.s.program().active()->name(), "Lesson10");
+    EXPECT_FALSE(paused.s.program().paused());
 }
 
 TEST(Playback, NextFrameAdvancesExactlyOneFrame) {
@@ -187,7 +228,7 @@ TEST(Playback, NextFrameAdvancesExactlyOneFrame) {
         if (seen.size() == 200) p.program.pause();
     };
     int steps = 0;
-    p.platform.whilePaused = [&] {
+    p.whilePaused = [&] {
         // Each Next Frame lets the orbit on by exactly the next frame, on the clock by 1/60 s.
         ASSERT_EQ(seen.size(), 200u + steps);
         EXPECT_EQ(seen.back(), reference[seen.size() - 1]);
@@ -228,7 +269,7 @@ TEST(Playback, ClicksWhilePausedAreHandledAndWhatTheyStartWaitsForResume) {
     p.program.pause();
     auto drawn = p.form().surface().size();
     bool resumed = false;
-    p.platform.whilePaused = [&] {
+    p.whilePaused = [&] {
         EXPECT_LE(p.form().surface().size(), drawn + 300);  // at most the first frame's worth
         resumed = true;
         p.program.resume();

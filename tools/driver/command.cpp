@@ -23,6 +23,7 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
     if (!opts) return 2;
     Session s;
     s.platform().paced = opts->paced;
+    s.program().setSpeed(opts->speed);
     if (!s.start(opts->form)) {
         err = "unknown form '" + opts->form + "'";
         return 2;

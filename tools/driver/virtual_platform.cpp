@@ -4,6 +4,7 @@
 
 #include "scene/form.h"
 #include "scene/pointer.h"
+#include "scene/program.h"
 
 namespace driver {
 
@@ -26,9 +27,17 @@ bool VirtualPlatform::openUrl(const std::string& url) {
     return urlsAccepted;
 }
 
-void VirtualPlatform::frame(Form&) {
-    if (paced) clock += scene::kFrameMs;
+void VirtualPlatform::frame(Form& f) {
+    auto& p = f.program();
+    p.holdUntil(paced ? p.time() + scene::kFrameMs : p.time());
     if (onFrame) onFrame();
+}
+
+bool VirtualPlatform::waitUntil(std::optional<double> wall) {
+    if (whileHeld) return whileHeld(wall);
+    if (!wall) return false;  // nobody will resume: the handler goes on
+    clock = std::max(clock, *wall);
+    return true;
 }
 
 void VirtualPlatform::handlerRan(Form& f, const std::string& name, double start, double end) {
