@@ -8,6 +8,7 @@
 #include "desktop/app.h"
 #include "desktop/formwindow.h"
 #include "desktop/png.h"
+#include "desktop/still_host.h"
 #include "tools/driver/driver.h"
 
 namespace {
@@ -16,18 +17,11 @@ struct Canvas : scene::Form {
     explicit Canvas(scene::Program& p) : Form(p, "Canvas", "Canvas", 11580, 8235) {}
 };
 
-struct Host : desktop::Host {
-    explicit Host(scene::Program& p) : p(p) {}
-    scene::Program& program() override { return p; }
-    void dispatch(const std::function<void()>& f) override { f(); }
-    scene::Program& p;
-};
-
 void BM_PresentFrameAfter(benchmark::State& state) {
     driver::VirtualPlatform platform;
     scene::Program program(platform);
     Canvas form(program);
-    Host host(program);
+    desktop::StillHost host(program);
     desktop::FormWindow w(host, form);
     w.resize(1920, 1080);
     w.show();

@@ -10,7 +10,7 @@ if [ $# -gt 0 ] && [ "${1#-}" = "$1" ]; then
   shift
 fi
 bash "$here/scripts/deps.sh" --tests
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBELUNE_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target orbelune-bench >/dev/null
 
 trap xdisplay_stop EXIT

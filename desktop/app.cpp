@@ -6,7 +6,9 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <cmath>
 
@@ -34,15 +36,20 @@ App::App() {
 
 App::~App() { windows_.clear(); }
 
-void App::start() {
-    // A lesson may be opened directly, for measuring it; a name the program lacks is ignored.
+void App::start(const std::string& form, bool fullScreen) {
+    fullScreen_ = fullScreen;
+    // A lesson may also be opened directly for measuring it; a name the program lacks is ignored.
     std::string first = app::kStartForm;
-    if (program_->exists(measuring_.startForm())) first = measuring_.startForm();
+    if (program_->exists(form))
+        first = form;
+    else if (program_->exists(measuring_.startForm()))
+        first = measuring_.startForm();
     dispatch([this, first] { program_->start(first); });
 }
 
 void App::dispatch(const std::function<void()>& f) {
     f();
+    followVisibility();
     if (!program_->busy()) {
         syncAll();
         reschedule();
@@ -133,6 +140,7 @@ void App::placed(FormWindow& w) {
 
 void App::messageBox(const std::string& text) {
     scene::Form* f = program_->active();
+    if (f) showWindow(*f);
     QWidget* parent = f ? window(*f) : nullptr;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Orbelune"), QString::fromStdString(text),
                     QMessageBox::Ok, parent);
@@ -146,7 +154,35 @@ void App::messageBox(const std::string& text) {
 }
 
 bool App::openUrl(const std::string& url) {
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode));
+    const QUrl u(QString::fromStdString(url), QUrl::TolerantMode);
+    // Qt starts the desktop's launcher without waiting for its answer; asked directly, the
+    // launcher says whether a program took the link. Without one, Qt knows the desktop's way
+    // (a portal, a handler set for the scheme).
+    const QString launcher = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return launcher.isEmpty() ? QDesktopServices::openUrl(u) : launch(launcher, u);
+}
+
+bool App::launch(const QString& launcher, const QUrl& url) {
+    // The launcher answers at once when nothing takes the link; one still running after this
+    // has handed it over, and may well wait for the mail program to end.
+    constexpr int kAnswerMs = 2000;
+    auto* p = new QProcess;
+    p->setProcessChannelMode(QProcess::ForwardedChannels);
+    QEventLoop answer;
+    connect(p, &QProcess::finished, &answer, &QEventLoop::quit);
+    connect(p, &QProcess::errorOccurred, &answer, &QEventLoop::quit);
+    QTimer::singleShot(kAnswerMs, &answer, &QEventLoop::quit);
+    p->start(launcher, {QString::fromUtf8(url.toEncoded())});
+    if (p->state() != QProcess::NotRunning) answer.exec();
+    if (p->state() != QProcess::NotRunning) {
+        // Not owned by the program: ending the program must not end the mail program with it.
+        connect(p, &QProcess::finished, p, &QObject::deleteLater);
+        return true;
+    }
+    const bool taken = p->error() == QProcess::UnknownError &&
+                       p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0;
+    delete p;
+    return taken;
 }
 
 void App::end() {
@@ -158,6 +194,7 @@ void App::end() {
 void App::frame(scene::Form& f) {
     // Show what the long handler has done so far, then let the window system in until the next
     // frame is due: the window repaints, and commands that leave the lesson can stop it.
+    followVisibility();
     if (auto it = windows_.find(&f); it != windows_.end() && f.visible()) it->second->present();
     double next = lastFrame_ + scene::kFrameMs;
     double t = now();
@@ -173,30 +210,53 @@ void App::frame(scene::Form& f) {
 }
 
 void App::visibilityChanged(scene::Form& f) {
-    FormWindow* w = window(f);
+    window(f);
     ignoreActivationUntil_ = now() + kActivationEchoMs;
-    if (f.visible()) {
-        w->sync();
-        if (f.maximized()) {
-            w->showMaximized();
-        } else {
-            // A small window such as the About box opens over the middle of the lesson.
-            if (!w->property("placed").toBool()) {
-                scene::Form* under = program_->active();
-                QRect area = under && under != &f ? window(*under)->frameGeometry()
-                                                  : w->screen()->availableGeometry();
-                w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
-                w->setProperty("placed", true);
-            }
-            w->show();
+    // The windows follow once the command has done its work: a page that Replay hides and
+    // shows again keeps its window as it is, where unmapping and mapping it anew could come
+    // back from the window manager no longer maximised.
+    windowsDue_ = true;
+}
+
+void App::followVisibility() {
+    if (!windowsDue_) return;
+    windowsDue_ = false;
+    // Shown before hidden, so that the desktop always has one of the program's pages to show.
+    for (auto& [form, w] : windows_) showWindow(*form);
+    for (auto& [form, w] : windows_)
+        if (!form->visible() && w->isVisible()) {
+            w->hide();
+            releasePending_ = true;
         }
-    } else {
-        w->hide();
-        releasePending_ = true;
+}
+
+void App::showWindow(scene::Form& f) {
+    FormWindow& w = *window(f);
+    if (!f.visible() || w.isVisible()) return;
+    w.sync();
+    if (f.maximized() && fullScreen_) {
+        w.showFullScreen();
+        return;
     }
+    if (f.maximized()) {
+        w.showMaximized();
+        return;
+    }
+    // A small window such as the About box opens over the middle of the page beneath it.
+    if (!w.property("placed").toBool()) {
+        QRect area = w.screen()->availableGeometry();
+        for (scene::Form* under : program_->visibleForms())
+            if (under != &f && under->maximized()) area = window(*under)->frameGeometry();
+        w.move(area.center() - QPoint(w.width() / 2, w.height() / 2));
+        w.setProperty("placed", true);
+    }
+    w.show();
 }
 
 void App::activated(scene::Form& f) {
+    // Only this window: one that the same command hides and shows again (Replay while the
+    // About box is open) stays as it is.
+    showWindow(f);
     FormWindow* w = window(f);
     ignoreActivationUntil_ = now() + kActivationEchoMs;
     w->raise();
@@ -210,6 +270,11 @@ void App::formChanged(scene::Form& f) {
 
 void App::handlerRan(scene::Form& f, const std::string& name, double start, double end) {
     measuring_.handler(start, end, f.name(), name);
+}
+
+void App::typed(scene::TextBox& box, const std::string& text) {
+    measuring_.typed(now(), box.form().name(), box.fullName(), text);
+    Host::typed(box, text);
 }
 
 void App::painted(scene::Form& f) {

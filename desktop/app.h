@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <map>
 #include <memory>
@@ -22,7 +23,9 @@ public:
     ~App() override;
 
     scene::Program& program() override { return *program_; }
-    void start();  // shows the main menu
+    // Shows the main menu, or the form named (from the command line); pages that open maximised
+    // open full screen instead when asked.
+    void start(const std::string& form = {}, bool fullScreen = false);
 
     // Runs an input's effect on the program, then brings the windows and the timer up to date.
     void dispatch(const std::function<void()>& f) override;
@@ -44,6 +47,7 @@ public:
     void handlerRan(scene::Form&, const std::string& name, double start, double end) override;
     void painted(scene::Form&) override;
     void placed(FormWindow&) override;
+    void typed(scene::TextBox& box, const std::string& text) override;
 
     // Where the pointer could not be moved (Wayland), it is drawn into the scene instead.
     bool drawsPointer() const { return drawPointer_; }
@@ -52,6 +56,9 @@ private:
     void syncAll();
     void reschedule();
     void releaseHidden();
+    bool launch(const QString& launcher, const QUrl& url);  // true when a program took the link
+    void followVisibility();  // the windows shown and hidden as their forms are
+    void showWindow(scene::Form& f);
 
     std::unique_ptr<scene::Program> program_;
     std::map<scene::Form*, std::unique_ptr<FormWindow>> windows_;
@@ -60,7 +67,9 @@ private:
     double lastFrame_ = 0;
     double ignoreActivationUntil_ = 0;
     bool drawPointer_ = false;
+    bool fullScreen_ = false;
     bool inMessageBox_ = false;
+    bool windowsDue_ = false;      // a form was shown or hidden since the windows followed
     bool releasePending_ = false;  // a window was hidden: give back its buffers when idle
     // Where a lesson last put the pointer. A lesson often does so while its window is still
     // being maximised; the point is mapped again when the window settles, unless the user has

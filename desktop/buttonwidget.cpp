@@ -1,5 +1,6 @@
 #include "desktop/buttonwidget.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,6 +56,11 @@ void ButtonWidget::keyPressEvent(QKeyEvent* e) {
     app_.dispatch([this, key] { app_.program().keyDown(b_, key); });
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
         app_.dispatch([this] { app_.program().click(b_); });
+}
+
+void ButtonWidget::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    app_.focused(b_, e->reason());
 }
 
 }  // namespace desktop

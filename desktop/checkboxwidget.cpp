@@ -1,5 +1,6 @@
 #include "desktop/checkboxwidget.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,6 +54,11 @@ void CheckBoxWidget::keyPressEvent(QKeyEvent* e) {
         app_.dispatch([this] { app_.program().click(box_); });
     else
         QWidget::keyPressEvent(e);
+}
+
+void CheckBoxWidget::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    app_.focused(box_, e->reason());
 }
 
 }  // namespace desktop

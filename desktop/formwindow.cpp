@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -85,12 +86,26 @@ void Canvas::sync() {
                 break;
         }
     }
-    if (Control* focus = form_.focused()) {
-        auto it = widgets_.find(focus);
-        if (it != widgets_.end() && it->second->isVisible() && !it->second->hasFocus() &&
-            window()->isActiveWindow())
-            it->second->setFocus(Qt::OtherFocusReason);
-    }
+    syncFocus();
+}
+
+void Canvas::syncFocus() {
+    // Only where the lesson moved the focus since: in between, the keyboard stays where the
+    // user put it. Not while a menu is open, which has the keyboard then.
+    Control* focus = form_.focused();
+    if (!focus || focus == focusApplied_ || !window()->isActiveWindow() ||
+        QApplication::activePopupWidget())
+        return;
+    auto it = widgets_.find(focus);
+    if (it == widgets_.end() || !it->second->isVisible()) return;
+    focusApplied_ = focus;
+    if (!it->second->hasFocus()) it->second->setFocus(Qt::OtherFocusReason);
+}
+
+void Canvas::showEvent(QShowEvent*) {
+    // A page shown again starts with the keyboard where it started the first time.
+    focusApplied_ = nullptr;
+    if (QWidget* w = window()->focusWidget()) w->clearFocus();
 }
 
 void Canvas::setPointer(std::optional<QPointF> twips) {
@@ -218,7 +233,10 @@ void FormWindow::resizeEvent(QResizeEvent* e) {
 
 void FormWindow::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) app_.userActivated(*this);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        canvas_->syncFocus();
+        app_.userActivated(*this);
+    }
 }
 
 }  // namespace desktop

@@ -22,6 +22,7 @@ public:
     Canvas(Host& app, scene::Form& form, QWidget* parent);
     Fit fit() const { return fitScene(form_, size()); }
     void sync();  // model -> widgets
+    void syncFocus();
     void setPointer(std::optional<QPointF> twips);
 
 protected:
@@ -30,6 +31,7 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void hideEvent(QHideEvent*) override;
+    void showEvent(QShowEvent*) override;
 
 private:
     scene::Label* linkAt(QPointF pos) const;
@@ -38,6 +40,7 @@ private:
     SegmentLayer segments_;
     std::map<scene::Control*, QWidget*> widgets_;
     std::optional<QPointF> pointer_;
+    scene::Control* focusApplied_ = nullptr;  // the model's focus, last given to its widget
 };
 
 class FormWindow : public QMainWindow {

@@ -1,5 +1,7 @@
 #pragma once
+#include <QtGlobal>
 #include <functional>
+#include <string>
 
 #include "scene/form.h"
 #include "scene/program.h"
@@ -21,6 +23,17 @@ public:
     virtual void painted(scene::Form&) {}
     // A window's canvas moved or changed size on the screen.
     virtual void placed(FormWindow&) {}
+    // The user edited a text box.
+    virtual void typed(scene::TextBox& box, const std::string& text) {
+        dispatch([this, &box, text] { program().type(box, text); });
+    }
+    // The keyboard focus came to a control's widget. Where the user brought it (a click, Tab),
+    // the model follows, so that the widgets are moved only where the lesson moves the focus.
+    void focused(scene::Control& c, Qt::FocusReason why) {
+        if (why == Qt::MouseFocusReason || why == Qt::TabFocusReason ||
+            why == Qt::BacktabFocusReason || why == Qt::ShortcutFocusReason)
+            dispatch([this, &c] { program().focus(c); });
+    }
 };
 
 }  // namespace desktop

@@ -25,6 +25,13 @@ void Measuring::messageBox(double opened, double closed) {
     if (log_) std::fprintf(log_, "msgbox %.3f %.3f\n", opened, closed);
 }
 
+void Measuring::typed(double t, const std::string& form, const std::string& box,
+                      const std::string& text) {
+    if (!log_) return;
+    std::fprintf(log_, "type %.3f %s %s %s\n", t, form.c_str(), box.c_str(), text.c_str());
+    std::fflush(log_);
+}
+
 void Measuring::handler(double start, double end, const std::string& form,
                         const std::string& name) {
     if (!log_) return;

@@ -6,7 +6,7 @@ namespace desktop {
 
 // Switches for measuring the running program from outside, read once from the environment
 // (see the README):
-//   ORBELUNE_FRAME_LOG=FILE    every paint, handler run, beep and message box, timed
+//   ORBELUNE_FRAME_LOG=FILE    every paint, handler run, beep, message box and edit, timed
 //   ORBELUNE_FIRST_FRAME=exit  report the first paint on stdout, then end
 //   ORBELUNE_START=FORM        open that form directly instead of the main menu
 class Measuring {
@@ -22,6 +22,7 @@ public:
     // Times are milliseconds of the program's clock.
     void beep(double t, int ms);
     void messageBox(double opened, double closed);
+    void typed(double t, const std::string& form, const std::string& box, const std::string& text);
     void handler(double start, double end, const std::string& form, const std::string& name);
     // True once, at the first paint, when the program is to end there.
     bool painted(double t, const std::string& form, bool busy);

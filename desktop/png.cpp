@@ -7,19 +7,9 @@
 
 #include "desktop/formwindow.h"
 #include "desktop/look.h"
+#include "desktop/still_host.h"
 
 namespace desktop {
-
-namespace {
-
-struct StillHost : Host {
-    explicit StillHost(scene::Program& p) : p(p) {}
-    scene::Program& program() override { return p; }
-    void dispatch(const std::function<void()>&) override {}  // a picture takes no input
-    scene::Program& p;
-};
-
-}  // namespace
 
 std::unique_ptr<QApplication> offscreenApplication(int& argc, char** argv) {
     if (QCoreApplication::instance()) return nullptr;

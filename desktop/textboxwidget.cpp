@@ -1,5 +1,6 @@
 #include "desktop/textboxwidget.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -11,9 +12,15 @@ TextBoxWidget::TextBoxWidget(Host& app, FormWindow& win, scene::TextBox& box, QW
     : QLineEdit(parent), app_(app), win_(win), box_(box) {
     setFrame(true);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
-        std::string text = t.toStdString();
-        app_.dispatch([this, text] { app_.program().type(box_, text); });
+        // What the user typed is on show already: its echo from the model leaves the caret.
+        synced_ = t.toStdString();
+        app_.typed(box_, synced_);
     });
+}
+
+void TextBoxWidget::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    app_.focused(box_, e->reason());
 }
 
 void TextBoxWidget::sync(const Fit& fit) {

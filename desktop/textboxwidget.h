@@ -15,6 +15,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     Host& app_;

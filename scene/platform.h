@@ -2,6 +2,8 @@
 #include <optional>
 #include <string>
 
+#include "scene/pointer.h"
+
 namespace scene {
 
 class Form;
@@ -23,7 +25,7 @@ public:
     virtual void messageBox(const std::string& text) = 0;
     // Hands a URL to the desktop; false when nothing could take it.
     virtual bool openUrl(const std::string& url) = 0;
-    virtual int twipsPerPixelX() { return 15; }
+    virtual int twipsPerPixelX() { return kClassicTwipsPerPixel; }
     // The program has ended: every window closes.
     virtual void end() {}
     // A long handler has made a frame's worth of scene changes: present them and hold the

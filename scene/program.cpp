@@ -217,6 +217,10 @@ void Program::type(TextBox& box, const std::string& text) {
         false);
 }
 
+void Program::focus(Control& c) {
+    deliver([&c] { c.SetFocus(); }, false);
+}
+
 void Program::keyDown(CommandButton& b, int key) {
     deliver(
         [this, &b, key] {

@@ -59,6 +59,7 @@ public:
     void start(const std::string& formName);  // the program's start: Show of the first form
     void click(Control& c);                   // a label, check box or button clicked
     void type(TextBox& box, const std::string& text);  // the user's edit of a text box
+    void focus(Control& c);  // the user moved the keyboard focus there (a click, Tab)
     void keyDown(CommandButton& b, int key);
     void mouseDown(CommandButton& b, int button);
     void menu(MenuItem& item);                        // a menu item chosen (or its shortcut)

@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those still missing.
+# Installs the Debian packages the program needs, only those still missing; with --tests also
+# those the tests, the benchmarks and the format check need.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  libgtest-dev libbenchmark-dev
   qt6-base-dev libasound2-dev fonts-freefont-ttf xdg-utils
 )
-if [ "${1:-}" = "--tests" ]; then
-  packages+=(xvfb openbox xdotool x11-utils imagemagick)
-fi
+# --tests, --web and --web-tests add what those need; any other argument is a further package a
+# caller needs (scripts/package.sh).
+for arg in "$@"; do
+  case "$arg" in
+    --tests) packages+=(libgtest-dev libbenchmark-dev clang-format xvfb openbox xdotool x11-utils imagemagick) ;;
+    --web) packages+=(emscripten nodejs woff2) ;;
+    --web-tests)
+      packages+=(chromium)
+      # A node from elsewhere may carry its own npm, which Debian's npm package would conflict with.
+      command -v npm > /dev/null || packages+=(npm)
+      ;;
+    *) packages+=("$arg") ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

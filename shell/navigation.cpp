@@ -1,5 +1,7 @@
 #include "shell/navigation.h"
 
+#include <string_view>
+
 #include "scene/program.h"
 #include "shell/lessonsmenu.h"
 
@@ -126,10 +128,20 @@ void LessonForm::pertama_Click() {
 
 void LessonForm::about_Click() { program().form("frmAbout")->Show(); }
 
+std::string contactMailto() {
+    std::string link = "mailto:";
+    for (char c : std::string_view(kContactAddresses))
+        if (c == ';')
+            link += ',';
+        else if (c != ' ')
+            link += c;
+    return link;
+}
+
 void LessonForm::contact_Click() {
-    std::string addresses = kContactAddresses;
-    if (!program().platform().openUrl("mailto:" + addresses))
-        MsgBox("No mail program could be started. Please write to: " + addresses);
+    if (!program().platform().openUrl(contactMailto()))
+        MsgBox(std::string("No mail program could be started. Please write to: ") +
+               kContactAddresses);
 }
 
 void LessonForm::exit_Click() { End(); }

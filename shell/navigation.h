@@ -21,8 +21,10 @@ struct Navigation {
     bool replayStopsTimer = false;  // and stop their timer before replaying
 };
 
-// The contact addresses the Contact item writes to.
+// The contact addresses the Contact item writes to, as its message box shows them.
 inline constexpr const char* kContactAddresses = "author@example.org; orbelune@example.org";
+// The link handed to the mail program: mailto: URIs separate addresses with ",".
+std::string contactMailto();
 
 // A lesson window: the Navigation menu, and closing the window ends the program.
 class LessonForm : public scene::Form {

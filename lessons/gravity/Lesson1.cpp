@@ -1,5 +1,6 @@
 #include "lessons/gravity/Lesson1.h"
 
+#include "lessons/common.h"
 #include "scene/program.h"
 
 namespace lessons {
@@ -7,10 +8,9 @@ namespace lessons {
 using scene::Box;
 
 namespace {
-constexpr scene::Color kRed = 0x000000FF;          // the masses
-constexpr scene::Color kLightRed = 0x008080FF;     // the charges
-constexpr scene::Color kLightOrange = 0x00C0E0FF;  // the formula boxes
-constexpr scene::Color kOrange = 0x0080C0FF;       // the constant boxes
+constexpr scene::Color kLightRed = 0x008080FF;     // the charges; the masses are red
+constexpr scene::Color kFormulaBox = 0x00C0E0FF;   // a light orange
+constexpr scene::Color kConstantBox = 0x0080C0FF;  // a deeper orange
 using scene::kCircle;
 }  // namespace
 
@@ -23,12 +23,12 @@ Lesson1::Lesson1(scene::Program& program, const shell::Place& place)
         .size(12)
         .bold()
         .center();
-    label(Label10, 1, Box{7080, 5760, 3855, 495}, "... a constant ").back(kOrange).size(12);
-    label(Label5, 25, Box{9600, 5160, 135, 255}, "2").back(kOrange);
-    label(Label5, 24, Box{9000, 5160, 135, 255}, "2").back(kOrange);
-    label(Label9, 1, Box{8280, 5160, 375, 255}, "9").back(kOrange);
+    label(Label10, 1, Box{7080, 5760, 3855, 495}, "... a constant ").back(kConstantBox).size(12);
+    label(Label5, 25, Box{9600, 5160, 135, 255}, "2").back(kConstantBox);
+    label(Label5, 24, Box{9000, 5160, 135, 255}, "2").back(kConstantBox);
+    label(Label9, 1, Box{8280, 5160, 375, 255}, "9").back(kConstantBox);
     label(Label8, 1, Box{7080, 5280, 3855, 495}, " k = 9 x 10        Nm   / C")
-        .back(kOrange)
+        .back(kConstantBox)
         .size(12);
     label(Label6, 2, Box{2400, 2280, 375, 255}, "R").size(12);
     label(Label5, 23, Box{10080, 3000, 135, 255}, "2");
@@ -37,19 +37,19 @@ Lesson1::Lesson1(scene::Program& program, const shell::Place& place)
     line(Line8, 1, 6720, 2640, 9720, 2640).style(2);
     line(Line7, 3, 9720, 2520, 9720, 3360).style(2);
     line(Line7, 2, 6720, 2520, 6720, 3360).style(2);
-    label(Label5, 21, Box{10080, 4080, 135, 255}, "2").back(kLightOrange);
-    label(Label5, 20, Box{9360, 4320, 135, 255}, "1").back(kLightOrange);
-    label(Label5, 19, Box{9720, 4320, 135, 255}, "2").back(kLightOrange);
-    label(Label5, 18, Box{8520, 4320, 135, 255}, "2").back(kLightOrange);
-    label(Label5, 17, Box{7920, 4320, 135, 255}, "1").back(kLightOrange);
+    label(Label5, 21, Box{10080, 4080, 135, 255}, "2").back(kFormulaBox);
+    label(Label5, 20, Box{9360, 4320, 135, 255}, "1").back(kFormulaBox);
+    label(Label5, 19, Box{9720, 4320, 135, 255}, "2").back(kFormulaBox);
+    label(Label5, 18, Box{8520, 4320, 135, 255}, "2").back(kFormulaBox);
+    label(Label5, 17, Box{7920, 4320, 135, 255}, "1").back(kFormulaBox);
     label(Label5, 16, Box{7200, 3240, 135, 255}, "1");
     label(Label5, 15, Box{9120, 3240, 135, 255}, "2");
-    label(Label5, 14, Box{8400, 3960, 135, 255}, "2").back(kLightOrange);
-    label(Label5, 13, Box{7800, 3960, 135, 255}, "1").back(kLightOrange);
+    label(Label5, 14, Box{8400, 3960, 135, 255}, "2").back(kFormulaBox);
+    label(Label5, 13, Box{7800, 3960, 135, 255}, "1").back(kFormulaBox);
     label(Label4, 1, Box{7680, 4200, 3255, 735}, "|F  | = |F  | = kq    q   /R ")
-        .back(kLightOrange)
+        .back(kFormulaBox)
         .size(12);
-    label(Label3, 1, Box{7680, 3840, 3255, 855}, "F  = - F").back(kLightOrange).size(12);
+    label(Label3, 1, Box{7680, 3840, 3255, 855}, "F  = - F").back(kFormulaBox).size(12);
     label(Label2, 3, Box{9000, 3120, 495, 375}, "F").size(12);
     label(Label2, 2, Box{7080, 3120, 495, 375}, "F").size(12);
     line(Line6, 1, 9120, 3120, 9000, 3000);
@@ -61,31 +61,31 @@ Lesson1::Lesson1(scene::Program& program, const shell::Place& place)
     shape(Shape1, 3, Box{9600, 2880, 255, 255}, kCircle).fill(kLightRed);
     shape(Shape1, 2, Box{6600, 2880, 255, 255}, kCircle).fill(kLightRed);
     label(Label10, 0, Box{1320, 5760, 3855, 495}, "... is the Universal Gravity Constant")
-        .back(kOrange)
+        .back(kConstantBox)
         .size(12);
-    label(Label5, 12, Box{3960, 5160, 135, 255}, "2").back(kOrange);
-    label(Label5, 11, Box{3480, 5160, 135, 255}, "2").back(kOrange);
-    label(Label9, 0, Box{2640, 5160, 375, 255}, "-11").back(kOrange);
+    label(Label5, 12, Box{3960, 5160, 135, 255}, "2").back(kConstantBox);
+    label(Label5, 11, Box{3480, 5160, 135, 255}, "2").back(kConstantBox);
+    label(Label9, 0, Box{2640, 5160, 375, 255}, "-11").back(kConstantBox);
     label(Label8, 0, Box{1320, 5280, 3855, 495}, " G = 6.6 x 10        Nm   /kg")
-        .back(kOrange)
+        .back(kConstantBox)
         .size(12);
     label(Label5, 10, Box{4320, 3000, 135, 255}, "2");
     line(Line8, 0, 960, 2640, 3960, 2640).style(2);
     line(Line7, 1, 3960, 2520, 3960, 3360).style(2);
     line(Line7, 0, 960, 2520, 960, 3360).style(2);
-    label(Label5, 8, Box{4440, 4080, 135, 255}, "2").back(kLightOrange);
-    label(Label5, 7, Box{3720, 4320, 135, 255}, "1").back(kLightOrange);
-    label(Label5, 6, Box{4080, 4320, 135, 255}, "2").back(kLightOrange);
-    label(Label5, 5, Box{2760, 4320, 135, 255}, "2").back(kLightOrange);
-    label(Label5, 4, Box{2160, 4320, 135, 255}, "1").back(kLightOrange);
+    label(Label5, 8, Box{4440, 4080, 135, 255}, "2").back(kFormulaBox);
+    label(Label5, 7, Box{3720, 4320, 135, 255}, "1").back(kFormulaBox);
+    label(Label5, 6, Box{4080, 4320, 135, 255}, "2").back(kFormulaBox);
+    label(Label5, 5, Box{2760, 4320, 135, 255}, "2").back(kFormulaBox);
+    label(Label5, 4, Box{2160, 4320, 135, 255}, "1").back(kFormulaBox);
     label(Label5, 3, Box{1440, 3240, 135, 255}, "1");
     label(Label5, 2, Box{3360, 3240, 135, 255}, "2");
-    label(Label5, 1, Box{2640, 3960, 135, 255}, "2").back(kLightOrange);
-    label(Label5, 0, Box{2040, 3960, 135, 255}, "1").back(kLightOrange);
+    label(Label5, 1, Box{2640, 3960, 135, 255}, "2").back(kFormulaBox);
+    label(Label5, 0, Box{2040, 3960, 135, 255}, "1").back(kFormulaBox);
     label(Label4, 0, Box{1920, 4200, 3255, 735}, "|F  | = |F  | = GM   M   /R ")
-        .back(kLightOrange)
+        .back(kFormulaBox)
         .size(12);
-    label(Label3, 0, Box{1920, 3840, 3255, 855}, "F  = - F").back(kLightOrange).size(12);
+    label(Label3, 0, Box{1920, 3840, 3255, 855}, "F  = - F").back(kFormulaBox).size(12);
     label(Label2, 1, Box{3240, 3120, 495, 375}, "F").size(12);
     label(Label2, 0, Box{1320, 3120, 495, 375}, "F").size(12);
     line(Line6, 0, 3360, 3120, 3240, 3000);
@@ -102,8 +102,8 @@ Lesson1::Lesson1(scene::Program& program, const shell::Place& place)
     shape(Shape1, 1, Box{3840, 2880, 255, 255}, kCircle).fill(kRed);
     shape(Shape1, 0, Box{840, 2880, 255, 255}, kCircle).fill(kRed);
     line("Line1", 5640, 240, 5640, 8040);
-    label(Label11, 0, Box{1320, 5040, 3855, 255}).back(kOrange);
-    label(Label11, 1, Box{7080, 5040, 3855, 255}).back(kOrange);
+    label(Label11, 0, Box{1320, 5040, 3855, 255}).back(kConstantBox);
+    label(Label11, 1, Box{7080, 5040, 3855, 255}).back(kConstantBox);
     label(Label5, 9, Box{720, 3000, 135, 255}, "1");
     label(Label7, 0, Box{480, 2880, 255, 495}, "M").size(12);
     label(Label7, 1, Box{4080, 2880, 255, 495}, "M").size(12);

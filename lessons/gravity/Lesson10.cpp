@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
@@ -14,16 +15,11 @@ using scene::Int;
 using scene::rgb;
 
 namespace {
-constexpr scene::Color kBlue = rgb(0, 0, 255);
-constexpr scene::Color kPanel = rgb(128, 128, 255);
-constexpr scene::Color kEarth = rgb(192, 192, 255);
-constexpr scene::Color kClock = rgb(255, 128, 128);
-constexpr scene::Color kGreenSatellite = 0x0000C000;
-constexpr std::int32_t kViolet = 0x00F551A0;
-constexpr std::int32_t kLightGreen = 0x0085D2A8;
+constexpr scene::Color kPanel = kLavender;  // the satellite's panels and the rim markers
 using scene::kCircle;
-constexpr int kDot = 3;
-constexpr double kCentre = 5500;  // the earth disc's centre, x and y [twips]
+constexpr double kCentre = 5500;    // the earth disc's centre, x and y [twips]
+constexpr double kDt = 40;          // a flight's step [s]
+constexpr double kOneTurn = 6.288;  // just past a whole turn from the launch [rad]
 }  // namespace
 
 Lesson10::Lesson10(scene::Program& program, const shell::Place& place)
@@ -43,7 +39,7 @@ Lesson10::Lesson10(scene::Program& program, const shell::Place& place)
 
 bool Lesson10::layout() {
     auto text = [this](auto& l) -> scene::Label& { return l.size(9.75).bold().fore(kBlue); };
-    auto clock = [&](scene::Label& l) { text(l).size(12).back(kClock).center(); };
+    auto clock = [&](scene::Label& l) { text(l).size(12).back(kClockFace).center(); };
     timer("jam", 1000, true);
     shape(sat, 0, Box{7680, 5760, 135, 135}, kCircle).back(kBlue).border(kBlue);
     line(satlin, 8, 7920, 5760, 7560, 5880).color(kPanel);
@@ -57,11 +53,11 @@ bool Lesson10::layout() {
     line(satlin, 0, 7800, 5640, 7800, 6000).color(kPanel);
     shape(bumi, 2, Box{120, 240, 135, 135}, kCircle).back(kPanel).border(kPanel);
     shape(bumi, 1, Box{0, 0, 135, 135}, kCircle).back(kPanel).border(kPanel);
-    line("ln", -1000, 7080, -1000, 7200).color(rgb(128, 128, 128)).style(kDot);
+    line("ln", -1000, 7080, -1000, 7200).color(kGrey).style(kDot);
     clock(label("koma", Box{9960, 3600, 255, 375}, "0"));
     clock(label(waktu, 1, Box{9840, 3600, 135, 375}, "."));
-    text(label("wait", Box{4200, 3000, 1215, 735}, "WAIT!")).size(18).fore(rgb(255, 128, 0));
-    shape(bumi, 0, Box{10560, 5040, 135, 135}, kCircle).back(kEarth).border(kEarth);
+    text(label("wait", Box{4200, 3000, 1215, 735}, "WAIT!")).size(18).fore(kOrange);
+    shape(bumi, 0, Box{10560, 5040, 135, 135}, kCircle).back(kPaleBlue).border(kPaleBlue);
     text(label(loro2, 1, Box{2640, 960, 135, 255}, "2"));
     line("Line3", 2520, 1200, 2520, 1080).color(kBlue).width(2);
     line("Line2", 2400, 1200, 2400, 1080).color(kBlue).width(2);
@@ -78,7 +74,7 @@ bool Lesson10::layout() {
                "constant and M is the mass of the earth."));
     text(label(Label4, 0, Box{4200, 3360, 2655, 615},
                "Now let us take a look at non-stationary satellite."))
-        .fore(rgb(0, 128, 0))
+        .fore(kGreen)
         .hidden();
     text(label("ext", Box{600, 240, 10695, 735},
                "There are two kinds of satellite; non-geostationary and geostationary. A "
@@ -86,7 +82,7 @@ bool Lesson10::layout() {
                "earth. The position of its orbit can be determined using the following "
                "equation:"));
     line("Line4", 6170, 7000, 6170, 2400).hidden();
-    shape("earth", Box{5000, 5000, 1000, 1000}, kCircle).back(kEarth).border(kEarth);
+    shape("earth", Box{5000, 5000, 1000, 1000}, kCircle).back(kPaleBlue).border(kPaleBlue);
     text(label("rumus", Box{720, 1035, 3735, 375}, "R    / T   = GM/4"));
     return true;
 }
@@ -106,9 +102,9 @@ void Lesson10::placeSatellite(double left, double top) {
 }
 
 void Lesson10::Form_Activate() {
-    G = 6.6E-11;
-    M = 5.95E+24;
-    R = 6370000;
+    G = kGravitationalConstant;
+    M = kEarthMass;
+    R = kEarthRadius;
     ratio = 6.6003;
     waktu(0).Caption = "00";
     sat(0).BackColor = kBlue;
@@ -124,9 +120,9 @@ void Lesson10::Form_Activate() {
     y = std::sin(theta) * rho;
     placeSatellite((x + kCentre) - sat(0).Width / 2, earth.Height / 2 + earth.Top - 50);
     for (int j = 0; j <= 2; ++j) {
-        const double beta = 3.14 * (j * 360 / 3) / 180;
-        bumi(j).Left = std::cos(beta) * 500 + kCentre - bumi(j).Width / 2;
-        bumi(j).Top = std::sin(beta) * 500 + kCentre - bumi(j).Width / 2;
+        const double beta = kPi * (j * 360 / 3) / 180;
+        bumi(j).Left = std::cos(beta) * kDiscRadius + kCentre - bumi(j).Width / 2;
+        bumi(j).Top = std::sin(beta) * kDiscRadius + kCentre - bumi(j).Width / 2;
         earth.ZOrder();  // the disc covers the inner half of each marker
     }
     Label4(0).Visible = false;
@@ -137,32 +133,32 @@ void Lesson10::Form_Activate() {
 
 void Lesson10::jam_Timer() {
     ++counter;
-    if (counter == 4 || counter == 5) {
-        Beep(440, 25);
+    if (kCountdown.contains(counter)) {
+        Beep(kBeepHz, kCountdownBeepMs);
         wait.Visible = false;
         waktu(0).Caption = "00";
-    } else if (counter == 6) {
+    } else if (counter == kBeforeFlight) {
         jam.Interval = 100;
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
         if (stage == 1 || stage == 3) {
             sat(0).Visible = false;
             for (int k = 0; k <= 8; ++k) satlin(k).Visible = false;
         }
-    } else if (counter == 7) {
+    } else if (counter == kFlight) {
         jam.Interval = 1000;
         launch();
-    } else if (counter == 102) {
-        Beep(440, 25);
+    } else if (counter == kNonStationaryNote) {
+        Beep(kBeepHz, kCountdownBeepMs);
         Label4(0).Visible = true;
-    } else if (counter == 104) {
-        Beep(440, 25);
+    } else if (counter == kLowerLaunch) {
+        Beep(kBeepHz, kCountdownBeepMs);
         r = ratio * R / 3;
         const double rho = twips(r);
         x = std::cos(theta) * rho;
         y = std::sin(theta) * rho;
         placeSatellite((x + kCentre) - sat(0).Width / 2, earth.Height / 2 + earth.Top - 50);
         sat(0).Visible = true;
-        sat(0).BackColor = kGreenSatellite;
+        sat(0).BackColor = kBrightGreen;
         latch = 0;
         stage = 2;
         theta = 0;
@@ -171,47 +167,12 @@ void Lesson10::jam_Timer() {
 }
 
 void Lesson10::launch() {
-    a = 0;
-    if (stage == 0 || stage == 1) {
-        V = ratio * (R * (6.28 / 24) / 3600);  // a point turning once in 24 hours [m/s]
-        r = ratio * R;
-    } else if (stage == 2 || stage == 3) {
-        r = ratio * R / 3;
-        V = Int(std::sqrt(G * M / r) * 1.006);  // just above circular, whole m/s
-    }
-    theta = 0;
-    double rho = twips(r);
-    px = std::cos(theta) * rho;
-    py = std::sin(theta) * rho;
-    r0 = r;
-    Orbit body = Orbit::launch(G, M, V, a, r0, theta);
-
-    for (i = 0; i <= 50000; ++i) {
-        const double dt = 40;  // [s]
-        body.step(dt);
-        r = body.r;
-        theta = body.theta;
-        rho = twips(r);
-        x = std::cos(theta) * rho;
-        y = std::sin(theta) * rho;
-
-        if (theta > 6.288) {  // one revolution
-            if (stage == 0 || stage == 2) {
-                ++stage;
-                counter = 5;  // a short tick, then the trace
-            } else if (stage == 1 || stage == 3) {
-                ++stage;
-                sat(0).Visible = false;
-                for (int k = 0; k <= 8; ++k) satlin(k).Visible = false;
-                counter = (stage - 1) * 100;
-            }
-            return;
-        }
-
+    takeOff();
+    const bool round = fly([this] {
         if (stage == 1) {
-            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kViolet);
+            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kVioletTrace);
         } else if (stage == 3) {
-            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kLightGreen);
+            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kGreenTrace);
         } else if (stage == 0 || stage == 2) {
             sat(0).Left = (x + kCentre) - sat(0).Width / 2;
             sat(0).Top = (y + kCentre) - sat(0).Height / 2;
@@ -231,12 +192,12 @@ void Lesson10::launch() {
             }
             // The earth turns 15 degrees per simulated hour.
             for (int j = 0; j <= 2; ++j) {
-                const double beta = ((dt * i / 3600) * 360 / 24 + j * 360 / 3) / 180 * 3.14;
-                bumi(j).Left = std::cos(beta) * 500 + kCentre - bumi(j).Width / 2;
-                bumi(j).Top = std::sin(beta) * 500 + kCentre - bumi(j).Width / 2;
+                const double beta = ((kDt * i / 3600) * 360 / 24 + j * 360 / 3) / 180 * kPi;
+                bumi(j).Left = std::cos(beta) * kDiscRadius + kCentre - bumi(j).Width / 2;
+                bumi(j).Top = std::sin(beta) * kDiscRadius + kCentre - bumi(j).Width / 2;
                 earth.ZOrder();
             }
-            const double h = dt * i / 3600;
+            const double h = kDt * i / 3600;
             const double H = Int(h);
             waktu(0).Caption = H < 10 ? "0" + digits(H) : digits(H);
             koma.Caption = digits(Int(h * 10 - H * 10));
@@ -248,9 +209,50 @@ void Lesson10::launch() {
                 latch = 0;
             }
         }
+    });
+    if (!round) return;
+    if (stage == 0 || stage == 2) {
+        ++stage;
+        counter = kCountdown.last;  // a short tick, then the trace
+    } else if (stage == 1 || stage == 3) {
+        ++stage;
+        sat(0).Visible = false;
+        for (int k = 0; k <= 8; ++k) satlin(k).Visible = false;
+        counter = stage == 2 ? kGeostationaryTraced : kLowerTraced;
+    }
+}
+
+void Lesson10::takeOff() {
+    a = 0;
+    if (stage == 0 || stage == 1) {
+        V = ratio * (R * (2 * kPi / 24) / 3600);  // a point turning once in 24 hours [m/s]
+        r = ratio * R;
+    } else if (stage == 2 || stage == 3) {
+        r = ratio * R / 3;
+        V = Int(std::sqrt(G * M / r) * kJustAboveCircular);  // whole m/s
+    }
+    theta = 0;
+    const double rho = twips(r);
+    px = std::cos(theta) * rho;
+    py = std::sin(theta) * rho;
+    r0 = r;
+    body = Orbit::launch(G, M, V, a, r0, theta);
+}
+
+bool Lesson10::fly(const StepShown& show) {
+    for (i = 0; i <= 50000; ++i) {
+        body.step(kDt);
+        r = body.r;
+        theta = body.theta;
+        const double rho = twips(r);
+        x = std::cos(theta) * rho;
+        y = std::sin(theta) * rho;
+        if (theta > kOneTurn) return true;
+        show();
         px = x;
         py = y;
     }
+    return false;
 }
 
 }  // namespace lessons

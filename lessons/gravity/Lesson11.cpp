@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
@@ -15,14 +16,13 @@ using scene::QBColor;
 using scene::rgb;
 
 namespace {
-constexpr scene::Color kBlue = rgb(0, 0, 255);
-constexpr scene::Color kClock = rgb(255, 128, 128);
-constexpr scene::Color kGreenMoon = 0x0000C000;
-constexpr std::int32_t kViolet = 0x00F551A0;
-constexpr std::int32_t kLightGreen = 0x0085D2A8;
 using scene::kCircle;
 constexpr double kCentre = 5050;  // the earth disc's centre, x and y [twips]
 constexpr double kCell = 15;      // the picture panel's grid [twips]
+constexpr double kDt = 50;        // a flight's step [s]
+constexpr double kLunarMonthDays = 29.5;
+// A flight has closed once it is back at the launch point, one turn round.
+constexpr RoundTrip kClosed{200, 6.2828, 6.302, 0.99, 1.01};
 }  // namespace
 
 Lesson11::Lesson11(scene::Program& program, const shell::Place& place)
@@ -35,12 +35,12 @@ Lesson11::Lesson11(scene::Program& program, const shell::Place& place)
 
 bool Lesson11::layout() {
     auto text = [](scene::Label& l) -> scene::Label& { return l.size(9.75).bold().fore(kBlue); };
-    auto clock = [&](scene::Label& l) { text(l).size(12).back(kClock).center(); };
+    auto clock = [&](scene::Label& l) { text(l).size(12).back(kClockFace).center(); };
     timer("jam", 1000, true);
     label("appear", Box{8760, 5400, 1935, 255}, "Moon's Appearance").size(9.75).center();
     clock(label("koma", Box{9960, 3600, 255, 375}, "0"));
     clock(label(waktu, 1, Box{9840, 3600, 135, 375}, "."));
-    text(label("wait", Box{4200, 3000, 1215, 735}, "WAIT!")).size(18).fore(rgb(255, 128, 0));
+    text(label("wait", Box{4200, 3000, 1215, 735}, "WAIT!")).size(18).fore(kOrange);
     shape("sat", Box{7680, 5760, 70, 70}, kCircle).back(scene::kWhite).border(kBlue);
     text(label(loro2, 1, Box{2640, 960, 135, 255}, "2"));
     line("Line3", 2520, 1200, 2520, 1080).color(kBlue).width(2);
@@ -57,7 +57,7 @@ bool Lesson11::layout() {
                "orbit if the distance is half of present distance."));
     text(label(Label4, 0, Box{4200, 2520, 2655, 735},
                "The moon would travel faster if its position was half of the present position."))
-        .fore(rgb(0, 128, 0))
+        .fore(kGreen)
         .hidden();
     text(label("ext", Box{600, 240, 10695, 735},
                "Have you ever imagined what would happen if the moon's orbit was half of now's? "
@@ -71,9 +71,9 @@ bool Lesson11::layout() {
 }
 
 void Lesson11::Form_Activate() {
-    G = 6.6E-11;
-    M = 5.95E+24;
-    R = 6370000;
+    G = kGravitationalConstant;
+    M = kEarthMass;
+    R = kEarthRadius;
     moonHeight = 395200000;
     mirror = 1;
     appear.Visible = false;
@@ -99,15 +99,15 @@ void Lesson11::Form_Activate() {
 
 void Lesson11::jam_Timer() {
     ++counter;
-    if (counter == 4 || counter == 5) {
-        Beep(440, 25);
+    if (kCountdown.contains(counter)) {
+        Beep(kBeepHz, kCountdownBeepMs);
         wait.Visible = false;
         waktu(0).Caption = "00";
-    } else if (counter == 6) {
+    } else if (counter == kBeforeFlight) {
         jam.Interval = 100;
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
         if (stage == 1 || stage == 3) sat.Visible = false;
-    } else if (counter == 7) {
+    } else if (counter == kFlight) {
         jam.Interval = 1000;
         appear.Visible = true;
         panelLeft = 9020;
@@ -115,13 +115,13 @@ void Lesson11::jam_Timer() {
         paintPanelBlack();
         launch();
         paintPanelBlack();
-    } else if (counter == 101) {
-        Beep(440, 25);
+    } else if (counter == kHalfDistanceNote) {
+        Beep(kBeepHz, kCountdownBeepMs);
         Label4(0).Visible = true;
-    } else if (counter == 104) {
-        Beep(440, 25);
+    } else if (counter == kHalfDistanceLaunch) {
+        Beep(kBeepHz, kCountdownBeepMs);
         sat.Visible = true;
-        sat.BackColor = kGreenMoon;
+        sat.BackColor = kBrightGreen;
         latch = 0;
         stage = 2;
         theta = 0;
@@ -136,54 +136,18 @@ void Lesson11::paintPanelBlack() {
 }
 
 void Lesson11::launch() {
-    a = 0;
-    if (stage == 2 || stage == 3) {
-        r = (moonHeight + R) / 2;
-        V = Int(std::sqrt(G * M / r) * 1.006);  // just above circular, whole m/s
-    } else if (stage == 0 || stage == 1) {
-        V = ((moonHeight + R) * (6.28 / 24) / 3600) / 29.5;  // once round in 29.5 days [m/s]
-        r = moonHeight + R;
-    }
-    theta = 0;
-    double rho = twips(r);
-    px = std::cos(theta) * rho;
-    py = std::sin(theta) * rho;
-    r0 = r;
-    Orbit body = Orbit::launch(G, M, V, a, r0, theta);
+    takeOff();
     shownDays = shownTenths = -1;  // the first step writes the clock
-
-    for (i = 0; i <= 90000; ++i) {
-        const double dt = 50;  // [s]
-        body.step(dt);
-        r = body.r;
-        theta = body.theta;
-        rho = twips(r);
-        x = std::cos(theta) * rho;
-        y = std::sin(theta) * rho;
-
-        // Back where it started after one revolution.
-        if (i > 200 && 6.2828 < theta && theta < 6.302 && 0.99 < r / r0 && r / r0 < 1.01) {
-            if (stage == 0 || stage == 2) {
-                ++stage;
-                counter = 5;
-                mirror = 1;
-            } else if (stage == 1 || stage == 3) {
-                ++stage;
-                sat.Visible = false;
-                counter = (stage - 1) * 100;
-            }
-            return;
-        }
-
+    const bool round = fly([this] {
         if (stage == 1) {
-            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kViolet);
+            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kVioletTrace);
         } else if (stage == 3) {
-            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kLightGreen);
+            Line(px + kCentre, py + kCentre, x + kCentre, y + kCentre, kGreenTrace);
         } else if (stage == 0 || stage == 2) {
             const double p = stage == 0 ? 4 : 2;  // days between pictures
             sat.Left = (x + kCentre) - sat.Width / 2;
             sat.Top = (y + kCentre) - sat.Height / 2;
-            const double d = dt * i / 3600 / 24;
+            const double d = kDt * i / 3600 / 24;
             const double D = Int(d);
             const double tenths = Int(d * 10 - D * 10);
             // Writing the number out costs more than the step: the clock is rewritten only when
@@ -202,9 +166,51 @@ void Lesson11::launch() {
                 latch = 0;
             }
         }
+    });
+    if (!round) return;
+    if (stage == 0 || stage == 2) {
+        ++stage;
+        counter = kCountdown.last;  // a short tick, then the trace
+        mirror = 1;
+    } else if (stage == 1 || stage == 3) {
+        ++stage;
+        sat.Visible = false;
+        counter = stage == 2 ? kPresentTraced : kHalfDistanceTraced;
+    }
+}
+
+void Lesson11::takeOff() {
+    a = 0;
+    if (stage == 2 || stage == 3) {
+        r = (moonHeight + R) / 2;
+        V = Int(std::sqrt(G * M / r) * kJustAboveCircular);  // whole m/s
+    } else if (stage == 0 || stage == 1) {
+        // Once round in a lunar month [m/s].
+        V = ((moonHeight + R) * (2 * kPi / 24) / 3600) / kLunarMonthDays;
+        r = moonHeight + R;
+    }
+    theta = 0;
+    const double rho = twips(r);
+    px = std::cos(theta) * rho;
+    py = std::sin(theta) * rho;
+    r0 = r;
+    body = Orbit::launch(G, M, V, a, r0, theta);
+}
+
+bool Lesson11::fly(const StepShown& show) {
+    for (i = 0; i <= 90000; ++i) {
+        body.step(kDt);
+        r = body.r;
+        theta = body.theta;
+        const double rho = twips(r);
+        x = std::cos(theta) * rho;
+        y = std::sin(theta) * rho;
+        if (kClosed.closed(i, theta, r, r0)) return true;
+        show();
         px = x;
         py = y;
     }
+    return false;
 }
 
 // The moon's lit part as seen from the earth: a cap cut from the disc by a terminator circle
@@ -212,7 +218,7 @@ void Lesson11::launch() {
 void Lesson11::drawAppearance() {
     constexpr double radius = 500;
     const double cx = panelLeft + 600, cy = panelTop + 500;  // the disc's centre
-    double ph = 2 * theta / 3.14;                            // 0 new, 1 half, 2 full
+    double ph = 2 * theta / kPi;                             // 0 new, 1 half, 2 full
     if (ph > 2) {
         ph = ph - 4;
         mirror = -1;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
@@ -16,13 +17,12 @@ using scene::rgb;
 using scene::Val;
 
 namespace {
-constexpr scene::Color kBlue = rgb(0, 0, 255);
-constexpr scene::Color kGreen = rgb(0, 128, 0);
 constexpr scene::Color kCyan = rgb(0, 255, 255);
-constexpr scene::Color kOrange = rgb(255, 128, 0);
-constexpr scene::Color kEarthBack = rgb(192, 192, 255);
-constexpr scene::Color kEarth = rgb(128, 128, 255);
+constexpr scene::Color kEarth = kLavender;  // both discs of the earth
 using scene::kCircle;
+
+// The trails' centre lies this far up and left of the small earth's true centre [twips].
+constexpr int kCentreShift = 17;
 
 // Each trial's velocity as a multiple of the circular velocity, and its caption around it.
 struct Trial {
@@ -115,21 +115,21 @@ bool Lesson12::layout() {
     line("Line4", 8835, 6160, 8835, 1560).hidden();
     text(label("Label2", Box{8880, 360, 375, 375}, "m/s")).center();
     text(label("Label1", Box{6000, 360, 1095, 255}, "Initial Velocity")).center();
-    shape("Shape1", Box{8775, 3720, 60, 60}, kCircle).back(kEarthBack).border(kEarth).fill(kEarth);
+    shape("Shape1", Box{8775, 3720, 60, 60}, kCircle).back(kPaleBlue).border(kEarth).fill(kEarth);
     shape("bm", Box{6960, 1920, 3735, 3615}, kCircle).fill(kEarth);
     return true;
 }
 
-// The lessons give pointer positions in pixels of a screen at 15 twips per pixel.
-void Lesson12::moveCursorTo(double px, double py) { MoveCursor(px * 15 / tpp, py * 15 / tpp); }
+void Lesson12::glideTo(int step) { glideToCheckBox(*this, vinit, ck, step, tpp); }
 
 void Lesson12::Form_Activate() {
-    G = 6.6E-11;
-    M = 5.95E+24;
-    R = 6370000;
+    G = kGravitationalConstant;
+    M = kEarthMass;
+    R = kEarthRadius;
     // The gap between the small earth and the launch line, in twips, gives the launch height.
-    const double d = Line1.X1 - ((Shape1.Left - 17) + Shape1.Width);
-    Label4.Caption = digits(Int(2 * 6370 * d / Shape1.Width)) + " km high from earth surface";
+    const double d = Line1.X1 - ((Shape1.Left - kCentreShift) + Shape1.Width);
+    Label4.Caption =
+        digits(Int(2 * kEarthRadiusKm * d / Shape1.Width)) + " km high from earth surface";
     tpp = scene::toInteger(TwipsPerPixelX());
     for (scene::LineControl* l :
          {&Line1, &Line2, &Line3, &Line5, &Line6, &Line7, &Line9, &Line10, &Line11})
@@ -150,7 +150,7 @@ void Lesson12::Form_Activate() {
     for (int k = 0; k <= 2; ++k) Label5(k).Visible = false;
     for (int k = 1; k <= 5; ++k) Label6(k).Visible = false;
     trial = 0;
-    tick = -7;
+    tick = kActivated;
     vinit.Text = "";
     ck.Value = 0;
     ck.Visible = true;
@@ -161,30 +161,30 @@ void Lesson12::Form_Activate() {
     wait(1).Caption = "Downscaling the Earth";
     lastTrial = 0;
     // Puts the start of every flight exactly on the launch line.
-    h = scene::toSingle(Int(((d * 1000) / Shape1.Width + (d * 1000) / Shape1.Width) * 6370));
-    moveCursorTo(520, 73);  // over the velocity box
+    h = scene::toSingle(Int(2 * ((d * 1000) / Shape1.Width) * kEarthRadiusKm));
+    glideTo(0);  // over the velocity box
 }
 
 void Lesson12::jam_Timer() {
     ++tick;
-    if (tick == -4) {
+    if (tick == kShowWait) {
         wait(0).Visible = true;
         wait(1).Visible = true;
-    } else if (-4 < tick && tick < 1) {
-        Beep(440, 25);
+    } else if (kShrink.contains(tick)) {
+        Beep(kBeepHz, kCountdownBeepMs);
         // Halved about its centre.
         bm.Width = bm.Width / 2;
         bm.Height = bm.Height / 2;
         bm.Left = bm.Left + bm.Width / 2;
         bm.Top = bm.Top + bm.Height / 2;
-    } else if (tick == 1) {
+    } else if (tick == kShowArrow) {
         bm.Visible = false;
         Line5.Visible = true;
         Line6.Visible = true;
         Line7.Visible = true;
-    } else if (tick == 3) {
+    } else if (tick == kPrepareTrial) {
         const int k = trial;
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
         wait(0).Visible = false;
         wait(1).Caption = "Earth";
         Line1.Visible = true;
@@ -195,20 +195,19 @@ void Lesson12::jam_Timer() {
         Label3(k).Visible = true;
         Line8(k).BorderColor = QBColor(14 - k);
         Label3(k).ForeColor = QBColor(14 - k);
-        const double Vc = std::sqrt(G * M / (R + h));  // circular velocity at launch [m/s]
-        const double Vk = Int(Vc * kTrials[k].f);
+        const double Vk = trialSpeed(k);
         vinit.Text = scene::Str(Vk);  // with the blank that stands for the sign
         Label3(k).Caption = kTrials[k].prefix + digits(Vk) + kTrials[k].suffix;
         if (k == 6) lastTrial = 1;
         vinit.SelStart = 4;
-    } else if (tick == 4) {
+    } else if (tick == kGlideSetUp) {
         jam.Interval = 100;
         ck.SetFocus();
         cursorStep = 0;
-    } else if (4 < tick && tick < 26) {
+    } else if (kGlideOn.contains(tick)) {
         ++cursorStep;
-        moveCursorTo(520 + 5 * cursorStep, 73);
-        if (cursorStep == 21) {  // over the check box: the launch switch
+        glideTo(cursorStep);
+        if (cursorStep == kGlideSteps) {  // over the check box: the launch switch
             jam.Interval = 1000;
             ck.Value = 1;
             wait(1).Visible = false;
@@ -217,26 +216,26 @@ void Lesson12::jam_Timer() {
             Line7.Visible = false;
             cursorStep = 0;
         }
-    } else if (tick == 26) {
+    } else if (tick == kLaunch) {
         jam.Interval = 1000;
         launch();
-    } else if (tick == 102) {
+    } else if (tick == kUntick) {
         jam.Interval = 100;
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
         ck.Value = 0;
-    } else if (102 < tick && tick < 124) {
+    } else if (kGlideBack.contains(tick)) {
         ++cursorStep;
-        moveCursorTo(520 + 5 * (21 - cursorStep), 73);
-        if (cursorStep == 21) {  // back over the velocity box
+        glideTo(kGlideSteps - cursorStep);
+        if (cursorStep == kGlideSteps) {  // back over the velocity box
             jam.Interval = 1000;
             cursorStep = 0;
-            tick = 2;
+            tick = kPrepareTrial - 1;
         }
-    } else if (tick == 202) {
-        Beep(440, 25);
+    } else if (tick == kEquation) {
+        Beep(kBeepHz, kCountdownBeepMs);
         for (int k = 0; k <= 2; ++k) Label5(k).Visible = true;
-    } else if (tick == 205) {
-        Beep(440, 25);
+    } else if (tick == kClosing) {
+        Beep(kBeepHz, kCountdownBeepMs);
         Line9.Visible = true;
         Line10.Visible = true;
         Line11.Visible = true;
@@ -244,23 +243,47 @@ void Lesson12::jam_Timer() {
     }
 }
 
+double Lesson12::trialSpeed(int k) const {
+    const double Vc = std::sqrt(G * M / (R + h));  // circular velocity at launch [m/s]
+    return Int(Vc * kTrials[k].f);
+}
+
 void Lesson12::launch() {
+    takeOff();
+    fly([this](std::int32_t colour) { Line(cx + x, cy + y, cx + xn, cy + yn, colour); });
+
+    jam.Interval = 1000;
+    cursorStep = 0;
+    trial = trial + 1;
+    if (lastTrial == 0) {
+        tick = kTrialFlown;
+    } else {
+        tick = kLastTrialFlown;
+        vinit.Visible = false;
+        Label1.Visible = false;
+        Label2.Visible = false;
+        ck.Visible = false;
+    }
+}
+
+void Lesson12::takeOff() {
     a = 0;
-    // The small earth's width stands for the earth's diameter.
-    const double kmPerTwip = 6370 / Shape1.Width + 6370 / Shape1.Width;
-    auto twips = [&](double metres) { return ((metres / 1000000) / kmPerTwip) * 1000; };
+    // The small earth's width stands for the earth's diameter; the width is a single-precision
+    // number, and so is the scale taken from it.
+    kmPerTwip = 2 * (float(kEarthRadiusKm) / Shape1.Width);
     r = R + h;
     V = Val(vinit.Text.get());  // whatever the box holds; 0 for text that is no number
     theta = 0;
-    double rho = twips(r);
+    const double rho = twips(r);
     x = rho * std::cos(theta);
     y = rho * std::sin(theta);
     r0 = r;
-    Orbit body = Orbit::launch(G, M, V, a, r0, theta);
-    // 17 twips up and left of the disc's true centre.
-    const double cx = (Shape1.Left - 17) + 6370 / kmPerTwip;
-    const double cy = (Shape1.Top - 17) + 6370 / kmPerTwip;
+    body = Orbit::launch(G, M, V, a, r0, theta);
+    cx = (Shape1.Left - kCentreShift) + kEarthRadiusKm / kmPerTwip;
+    cy = (Shape1.Top - kCentreShift) + kEarthRadiusKm / kmPerTwip;
+}
 
+void Lesson12::fly(const Segment& segment) {
     for (long i = 0; i <= 290000; ++i) {
         // Faster launches fly larger orbits, so they take larger steps.
         const double dt = ((Val(vinit.Text.get()) - 4000) * 40) / 800;  // [s]
@@ -271,30 +294,17 @@ void Lesson12::launch() {
         theta = body.theta;
         // Far beyond any sane step the distance no longer follows from the energy.
         if (!(r > 0) || !scene::finite(r) || !scene::finite(theta)) break;
-        rho = twips(r);
+        const double rho = twips(r);
         xn = rho * std::cos(theta);
         yn = rho * std::sin(theta);
-        if ((Shape1.Left - 17) + 6370 / kmPerTwip + xn > Line1.X1 || theta > 6.28) break;
-        if (Shape1.Left + 6370 / kmPerTwip + xn < 0 ||
-            Shape1.Left + 6370 / kmPerTwip + xn > 15000 || Shape1.Top + 6370 / kmPerTwip + yn < 0 ||
-            Shape1.Top + 6370 / kmPerTwip + yn > 15000)
-            break;  // out of the window
-        Line(cx + x, cy + y, cx + xn, cy + yn, std::int32_t(QBColor(14 - trial)));
+        // Back at the launch line, or once round.
+        if (cx + xn > Line1.X1 || theta > 2 * kPi) break;
+        const double earthX = Shape1.Left + kEarthRadiusKm / kmPerTwip;  // the true centre
+        const double earthY = Shape1.Top + kEarthRadiusKm / kmPerTwip;
+        if (leftTheWindow(earthX + xn, earthY + yn)) break;
+        segment(std::int32_t(QBColor(14 - trial)));
         x = xn;
         y = yn;
-    }
-
-    jam.Interval = 1000;
-    cursorStep = 0;
-    trial = trial + 1;
-    if (lastTrial == 0) {
-        tick = 100;
-    } else {
-        tick = 200;
-        vinit.Visible = false;
-        Label1.Visible = false;
-        Label2.Visible = false;
-        ck.Visible = false;
     }
 }
 

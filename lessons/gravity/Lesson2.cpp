@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lessons/common.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
 
@@ -13,8 +14,6 @@ using scene::Int;
 using scene::Val;
 
 namespace {
-constexpr scene::Color kRed = 0x000000FF;   // the balls
-constexpr scene::Color kBlue = 0x00FF0000;  // the heading
 using scene::kCircle;
 // What the invisible teacher types into the ratio box for rows 0, 1 and 2.
 const char* const kRatios[3] = {"1", "8", "64"};
@@ -74,7 +73,9 @@ bool Lesson2::layout() {
     return true;
 }
 
-void Lesson2::pointerTo(double px, double py) { MoveCursor(px * 15 / tpp, py * 15 / tpp); }
+scene::PixelPoint Lesson2::ratioGlideStart(int i) {
+    return i == 0 ? kPlanStart : middleOf(ck(i - 1));
+}
 
 void Lesson2::resetMotion() {
     accSmall = accBig = 0;
@@ -85,8 +86,8 @@ void Lesson2::resetMotion() {
 void Lesson2::Form_Activate() {
     dummy.SetFocus();
     tpp = scene::toInteger(TwipsPerPixelX());
-    px0 = 50;
-    py0 = 55;
+    px0 = kPlanStart.x;
+    py0 = kPlanStart.y;
     pdx = (ratioCentreX() - px0) - 4;
     pdy = middleY(Ratio) - py0;
     jam.Enabled = true;
@@ -124,33 +125,37 @@ void Lesson2::jam_Timer() {
     const int i = row;
     if (i > 2) return;  // finished: jam is already stopped
     const double A = rowStart[i], N = moveSteps[i], S = clickStart[i], M = clickSteps[i];
-    if (tick < A + N + 1) {
-        // The pointer travels to the ratio box (it stops one step short of its target).
+    const double atRatio = A + N, atCheck = S + M;  // where the pointer's glides arrive
+    if (tick < atRatio + kFocusRatio) {
+        // The pointer travels to the middle of the ratio box, where it arrives on the last tick
+        // (the planned route stops one step short).
         stepNo = tick - A - 1;
-        pointerTo(px0 + stepNo * pdx / N, py0 + stepNo * pdy / N);
-    } else if (tick == A + N + 1) {
+        const scene::PixelPoint at = along(ratioGlideStart(i), middleOf(Ratio), stepNo, N - 1);
+        pointerTo(*this, at.x, at.y, tpp);
+    } else if (tick == atRatio + kFocusRatio) {
         Ratio.SetFocus();
         px0 = px0 + stepNo * pdx / N;
         py0 = py0 + stepNo * pdy / N;
-    } else if (tick == A + N + 2 || tick == A + N + 3) {
+    } else if (tick == atRatio + kClearRatio.first || tick == atRatio + kClearRatio.last) {
         Ratio.Text = "";
-    } else if (tick == A + N + 4 || tick == A + N + 5) {
+    } else if (tick == atRatio + kTypeRatio.first || tick == atRatio + kTypeRatio.last) {
         Ratio.Text = kRatios[i];
-    } else if (tick == A + N + 6) {
+    } else if (tick == atRatio + kPlanClick) {
         Ratio.SelStart = Val(Ratio.Text.get()) < 10 ? 1 : 2;
         pdx = (pointerX(ck(i).Left) - px0) + 10;
         pdy = middleY(ck(i)) - py0;  // onto the tick square, whichever row
         clickSteps[i] = Int(std::sqrt(pdx * pdx + pdy * pdy) / 10);
-        clickStart[i] = A + N + 6;
-    } else if (S < tick && tick < S + M + 1) {
-        // The pointer travels to the row's check box.
+        clickStart[i] = atRatio + kPlanClick;
+    } else if (S < tick && tick < atCheck + kTickBox) {
+        // The pointer travels to the middle of the row's check box.
         stepNo = tick - S;
-        pointerTo(px0 + stepNo * pdx / M, py0 + stepNo * pdy / M);
-    } else if (tick == S + M + 1) {
+        const scene::PixelPoint at = along(middleOf(Ratio), middleOf(ck(i)), stepNo, M);
+        pointerTo(*this, at.x, at.y, tpp);
+    } else if (tick == atCheck + kTickBox) {
         ck(i).Value = 1;
-        Beep(440, 50);
+        Beep(kBeepHz, 50);
         resetMotion();
-    } else if (tick == S + M + 2) {
+    } else if (tick == atCheck + kShowBalls) {
         Shape1(2 * i).Visible = true;
         Shape1(2 * i + 1).Visible = true;
         px0 = px0 + stepNo * pdx / M;
@@ -159,7 +164,7 @@ void Lesson2::jam_Timer() {
         pdy = middleY(Ratio) - py0;
         moveSteps[i + 1] = scene::toLong(Int(std::sqrt(pdx * pdx + pdy * pdy) / 10));
         joined = false;
-    } else if (!joined && tick > S + M + 2) {
+    } else if (!joined && tick > atCheck + kShowBalls) {
         motionStep(i);
     }
 }

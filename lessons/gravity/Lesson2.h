@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "lessons/common.h"
 #include "scene/pointer.h"
 #include "shell/navigation.h"
 
@@ -36,6 +37,16 @@ public:
     scene::Label& t3 = control<scene::Label>("t3");
     scene::Label& t4 = control<scene::Label>("t4");
 
+    // A row's stages, in ticks after the pointer's glide to the ratio box has arrived (A + N),
+    // and after its glide to the row's check box has arrived (S + M); the balls then fall
+    // together, a step a tick, until they meet and the next row begins.
+    static constexpr int kFocusRatio = 1;
+    static constexpr Ticks kClearRatio{2, 3};
+    static constexpr Ticks kTypeRatio{4, 5};
+    static constexpr int kPlanClick = 6;  // the glide to the check box is worked out
+    static constexpr int kTickBox = 1;    // with a beep
+    static constexpr int kShowBalls = 2;
+
     // Form-level variables. Pointer values are screen pixels of the classic desktop (15 twips).
     std::int16_t tpp = 0;              // Screen.TwipsPerPixelX
     double tick = 0;                   // jam ticks since activation
@@ -56,17 +67,19 @@ public:
 
 private:
     void motionStep(int i);
-    void pointerTo(double px, double py);
     void resetMotion();
-    // Where the pointer aims, in its unit. Across, the factor the demonstration was tuned with.
-    // Down, the middle of the control at the screen's own 15 twips a pixel below the classic
-    // title and menu bars; a tuned factor (150 / 2050) would run 9 % ahead of that scale and put
-    // the pointer above ck(0)'s tick square, below ck(2)'s and onto the ratio box's lower frame.
+    // The route each glide is planned on (px0, pdx, ...), in pixels: across at 150 / 2230 of a
+    // pixel a twip, down at the middle of the control below the classic title and menu bars. Its
+    // length in steps of 10 pixels sets how many ticks the glide takes; the pointer itself
+    // glides between the middles of the controls.
+    static constexpr scene::PixelPoint kPlanStart{50, 55};
     static double pointerX(double x) { return x * 150 / 2230; }
     static double middleY(const scene::Control& c) {
-        return scene::kClassicClientTopPx + (c.Top + c.Height / 2) / 15;
+        return scene::kClassicClientTopPx + (c.Top + c.Height / 2) / scene::kClassicTwipsPerPixel;
     }
     double ratioCentreX() const { return pointerX(Ratio.Left + Ratio.Width / 2); }
+    // Where the pointer stands when row i's glide to the ratio box begins.
+    scene::PixelPoint ratioGlideStart(int i);
 };
 
 }  // namespace lessons

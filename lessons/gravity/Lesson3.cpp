@@ -1,5 +1,6 @@
 #include "lessons/gravity/Lesson3.h"
 
+#include "lessons/common.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
 
@@ -8,11 +9,6 @@ namespace lessons {
 using scene::Box;
 
 namespace {
-constexpr scene::Color kRed = 0x000000FF;     // the ball
-constexpr scene::Color kBlue = 0x00FF0000;    // the explanation
-constexpr scene::Color kOrange = 0x000080FF;  // "WAIT!"
-constexpr scene::Color kClock = 0x008080FF;   // the clock's face
-constexpr scene::Color kGrey = 0x00808080;    // the tower
 constexpr scene::Color kGround = 0x00FF8080;  // the earth's surface
 using scene::kCircle;
 }  // namespace
@@ -40,12 +36,12 @@ bool Lesson3::layout() {
         .fore(kBlue);
     line("Line4", 1200, 6600, 1560, 0).color(kGrey).style(2).width(2);
     line("Line3", 3840, 0, 3480, 6600).color(kGrey).style(2).width(2);
-    label("tanda", Box{4560, 600, 255, 375}, "-").back(kClock).size(12).center();
+    label("tanda", Box{4560, 600, 255, 375}, "-").back(kClockFace).size(12).center();
     label("Label4", Box{4080, 240, 1575, 255}, "CLOCK").size(9.75).bold().center();
     line("mistar", 2160, 6600, 2160, 1200).hidden();
     shape("bola", Box{3840, 1080, 255, 255}, kCircle).fill(kRed);
     label("Label3", Box{5280, 480, 975, 255}, "seconds");
-    label("detik", Box{4800, 600, 375, 375}, "03").back(kClock).size(12).bold().center();
+    label("detik", Box{4800, 600, 375, 375}, "03").back(kClockFace).size(12).bold().center();
     label("Label1", Box{3240, 6720, 1455, 375}, "EARTH").size(13.5).bold();
     line(Line2, 4, 9960, 6600, 9600, 7200);
     line(Line2, 3, 7560, 6600, 7200, 7200);
@@ -81,18 +77,18 @@ void Lesson3::jam_Timer() {
         if (tick == 3) wait.Visible = false;
         detik.Caption = "0" + scene::digits(6 - tick);
         tanda.Caption = "-";
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
     } else if (tick == 6) {
         detik.Caption = "00";
         tanda.Caption = "+";
-        Beep(440, 150);
+        Beep(kBeepHz, 150);
         jam.Interval = 10;  // the fall: one step per 10 ms, the clock one second per 100 steps
     } else {
         Hitung();
         const double s = (tick - 6) / 100;
         if (s == scene::Int(s)) {
             detik.Caption = "0" + scene::digits(s);
-            Beep(440, 25);
+            Beep(kBeepHz, kCountdownBeepMs);
             // The ball lands at 4.92 s, so l(5) is the last label a whole second could name.
             if (l.has(int(s))) l(int(s)).Caption = "v = " + scene::digits(s) + " * 9.8 m/s";
         }

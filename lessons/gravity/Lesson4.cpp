@@ -1,5 +1,6 @@
 #include "lessons/gravity/Lesson4.h"
 
+#include "lessons/common.h"
 #include "scene/program.h"
 
 namespace lessons {
@@ -7,13 +8,11 @@ namespace lessons {
 using scene::Box;
 
 namespace {
-constexpr scene::Color kBlue = 0x00FF0000;        // the values and the comparison
-constexpr scene::Color kOrange = 0x0080C0FF;      // the comparison box
-constexpr scene::Color kOrangeLine = 0x000080FF;  // the lines joining it to the results
-constexpr scene::Color kRed = 0x000000FF;         // the centrifugal force F(1)
-constexpr scene::Color kYellow = 0x0000FFFF;      // the sun
-constexpr scene::Color kTeal = 0x00C0C000;        // the earth
-constexpr scene::Color kGrey = 0x00C0C0C0;        // the balance's foot
+// The values and the comparison are blue, the centrifugal force F(1) red, the earth teal, and
+// orange lines join the comparison box to the results.
+constexpr scene::Color kComparisonBox = 0x0080C0FF;  // a light orange
+constexpr scene::Color kYellow = 0x0000FFFF;         // the sun
+constexpr scene::Color kLightGrey = 0x00C0C0C0;      // the balance's foot
 using scene::kCircle;
 }  // namespace
 
@@ -27,14 +26,14 @@ Lesson4::Lesson4(scene::Program& program, const shell::Place& place)
         .fore(kBlue);
     shape(Shape2, 5, Box{9960, 7440, 495, 615}, kCircle).fill(kYellow);
     shape(Shape2, 4, Box{2160, 4200, 255, 255}, kCircle).fill(kTeal);
-    line(Line26, 0, 2280, 4320, 8160, 5160).color(kOrangeLine);
+    line(Line26, 0, 2280, 4320, 8160, 5160).color(kOrange);
     line("Line11", 480, 5280, 4800, 4320);
     label(Label7, 6, Box{8160, 5160, 2415, 495}, "Sun is 330,000 times 'heavier' than the earth")
-        .back(kOrange)
+        .back(kComparisonBox)
         .fore(kBlue)
         .size(9.75)
         .bold();
-    line(Line26, 1, 10560, 5640, 10200, 7800).color(kOrangeLine);
+    line(Line26, 1, 10560, 5640, 10200, 7800).color(kOrange);
     line("Line25", 9480, 8520, 11400, 7920);
     line("Line24", 9240, 8400, 11040, 7680);
     label(Label4, 17, Box{9360, 7680, 255, 255}, "30").bold();
@@ -112,7 +111,7 @@ Lesson4::Lesson4(scene::Program& program, const shell::Place& place)
     label(Label1, 0, Box{5040, 3120, 2055, 255}, "EARTH").size(9.75).bold().center();
     shape(Shape2, 1, Box{9480, 1920, 1335, 1095}, kCircle).fill(kYellow);
     shape(Shape2, 0, Box{5400, 1920, 1335, 1095}, kCircle).fill(kTeal);
-    shape("Shape1", Box{7680, 3720, 975, 255}).fill(kGrey);
+    shape("Shape1", Box{7680, 3720, 975, 255}).fill(kLightGrey);
     line(Line9, 1, 9120, 3000, 11160, 3000).width(3);
     line(Line9, 0, 5040, 3000, 7080, 3000).width(3);
     line("Line8", 9240, 3000, 10200, 480);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common.h"
 #include "scene/program.h"
 
 namespace lessons {
@@ -10,12 +11,9 @@ using scene::Box;
 using scene::rgb;
 
 namespace {
-constexpr scene::Color kOrange = rgb(255, 128, 0);
 constexpr scene::Color kMagenta = rgb(192, 0, 192);
-constexpr scene::Color kBlue = rgb(0, 0, 255);
-constexpr scene::Color kEarthLegend = rgb(128, 128, 255);
+constexpr scene::Color kEarthLegend = kLavender;  // close to the earth stone's path
 constexpr std::int32_t kGround = 0x001E8480;
-constexpr std::int32_t kEarthPath = -2000000;  // shows as &H00E17B80&, close to the legend
 constexpr std::int32_t kMoonPath = 0;
 }  // namespace
 
@@ -110,13 +108,13 @@ void Lesson5::init() {
 
 void Lesson5::jam_Timer() {
     tick = tick + 1;
-    Beep(440, 25);
+    Beep(kBeepHz, kCountdownBeepMs);
     if (tick == 4) {
         wait.Visible = false;
         jam.Interval = 100;
     }
     if (tick == 5) {
-        Beep(440, 125);
+        Beep(kBeepHz, 125);
         jam.Interval = 1000;
         jam.Enabled = false;
         for (int i = 0; i <= 2; ++i) sud(i).Visible = false;
@@ -139,9 +137,8 @@ void Lesson5::lintasan() {
     auto screenX = [this](double metres) { return 1000 + scale * metres; };
     auto screenY = [this](double height) { return 8000 - scale * height; };
     Line(1000, 8000, 12000, 8000, kGround);
-    // 3.14 turns degrees into radians here, as the lesson has always drawn it.
-    vx = speed * std::cos(angle * 3.14 / 180);
-    vy = speed * std::sin(angle * 3.14 / 180);
+    vx = speed * std::cos(angle * kPi / 180);
+    vy = speed * std::sin(angle * kPi / 180);
     vyMoon = vy;
     double yMoonPrev = 0;
     for (int step = 1; step <= 50000; ++step) {
@@ -152,7 +149,7 @@ void Lesson5::lintasan() {
         yMoon = yMoon + vyMoon * dt;
         x = x + vx * dt;
         // Below -0.01 rather than 0, so that each path ends with a segment just under the ground.
-        if (y > -0.01) Line(screenX(xPrev), screenY(yPrev), screenX(x), screenY(y), kEarthPath);
+        if (y > -0.01) Line(screenX(xPrev), screenY(yPrev), screenX(x), screenY(y), kPathColour);
         if (yMoon > -0.01) {
             Line(screenX(xPrev), screenY(yMoonPrev), screenX(x), screenY(yMoon), kMoonPath);
             xPrev = x;

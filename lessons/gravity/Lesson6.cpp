@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common.h"
 #include "scene/program.h"
 
 namespace lessons {
@@ -10,16 +11,19 @@ using scene::Box;
 using scene::rgb;
 
 namespace {
-constexpr scene::Color kOrange = rgb(255, 128, 0);
 constexpr scene::Color kDarkRed = rgb(128, 0, 0);
-constexpr scene::Color kRed = rgb(192, 0, 0);
-constexpr std::int32_t kPath = -2000000;    // outside the earth; shows as &H00E17B80&
-constexpr std::int32_t kInside = -5000000;  // through the earth and the axes; &H00B3B4C0&
+constexpr scene::Color kQuestionRed = rgb(192, 0, 0);  // the questions and answers at the right
+constexpr std::int32_t kInside = kExtendedColour;      // through the earth, and the axes
 using scene::kCircle;
-constexpr int kDot = 3;
-// The centre of the earth's disc, Shape1 [twips].
-constexpr double kCentreX = 4500.0 / 2 + 1920;
-constexpr double kCentreY = 4500.0 / 2 + 3080;
+// The earth's disc, Shape1: its radius and its centre [twips].
+constexpr double kDiscRadius = 4500.0 / 2;
+constexpr double kCentreX = kDiscRadius + 1920;
+constexpr double kCentreY = kDiscRadius + 3080;
+// Inside the disc, in the hundreds of twips the flights measure it in.
+constexpr double kDiscRadiusSquared = kDiscRadius * kDiscRadius / 10000;
+constexpr double kDt = 1;  // a flight's step [s]
+// A path has closed once it is back at the top of the earth, one turn round (-pi/2 + 2 pi).
+constexpr RoundTrip kClosed{200, 4.713, 4.725, 0.98, 1.02};
 }  // namespace
 
 Lesson6::Lesson6(scene::Program& program, const shell::Place& place)
@@ -51,21 +55,21 @@ bool Lesson6::layout() {
     label(sud, 1, Box{6120, 1400, 1095, 255}, "a = 45 degrees").hidden();
     label(sud, 2, Box{5760, 320, 1095, 255}, "a = 60 degrees").hidden();
     label(what, 0, Box{8640, 600, 2175, 1335}, "What kind of curves are these?")
-        .fore(kRed)
+        .fore(kQuestionRed)
         .size(13.5)
         .bold()
         .hidden()
         .see_through();
-    label(what, 1, Box{9240, 1800, 2175, 735}).fore(kRed).size(13.5).bold().hidden();
-    label(what, 2, Box{9600, 3120, 2055, 1815}).fore(kRed).size(13.5).bold().hidden();
-    label(what, 3, Box{9720, 5040, 2055, 1815}).fore(kRed).size(13.5).bold().hidden();
+    label(what, 1, Box{9240, 1800, 2175, 735}).fore(kQuestionRed).size(13.5).bold().hidden();
+    label(what, 2, Box{9600, 3120, 2055, 1815}).fore(kQuestionRed).size(13.5).bold().hidden();
+    label(what, 3, Box{9720, 5040, 2055, 1815}).fore(kQuestionRed).size(13.5).bold().hidden();
     return true;
 }
 
 void Lesson6::Form_Activate() {
-    G = 6.6e-11;   // [N m^2/kg^2]
-    M = 5.95e24;   // [kg]
-    R = 6370000;   // [m]
+    G = kGravitationalConstant;
+    M = kEarthMass;
+    R = kEarthRadius;
     speed = 9000;  // [m/s]
     extend = 0;
     wait.Visible = true;
@@ -78,32 +82,30 @@ void Lesson6::Form_Activate() {
 
 void Lesson6::jam_Timer() {
     tick = tick + 1;
-    if (tick < 5) Beep(440, 25);
-    if (tick == 4) {
+    if (tick < kLaunches) Beep(kBeepHz, kCountdownBeepMs);
+    if (tick == kCountdownEnd) {
         wait.Visible = false;
         jam.Interval = 100;
-    } else if (tick == 5) {
-        Beep(440, 125);
+    } else if (tick == kLaunches) {
+        Beep(kBeepHz, 125);
         jam.Interval = 1000;
         for (int i = 0; i <= 2; ++i) sud(i).Visible = false;
-        // Each of these ends by setting tick to 1000, where the path meets the earth.
+        // Each of these ends where the path meets the earth, moving the script on to kMetEarth.
         for (int degrees : {30, 45, 60}) {
-            theta = -3.14 / 2;
-            angle = degrees / 180.0 * 3.14;
+            aim(degrees);
             lintasan();
         }
         for (int i = 0; i <= 2; ++i) sud(i).Visible = true;
         what(0).Visible = true;
-        Beep(440, 25);
-    } else if (tick == 1004) {
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
+    } else if (tick == kExtendNotice) {
+        Beep(kBeepHz, kCountdownBeepMs);
         what(1).Caption = "Let's extend the curves";
         what(1).Visible = true;
-    } else if (tick == 1005) {
+    } else if (tick == kExtendedLaunches) {
         extend = 1;
         for (int degrees : {30, 45, 60}) {
-            theta = -3.14 / 2;
-            angle = degrees / 180.0 * 3.14;
+            aim(degrees);
             lintasan();
         }
         jam.Enabled = false;
@@ -111,22 +113,42 @@ void Lesson6::jam_Timer() {
         what(2).Caption = "By extending the curves, we now know that they are all ELLIPSES!";
         what(3).Visible = true;
         what(3).Caption = "All center lines intersect at the earth center";
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
     }
 }
 
+void Lesson6::aim(int degrees) {
+    theta = -kPi / 2;  // the top of the earth
+    angle = degrees / 180.0 * kPi;
+}
+
 void Lesson6::lintasan() {
-    // From the top of the earth, where theta is -1.57.
+    takeOff();
+    const FlightEnd end = fly([this](std::int32_t colour) {
+        Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY, colour);
+    });
+    if (end == FlightEnd::MetEarth) tick = kMetEarth;
+    if (end != FlightEnd::Closed) return;
+    farX = std::cos(thetaFar) * rho(rFar);
+    farY = std::sin(thetaFar) * rho(rFar);
+    nearX = std::cos(thetaNear) * rho(rNear);
+    nearY = std::sin(thetaNear) * rho(rNear);
+    Line(kCentreX + farX, kCentreY + farY, kCentreX + nearX, kCentreY + nearY, kInside);
+}
+
+void Lesson6::takeOff() {
     body = Orbit::launch(G, M, speed, angle, R, theta);
     offXPrev = std::cos(theta) * rho(r);
     offYPrev = std::sin(theta) * rho(r);
     r0 = r;
     rPrev = r;
     phase = 0;
-    bool closed = false;
+}
+
+Lesson6::FlightEnd Lesson6::fly(const Segment& segment) {
     for (int i = 0; i <= 80000; ++i) {
         thetaPrev = theta;
-        body.step(1);  // one second
+        body.step(kDt);
         offX = std::cos(theta) * rho(r);
         offY = std::sin(theta) * rho(r);
         if (phase == 0 && r < rPrev) {
@@ -138,35 +160,19 @@ void Lesson6::lintasan() {
             thetaNear = thetaPrev;
             phase = 2;
         }
-        if (kCentreX + offX < 0 || kCentreX + offX > 15000 || kCentreY + offY < 0 ||
-            kCentreY + offY > 15000)
-            return;
-        // Within 2250 twips of the centre, that is inside the drawn earth.
-        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < 2025.0 / 2 / 2) {
-            if (extend != 1) {
-                tick = 1000;
-                return;
-            }
-            Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY,
-                 kInside);
+        if (leftTheWindow(kCentreX + offX, kCentreY + offY)) return FlightEnd::LeftWindow;
+        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < kDiscRadiusSquared) {
+            if (extend != 1) return FlightEnd::MetEarth;
+            segment(kInside);
         } else {
-            // Back at the launch point after going once round.
-            if (i > 200 && 4.713 < theta && theta < 4.725 && 0.98 < r / r0 && r / r0 < 1.02) {
-                closed = true;
-                break;
-            }
-            Line(kCentreX + offXPrev, kCentreY + offYPrev, kCentreX + offX, kCentreY + offY, kPath);
+            if (kClosed.closed(i, theta, r, r0)) return FlightEnd::Closed;
+            segment(kPathColour);
         }
         offXPrev = offX;
         offYPrev = offY;
         rPrev = r;
     }
-    if (!closed) return;
-    farX = std::cos(thetaFar) * rho(rFar);
-    farY = std::sin(thetaFar) * rho(rFar);
-    nearX = std::cos(thetaNear) * rho(rNear);
-    nearY = std::sin(thetaNear) * rho(rNear);
-    Line(kCentreX + farX, kCentreY + farY, kCentreX + nearX, kCentreY + nearY, kInside);
+    return FlightEnd::RanOut;
 }
 
 }  // namespace lessons

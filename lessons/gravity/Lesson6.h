@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
 #include "shell/navigation.h"
 
@@ -15,6 +16,13 @@ public:
     void jam_Timer();
     void lintasan();
 
+    // The flight lintasan draws, apart from the screen: the launch at `degrees` from the top of
+    // the earth, and its steps, each handed to `segment` in its colour.
+    enum class FlightEnd { LeftWindow, MetEarth, Closed, RanOut };
+    void aim(int degrees);
+    void takeOff();
+    FlightEnd fly(const Segment& segment);
+
     scene::ControlArray<scene::LineControl> Line1{"Line1"};
     scene::ControlArray<scene::Label> Label2{"Label2"}, sud{"sud"}, what{"what"};
 
@@ -28,7 +36,15 @@ public:
     scene::Label& wait = control<scene::Label>("wait");
     scene::Shape& Shape1 = control<scene::Shape>("Shape1");
 
-    std::int16_t tick = 0;  // jam ticks; 1000 once a first-pass path has met the earth
+    // The script's stages, in ticks of jam: a countdown, the launches, each stopping where it
+    // meets the earth (which moves the script on to kMetEarth), then the launches extended.
+    static constexpr int kCountdownEnd = 4;
+    static constexpr int kLaunches = 5;
+    static constexpr int kMetEarth = 1000;
+    static constexpr int kExtendNotice = 1004;
+    static constexpr int kExtendedLaunches = 1005;
+
+    std::int16_t tick = 0;  // jam ticks
     int extend = 0;         // 1 while the paths are continued through the earth
     double G = 0;           // [N m^2/kg^2]
     double M = 0;           // the earth's mass [kg]

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
 
@@ -11,12 +12,8 @@ using scene::Box;
 using scene::rgb;
 
 namespace {
-constexpr scene::Color kTeal = rgb(0, 192, 192);
-constexpr scene::Color kRed = rgb(255, 0, 0);
-constexpr scene::Color kBlue = rgb(0, 0, 255);
-constexpr scene::Color kEarthFill = rgb(128, 128, 255);
 constexpr scene::Color kMagenta = rgb(255, 0, 255);
-constexpr std::int32_t kEllipse = -2000000;  // shows as &H00E17B80&, the paths of the launches
+constexpr std::int32_t kEllipse = kPathColour;  // the colour of the launches' paths
 using scene::kCircle;
 }  // namespace
 
@@ -51,7 +48,7 @@ bool Lesson7::layout() {
         .back(kTeal)
         .border(kBlue)
         .borderLine(1, 2)
-        .FillColor = kEarthFill;
+        .FillColor = kLavender;
     label("center", Box{1560, 4200, 1215, 615}, "Earth Center").size(12).bold();
     label(q4, 0, Box{8160, 6600, 2655, 375}, "An ellipse has two focuses.").hidden().see_through();
     label(q4, 1, Box{8160, 6840, 2895, 375},

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
@@ -15,18 +16,25 @@ using scene::rgb;
 using scene::Val;
 
 namespace {
-constexpr scene::Color kLightBlue = rgb(192, 192, 255);
 constexpr scene::Color kBrown = rgb(192, 64, 0);
-constexpr scene::Color kOrange = rgb(255, 128, 0);
-constexpr scene::Color kBlue = rgb(0, 0, 255);
-constexpr scene::Color kLightViolet = rgb(128, 128, 255);
-constexpr scene::Color kGreen = rgb(0, 192, 0);
 // The flights, as the signed values the line method is given.
-constexpr std::int32_t kFlight = -2000000;       // &H00E17B80&
-constexpr std::int32_t kExtended = -5000000;     // &H00B3B4C0&: the continued half and the inside
-constexpr std::int32_t kCircleOrbit = -8007000;  // &H0085D2A8&
+constexpr std::int32_t kFlight = kPathColour;
+constexpr std::int32_t kExtended = kExtendedColour;  // the continued half and the inside
+constexpr std::int32_t kCircleOrbit = -8007000;      // &H0085D2A8&
 using scene::kCircle;
-constexpr double kCentre = 6370.0 / 4 + 3000;  // the earth disc's centre, x and y [twips]
+
+// The flights' scale, and the earth disc drawn to it (Shape1, from 3000 twips across and down).
+constexpr double kKmPerTwip = 4;
+constexpr double kDiscRadius = kEarthRadiusKm / kKmPerTwip;  // [twips]
+constexpr double kCentre = kDiscRadius + 3000;               // x and y [twips]
+// Inside the disc, in the hundreds of twips the flights measure it in.
+constexpr double kDiscRadiusSquared = kDiscRadius * kDiscRadius / 10000;
+constexpr double kDt = 1;  // a flight's step [s]
+// A flight has closed once it is back at the launch point, one turn round.
+constexpr RoundTrip kClosed{200, 6.284, 6.3, 0.99, 1.01};
+
+// A distance from the earth's centre [m] on screen [twips].
+double rho(double metres) { return ((metres / 1000000) / kKmPerTwip) * 1000; }
 
 // Characters, not bytes, of a text the user may have typed.
 int characters(const std::string& s) {
@@ -57,7 +65,9 @@ Lesson8::Lesson8(scene::Program& program, const shell::Place& place)
 }
 
 bool Lesson8::layout() {
-    auto green = [](scene::Label& l) -> scene::Label& { return l.fore(kGreen).size(12).bold(); };
+    auto green = [](scene::Label& l) -> scene::Label& {
+        return l.fore(kBrightGreen).size(12).bold();
+    };
     auto blue = [](scene::Label& l) { l.fore(kBlue).size(12).italic(); };
     timer("jam", 1000, true);
     label("Label1", Box{3720, 360, 1095, 255}, "Initial Velocity");
@@ -65,18 +75,18 @@ bool Lesson8::layout() {
     label("Label2", Box{6600, 360, 495, 375}, "m/s");
     checkBox("ck", Box{7080, 360, 255, 255}, "Check1");
     label("wait", Box{4080, 960, 1215, 735}, "WAIT!").fore(kOrange).size(18).bold();
-    auto& earth = shape("Shape1", Box{3000, 3000, 3185, 3185}, kCircle).back(kLightBlue);
+    auto& earth = shape("Shape1", Box{3000, 3000, 3185, 3185}, kCircle).back(kPaleBlue);
     shape("Shape2", Box{4620, 4500, 135, 135}, kCircle).fill(kBrown).border(kBrown);
     line("ln", 4680, 4560, 6200, 4560).color(kBrown);
-    label("Label5", Box{5040, 4320, 735, 255}, "6370 km").fore(kBrown).back(kLightBlue);
-    label("Label3", Box{5400, 4800, 495, 255}, "Earth").back(kLightBlue);
+    label("Label5", Box{5040, 4320, 735, 255}, "6370 km").fore(kBrown).back(kPaleBlue);
+    label("Label3", Box{5400, 4800, 495, 255}, "Earth").back(kPaleBlue);
     label("Label4", Box{6960, 4680, 1575, 495}, "2500 km high from earth surface");
     line("Line1", 6810, 4560, 6810, 5400).color(kBlue).width(2);
     line("Line2", 6640, 5280, 6810, 5400).color(kBlue).width(2);
     line("Line3", 6960, 5280, 6810, 5400).color(kBlue).width(2);
     line("Line4", 6170, 7000, 6170, 2400).hidden();
     label("ext", Box{6480, 1920, 2535, 615}, "Let's extend the disconnected curves")
-        .fore(kLightViolet)
+        .fore(kLavender)
         .size(12)
         .bold()
         .hidden();
@@ -88,9 +98,9 @@ bool Lesson8::layout() {
     green(label("rumus", Box{8400, 3840, 3255, 375}, "mv  /r = GMm/r")).see_through();
     green(label("loro1", Box{8760, 3720, 135, 255}, "2")).size(9.75);
     green(label("loro2", Box{10200, 3720, 135, 255}, "2")).size(9.75);
-    line("panah1", 11280, 2640, 6600, 840).color(kGreen).width(2);
-    line("panah2", 6600, 840, 6720, 1200).color(kGreen).width(2);
-    line("panah3", 6600, 840, 6960, 720).color(kGreen).width(2);
+    line("panah1", 11280, 2640, 6600, 840).color(kBrightGreen).width(2);
+    line("panah2", 6600, 840, 6720, 1200).color(kBrightGreen).width(2);
+    line("panah3", 6600, 840, 6960, 720).color(kBrightGreen).width(2);
     label(ujung, 0, Box{6720, 1200, 735, 495});
     label(ujung, 1, Box{6600, 840, 735, 495});
     label(ujung, 2, Box{6960, 720, 735, 495});
@@ -107,13 +117,12 @@ bool Lesson8::layout() {
     return true;
 }
 
-// The pointer at screen pixel (px, 73) of a classic 15 twips-per-pixel screen, scaled to this one.
-void Lesson8::glideTo(int px) { MoveCursor(px * 15.0 / tpp, 73 * 15.0 / tpp); }
+void Lesson8::glideTo(int step) { glideToCheckBox(*this, vinit, ck, step, tpp); }
 
 void Lesson8::Form_Activate() {
-    G = 6.6e-11;  // [N m^2/kg^2]
-    M = 5.95e24;  // [kg]
-    R = 6370000;  // [m]
+    G = kGravitationalConstant;
+    M = kEarthMass;
+    R = kEarthRadius;
     anchor(panah1, ujung(1), ujung(3));
     anchor(panah2, ujung(0), ujung(1));
     anchor(panah3, ujung(1), ujung(2));
@@ -130,15 +139,15 @@ void Lesson8::Form_Activate() {
         l->Visible = false;
     for (scene::LineControl* l : {&panah1, &panah2, &panah3}) l->Visible = false;
     stage = 0;
-    glideTo(370);  // onto the speed box
+    glideTo(0);  // onto the speed box
 }
 
 void Lesson8::jam_Timer() {
     tick = tick + 1;
-    if (tick == 1 || tick == 2) {
-        Beep(440, 25);
-    } else if (tick == 3) {
-        Beep(440, 25);
+    if (kCountdown.contains(tick)) {
+        Beep(kBeepHz, kCountdownBeepMs);
+    } else if (tick == kEnterSpeed) {
+        Beep(kBeepHz, kCountdownBeepMs);
         wait.Visible = false;
         // The next speed of the demonstration; anything else in the box is launched again.
         const std::string text = vinit.Text;
@@ -157,7 +166,7 @@ void Lesson8::jam_Timer() {
         }
         // After the 4th character, or at the end of a shorter text the user left there.
         vinit.SelStart = std::min(4, characters(vinit.Text));
-    } else if (tick == 4) {
+    } else if (tick == kGlideSetUp) {
         if (stage == 0) {
             jam.Interval = 100;
             ck.SetFocus();
@@ -165,57 +174,56 @@ void Lesson8::jam_Timer() {
         } else {
             jam.Interval = 1;  // the extended cycles skip the pointer glide
         }
-    } else if (tick >= 5 && tick <= 25) {
+    } else if (kGlideOn.contains(tick)) {
         if (stage == 0) {
             step = step + 1;
-            glideTo(step * 5 + 370);  // 5 pixels a tick towards the check box
-            if (step == 21) {
+            glideTo(step);  // towards the check box
+            if (step == kGlideSteps) {
                 jam.Interval = 1000;
                 ck.Value = 1;
                 step = 0;
                 if (Val(vinit.Text.get()) == 7500) stage = 1;
             }
         }
-    } else if (tick == 26) {
+    } else if (tick == kLaunch) {
         jam.Interval = 1000;
         launch();
-    } else if (tick == 102) {
+    } else if (tick == kUntick) {
         jam.Interval = 100;
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
         ck.Value = 0;
-    } else if (tick >= 103 && tick <= 123) {
+    } else if (kGlideBack.contains(tick)) {
         step = step + 1;
-        glideTo(5 * (21 - step) + 370);  // and back to the speed box
-        if (step == 21) {
+        glideTo(kGlideSteps - step);  // and back to the speed box
+        if (step == kGlideSteps) {
             jam.Interval = 1000;
             step = 0;
-            tick = 2;
+            tick = kEnterSpeed - 1;
         }
-    } else if (tick == 201) {
+    } else if (tick == kExtendNotice) {
         ext.Visible = true;
-        Beep(440, 25);
-    } else if (tick == 205) {
+        Beep(kBeepHz, kCountdownBeepMs);
+    } else if (tick == kExtendedCycles) {
         jam.Interval = 100;
-        tick = 2;
+        tick = kEnterSpeed - 1;
         stage = 2;
-    } else if (tick == 301) {
+    } else if (tick == kCircleEquation) {
         for (scene::Label* l : {&hap, &rumus, &loro1, &loro2}) l->Visible = true;
         for (scene::LineControl* l : {&panah1, &panah2, &panah3}) l->Visible = true;
-        Beep(440, 25);
-        // The circular speed at the launch distance, a little more.
-        vinit.Text = scene::digits(scene::Int(1.006 * std::sqrt(G * M / (height + R))));
+        Beep(kBeepHz, kCountdownBeepMs);
+        vinit.Text = scene::digits(circleLaunchSpeed());
         vinit.Visible = true;
         vinit.Enabled = false;
         Label2.Visible = true;
         Label1.Visible = true;
-    } else if (tick == 305) {
-        Beep(440, 25);
+    } else if (tick == kCircleLaunches) {
+        Beep(kBeepHz, kCountdownBeepMs);
         launch();
         R = R * 1.001;
         launch();
         R = R * 1.001;
         launch();
-    } else if (tick == 401) {
+    } else if (tick == kClosing) {
         Label6(0).Visible = true;
         rumus2.Visible = true;
         cir(1).Visible = true;
@@ -225,7 +233,39 @@ void Lesson8::jam_Timer() {
     }
 }
 
+// The circular speed at the launch distance, a little more, in whole metres per second.
+double Lesson8::circleLaunchSpeed() const {
+    return scene::Int(kJustAboveCircular * std::sqrt(G * M / (height + R)));
+}
+
 void Lesson8::launch() {
+    takeOff();
+    fly([this](std::int32_t colour) {
+        Line(kCentre + offXPrev, kCentre + offYPrev, kCentre + offX, kCentre + offY, colour);
+    });
+
+    jam.Interval = 1000;
+    step = 0;
+    if (stage == 0) {
+        tick = kFallFlown;
+    } else if (stage == 1) {
+        tick = kEllipseFlown;
+        vinit.Text = "";
+        vinit.Visible = false;
+        Label1.Visible = false;
+        Label2.Visible = false;
+        ck.Visible = false;
+    } else if (stage == 2) {
+        tick = kEnterSpeed - 1;
+    } else if (stage == 3) {
+        tick = kExtendedFlown;
+        stage = 4;
+    } else if (stage == 4) {
+        tick = kCircleFlown;
+    }
+}
+
+void Lesson8::takeOff() {
     angle = 0;
     r0 = height + R;
     r = r0;
@@ -233,58 +273,36 @@ void Lesson8::launch() {
     theta = 0;
     offXPrev = std::cos(theta) * rho(r);
     offYPrev = std::sin(theta) * rho(r);
-    Orbit body = Orbit::launch(G, M, speed, angle, r0, theta);
+    body = Orbit::launch(G, M, speed, angle, r0, theta);
+}
 
+void Lesson8::fly(const Segment& segment) {
     // One segment from the previous point to this one, which then becomes the previous one.
-    auto segment = [this](std::int32_t colour) {
-        Line(kCentre + offXPrev, kCentre + offYPrev, kCentre + offX, kCentre + offY, colour);
+    auto draw = [&](std::int32_t colour) {
+        segment(colour);
         offXPrev = offX;
         offYPrev = offY;
     };
     for (i = 0; i <= 80000; ++i) {
-        body.step(1);  // [s]
+        body.step(kDt);
         r = body.r;
         theta = body.theta;
         offX = std::cos(theta) * rho(r);
         offY = std::sin(theta) * rho(r);
 
-        if (kCentre + offX < 0 || kCentre + offX > 15000 || kCentre + offY < 0 ||
-            kCentre + offY > 15000)
-            break;
-        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < 4057.69 / 4 / 4) {
-            // Within the earth circle.
+        if (leftTheWindow(kCentre + offX, kCentre + offY)) break;
+        if ((offX / 100) * offX / 100 + (offY / 100) * offY / 100 < kDiscRadiusSquared) {
             if (stage == 0) break;
-            if (stage == 2 || stage == 3) segment(kExtended);
+            if (stage == 2 || stage == 3) draw(kExtended);
             continue;  // otherwise the flight reappears where it went in
         }
-        if (i > 200 && 6.284 < theta && theta < 6.3 && 0.99 < r / r0 && r / r0 < 1.01)
-            break;  // closed
+        if (kClosed.closed(i, theta, r, r0)) break;
         if (stage == 0 || stage == 1)
-            segment(kFlight);
+            draw(kFlight);
         else if (stage == 2 || stage == 3)
-            segment(theta <= 3.14 ? kFlight : kExtended);
+            draw(theta <= kPi ? kFlight : kExtended);  // the first half turn as flown
         else
-            segment(kCircleOrbit);
-    }
-
-    jam.Interval = 1000;
-    step = 0;
-    if (stage == 0) {
-        tick = 100;
-    } else if (stage == 1) {
-        tick = 200;
-        vinit.Text = "";
-        vinit.Visible = false;
-        Label1.Visible = false;
-        Label2.Visible = false;
-        ck.Visible = false;
-    } else if (stage == 2) {
-        tick = 2;
-    } else if (stage == 3) {
-        tick = 300;
-        stage = 4;
-    } else if (stage == 4) {
-        tick = 400;
+            draw(kCircleOrbit);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "lessons/common.h"
+#include "lessons/gravity/orbit.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -14,6 +16,13 @@ public:
     void Form_Activate() override;
     void jam_Timer();
     void launch();
+
+    // The flight launch draws, apart from the screen: the start from the speed in the box, and
+    // the steps, each handed to `segment` in its colour.
+    void takeOff();
+    void fly(const Segment& segment);
+    // The speed the last launches are given: a little above the circular one [m/s].
+    double circleLaunchSpeed() const;
 
     scene::ControlArray<scene::Label> ujung{"ujung"}, Label6{"Label6"}, cir{"cir"};
 
@@ -40,8 +49,28 @@ public:
     scene::LineControl& panah3 = control<scene::LineControl>("panah3");
     scene::Label& rumus2 = control<scene::Label>("rumus2");
 
+    // The script's stages, in ticks of jam. A cycle enters the next speed, glides the pointer
+    // onto the check box and launches; launch() then moves the script on to where the next
+    // stage begins, and a cycle goes round again from the tick before kEnterSpeed.
+    static constexpr Ticks kCountdown{1, 2};
+    static constexpr int kEnterSpeed = 3;
+    static constexpr int kGlideSetUp = 4;
+    static constexpr Ticks kGlideOn{kGlideSetUp + 1, kGlideSetUp + kGlideSteps};
+    static constexpr int kLaunch = kGlideOn.last + 1;
+    static constexpr int kFallFlown = 100;  // after a first launch: a pause, then
+    static constexpr int kUntick = 102;
+    static constexpr Ticks kGlideBack{kUntick + 1, kUntick + kGlideSteps};
+    static constexpr int kEllipseFlown = 200;  // after the 7500 m/s launch
+    static constexpr int kExtendNotice = 201;
+    static constexpr int kExtendedCycles = 205;
+    static constexpr int kExtendedFlown = 300;  // after the extended cycles
+    static constexpr int kCircleEquation = 301;
+    static constexpr int kCircleLaunches = 305;
+    static constexpr int kCircleFlown = 400;
+    static constexpr int kClosing = 401;
+
     int tick = 0;                // position in the demonstration script
-    int step = 0;                // step of the current pointer glide, 1 to 21
+    int step = 0;                // step of the current pointer glide, 1 to kGlideSteps
     std::int16_t stage = 0;      // 0 first launches, 1 the 7500 launch, 2 and 3 extended, 4 circle
     std::int16_t tpp = 15;       // twips per screen pixel
     double G = 0, M = 0, R = 0;  // [N m^2/kg^2], [kg], earth radius [m]
@@ -52,10 +81,10 @@ public:
     double r = 0, r0 = 0;           // distance from the earth's centre now and at launch [m]
     double offX = 0, offY = 0, offXPrev = 0, offYPrev = 0;  // from the earth's centre [twips]
     int i = 0;                                              // step of the current flight
+    Orbit body{};
 
 private:
-    double rho(double metres) const { return ((metres / 1000000) / 4) * 1000; }
-    void glideTo(int px);
+    void glideTo(int step);
 };
 
 }  // namespace lessons

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common.h"
 #include "lessons/gravity/orbit.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
@@ -12,15 +13,16 @@ using scene::Box;
 using scene::rgb;
 
 namespace {
-constexpr scene::Color kBlue = rgb(0, 0, 255);
-constexpr scene::Color kRed = rgb(255, 0, 0);
-constexpr scene::Color kClock = rgb(255, 128, 128);
-constexpr scene::Color kEarth = rgb(192, 192, 255);
 using scene::kCircle;
-constexpr double kCentre = 6370.0 / 2 + 2500;  // the earth disc's centre, x and y [twips]
+// The flight's scale, and the earth disc drawn to it (Shape1, from 2500 twips across and down).
+constexpr double kKmPerTwip = 2;
+constexpr double kCentre = kEarthRadiusKm / kKmPerTwip + 2500;  // x and y [twips]
 
-// One twip stands for 2 km.
-double rho(double metres) { return metres / 1000000 / 2 * 1000; }
+// A distance from the earth's centre [m] on screen [twips].
+double rho(double metres) { return metres / 1000000 / kKmPerTwip * 1000; }
+constexpr double kDt = 0.3;  // the flight's step [s]
+// The revolution is over once the station is back at the launch point, one turn round.
+constexpr RoundTrip kRevolution{200, 6.278, 6.302, 0.99, 1.01};
 }  // namespace
 
 Lesson9::Lesson9(scene::Program& program, const shell::Place& place)
@@ -37,7 +39,7 @@ bool Lesson9::layout() {
     text(label(Label6, 1, Box{600, 2160, 2895, 255}, "Let us have the simulation."));
     shape("titik", Box{9000, 5640, 60, 60}, kCircle).back(kRed).hidden();
     shape("Shape3", Box{9360, 3120, 1575, 1095});
-    text(label("waktu", Box{9480, 3600, 615, 375}, "000")).back(kClock).center().size(12);
+    text(label("waktu", Box{9480, 3600, 615, 375}, "000")).back(kClockFace).center().size(12);
     label(Label3, 1, Box{10200, 3600, 975, 255}, "minutes");
     text(label(Label4, 1, Box{9120, 3240, 1575, 255}, "CLOCK")).center();
     text(label(Label6, 0, Box{600, 1560, 10935, 495},
@@ -57,9 +59,9 @@ bool Lesson9::layout() {
     text(label("ext", Box{600, 0, 10695, 615},
                "Space shuttles or space stations travel in a height where air does not exist, so "
                "there is no air friction. The typical height is around 100 km above the sea."));
-    text(label(Label3, 0, Box{7080, 6240, 735, 255}, "Earth")).back(kEarth);
+    text(label(Label3, 0, Box{7080, 6240, 735, 255}, "Earth")).back(kPaleBlue);
     line("Line4", 6170, 7000, 6170, 2400).hidden();
-    shape("Shape1", Box{2500, 2500, 6370, 6370}, kCircle).back(kEarth);
+    shape("Shape1", Box{2500, 2500, 6370, 6370}, kCircle).back(kPaleBlue);
     return true;
 }
 
@@ -70,9 +72,9 @@ std::string Lesson9::clockCaption(double m) {
 }
 
 void Lesson9::Form_Activate() {
-    G = 6.6E-11;   // [N m^2/kg^2]
-    M = 5.95E+24;  // [kg]
-    R = 6370000;   // [m]
+    G = kGravitationalConstant;
+    M = kEarthMass;
+    R = kEarthRadius;
     tick = 0;
     waktu.Caption = "000";
     Label4(0).Visible = false;
@@ -85,10 +87,10 @@ void Lesson9::jam_Timer() {
     tick = tick + 1;
     if (tick < 3) return;
     if (tick <= 5) {
-        Beep(440, 25);
+        Beep(kBeepHz, kCountdownBeepMs);
         waktu.Caption = "000";
     } else if (tick == 6) {
-        V = 7797.815;  // [m/s], a little above the circular speed at this height
+        V = kLaunchSpeed;
         launch();
     }
 }
@@ -99,6 +101,17 @@ void Lesson9::placeStation() {
 }
 
 void Lesson9::launch() {
+    takeOff();
+    placeStation();
+    titik.Visible = true;
+    fly([this] {
+        placeStation();
+        waktu.Caption = clockCaption(scene::Int(i * kDt / 60));
+    });
+    Label4(0).Visible = true;
+}
+
+void Lesson9::takeOff() {
     a = 0;
     h = 100000;
     r = h + R;
@@ -106,23 +119,19 @@ void Lesson9::launch() {
     x = std::cos(theta) * rho(r);
     y = std::sin(theta) * rho(r);
     r0 = r;
-    Orbit body = Orbit::launch(G, M, V, a, r0, theta);
-    placeStation();
-    titik.Visible = true;
+    body = Orbit::launch(G, M, V, a, r0, theta);
+}
 
+void Lesson9::fly(const StepShown& show) {
     for (i = 0; i <= 80000; ++i) {
-        const double dt = 0.3;  // [s]
-        body.step(dt);
+        body.step(kDt);
         r = body.r;
         theta = body.theta;
         x = std::cos(theta) * rho(r);
         y = std::sin(theta) * rho(r);
-        if (i > 200 && 6.278 < theta && theta < 6.302 && 0.99 < r / r0 && r / r0 < 1.01)
-            break;  // one revolution
-        placeStation();
-        waktu.Caption = clockCaption(scene::Int(i * dt / 60));
+        if (kRevolution.closed(i, theta, r, r0)) break;
+        show();
     }
-    Label4(0).Visible = true;
 }
 
 }  // namespace lessons

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "lessons/gravity/orbit.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -14,6 +15,13 @@ public:
     void Form_Activate() override;
     void jam_Timer();
     void launch();
+
+    // A little above the circular speed at the station's height [m/s].
+    static constexpr double kLaunchSpeed = 7797.815;
+    // The flight launch shows, apart from the screen: the start at speed V, and the steps of one
+    // revolution, each handed to `show`.
+    void takeOff();
+    void fly(const StepShown& show);
 
     // The clock's three digits for m whole minutes: "007", "087", "120".
     static std::string clockCaption(double m);
@@ -39,6 +47,7 @@ public:
     double theta = 0;            // polar angle [rad], 0 at launch
     double x = 0, y = 0;         // the station's offset from the earth's centre [twips]
     int i = 0;                   // step of the flight
+    Orbit body{};
 
 private:
     void placeStation();

@@ -1,5 +1,7 @@
 #pragma once
 #include <cmath>
+#include <cstdint>
+#include <functional>
 
 namespace lessons {
 
@@ -35,5 +37,34 @@ struct Orbit {
         vr = vr * std::cos(dtheta) + vt * std::sin(dtheta);
     }
 };
+
+// The end test of a flight that closes: well after the start (past step `afterStep`), at a polar
+// angle in (angleFrom, angleTo), just past a whole turn from the launch, and at a distance from
+// the earth's centre in (ratioFrom, ratioTo) times the launch distance.
+struct RoundTrip {
+    long afterStep;
+    double angleFrom, angleTo;  // [rad]
+    double ratioFrom, ratioTo;
+
+    constexpr bool closed(long i, double theta, double r, double r0) const {
+        return i > afterStep && angleFrom < theta && theta < angleTo && ratioFrom < r / r0 &&
+               r / r0 < ratioTo;
+    }
+};
+
+// The speed of the lessons' near-circular orbits, as a multiple of the circular speed.
+inline constexpr double kJustAboveCircular = 1.006;
+
+// A flight whose point lies outside 0 to kFlightLimit twips, across or down, has left the
+// window for good.
+inline constexpr double kFlightLimit = 15000;
+constexpr bool leftTheWindow(double x, double y) {
+    return x < 0 || x > kFlightLimit || y < 0 || y > kFlightLimit;
+}
+
+// What a flight does with each step it puts on the screen: the lesson draws the step's segment
+// or moves its body there; the benchmark only counts it.
+using Segment = std::function<void(std::int32_t colour)>;
+using StepShown = std::function<void()>;
 
 }  // namespace lessons

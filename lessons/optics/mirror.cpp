@@ -7,7 +7,7 @@ namespace lessons {
 using scene::Box;
 
 namespace {
-// The system's highlight-text colour, white in the classic scheme the lessons were laid out in.
+// The sources' face: white, the system's highlight-text colour.
 constexpr scene::Color kHighlightText = scene::kWhite;
 constexpr const char* kSource = "-----<O Light";
 constexpr std::int32_t kMirrorColour = 1000;  // &H3E8&, a red
@@ -125,7 +125,7 @@ void MirrorLesson::Timer1_Timer() {
             break;
         case 1:
             lt(rayIndex).BackColor = scene::QBColor(rayIndex + 4);
-            Beep(440, 100);
+            Beep(kBeepHz, 100);
             rayStep = 2;
             break;
         case 2:

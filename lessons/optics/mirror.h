@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "lessons/common.h"
 #include "shell/navigation.h"
 
 namespace lessons {
@@ -30,11 +31,6 @@ public:
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 
 protected:
-    // The look both scenes share.
-    static constexpr scene::Color kRed = 0x000000FF;
-    static constexpr scene::Color kBlue = 0x00FF0000;
-    static constexpr int kDashDot = 4;
-
     MirrorLesson(scene::Program& program, const shell::Place& place, shell::Navigation nav);
 
     // What this lesson's activation sets besides the script's start.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common.h"
 #include "scene/numbers.h"
 #include "scene/program.h"
 
@@ -11,12 +12,10 @@ using scene::Box;
 using scene::rgb;
 
 namespace {
-constexpr scene::Color kRed = 0x000000FF;
 constexpr scene::Color kLightGrey = rgb(192, 192, 192);
-// The system's application-workspace colour, dark grey in the classic scheme.
-constexpr scene::Color kAppWorkspace = rgb(128, 128, 128);
+// The system's application-workspace colour: a dark grey.
+constexpr scene::Color kAppWorkspace = kGrey;
 using scene::kCircle;
-constexpr int kDot = 3;
 
 struct Point {
     double x, y;
@@ -45,9 +44,9 @@ bool optics3::layout() {
     label(Label2, 2, Box{7800, 1800, 375, 375}, "a").center().size(12).bold();
     line("Line6", 3720, 1950, 7800, 1950).style(kDot);
     label(Label2, 1, Box{600, 5520, 375, 375}, "a/4").fore(rgb(0, 0, 192)).center().size(12).bold();
-    label(Label2, 0, Box{2160, 5400, 375, 375}, "a").fore(rgb(0, 128, 0)).center().size(12).bold();
-    line(Line5, 1, 5710, 3960, 2270, 5520).color(rgb(0, 192, 0)).style(kDot);
-    line(Line5, 0, 4240, 3960, 760, 5520).color(rgb(128, 128, 255)).style(kDot);
+    label(Label2, 0, Box{2160, 5400, 375, 375}, "a").fore(kGreen).center().size(12).bold();
+    line(Line5, 1, 5710, 3960, 2270, 5520).color(kBrightGreen).style(kDot);
+    line(Line5, 0, 4240, 3960, 760, 5520).color(kLavender).style(kDot);
     line(Line4, 1, 4065, 3960, 4200, 3960).color(rgb(192, 0, 0)).width(3).hidden();
     line(Line4, 0, 3750, 3960, 4080, 3960).color(rgb(255, 192, 192)).width(3).hidden();
     shape("Shape1", Box{2520, 5880, 135, 135}, kCircle)

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
@@ -135,8 +136,10 @@ QAction* menuAction(QMainWindow* w, const QString& text) {
 }
 
 // Clicks OK on the next modal message box as soon as it is open; its text lands in *text.
+// Gives up once the test no longer holds `text`.
 void answerNextMessageBox(std::shared_ptr<QString> text, int triesLeft = 1000) {
     QTimer::singleShot(5, [text, triesLeft] {
+        if (text.use_count() == 1) return;
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             *text = box->text();
             if (QAbstractButton* ok = box->button(QMessageBox::Ok))
@@ -283,7 +286,7 @@ TEST_F(LessonShortcuts, CtrlPDoesNothingOnTheFirstLesson) {
 TEST_F(LessonShortcuts, CtrlCHandsTheMailtoLinkToTheDesktop) {
     pressKey(win, Qt::Key_C, Qt::ControlModifier);
     ASSERT_EQ(app->urls.size(), 1u);
-    EXPECT_EQ(app->urls.front(), "mailto:author@example.org; orbelune@example.org");
+    EXPECT_EQ(app->urls.front(), "mailto:author@example.org,orbelune@example.org");
     EXPECT_EQ(app->program().active(), lesson);
 }
 
@@ -434,7 +437,56 @@ TEST(ModelFocus, TheControlALessonFocusesOnActivationGetsTheKeyboard) {
     EXPECT_EQ(form.Text1.Text.get(), "z") << "typing does not reach the focused text box";
 }
 
-// The real mail path: the link goes through QDesktopServices with both addresses intact.
+// Between the lesson's own moves of the focus, the keyboard stays where the user put it: ticks
+// that bring the window up to date do not take it back, the lesson's next SetFocus does.
+TEST(ModelFocus, TheUsersFocusStaysUntilTheLessonMovesItAgain) {
+    TestApp app;
+    add<FocusProbe>(app.program(), "FocusProbe");
+    app.dispatch([&] { app.program().start("FocusProbe"); });
+    auto& form = app.program().get<FocusProbe>("FocusProbe");
+    desktop::FormWindow* w = app.window(form);
+    ASSERT_TRUE(waitUntil([&] { return w->isActiveWindow(); }));
+    auto* edit = w->canvas()->findChild<QLineEdit*>();
+    ASSERT_TRUE(waitUntil([&] { return edit->hasFocus(); }));
+    QWidget* check =
+        w->canvas()->childAt(w->canvas()->fit().rectPx(1500, 600, 2250, 300).center().toPoint());
+    ASSERT_NE(check, nullptr);
+    check->setFocus(Qt::TabFocusReason);
+    for (int tick = 0; tick < 3; ++tick) app.dispatch([] {});
+    EXPECT_TRUE(check->hasFocus()) << "a tick took the keyboard back to the text box";
+    app.dispatch([&] { form.Text1.SetFocus(); });
+    EXPECT_TRUE(edit->hasFocus()) << "the lesson's SetFocus did not move the keyboard";
+}
+
+// PATH set to one directory for the test's lifetime: which mail launcher the desktop finds.
+class LauncherPath {
+public:
+    // The launcher writes the link it was given beside itself and exits with `status`;
+    // status < 0 installs none.
+    explicit LauncherPath(int status) : old_(qgetenv("PATH")) {
+        if (status >= 0) {
+            QFile f(dir_.filePath(QStringLiteral("xdg-open")));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QStringLiteral("#!/bin/sh\nprintf %s \"$1\" > \"${0%/*}/link\"\nexit %1\n")
+                        .arg(status)
+                        .toUtf8());
+            f.close();
+            f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", dir_.path().toLocal8Bit());
+    }
+    ~LauncherPath() { qputenv("PATH", old_); }
+    QString link() const {
+        QFile f(dir_.filePath(QStringLiteral("link")));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray old_;
+};
+
+// Without a launcher the link goes through QDesktopServices, in one piece.
 class MailCatcher : public QObject {
     Q_OBJECT
 public:
@@ -443,17 +495,42 @@ public slots:
     void open(const QUrl& url) { urls.push_back(url); }
 };
 
-TEST(Contact, TheDesktopAppHandsOneMailtoLinkWithBothAddressesToQt) {
+TEST(Contact, WithoutALauncherTheDesktopAppHandsOneMailtoLinkWithBothAddressesToQt) {
+    LauncherPath none(-1);
     MailCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
     {
         desktop::App app;
-        EXPECT_TRUE(app.openUrl(std::string("mailto:") + shell::kContactAddresses));
+        EXPECT_TRUE(app.openUrl(shell::contactMailto()));
     }
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     ASSERT_EQ(catcher.urls.size(), 1u);
     EXPECT_EQ(catcher.urls[0].scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(catcher.urls[0].path(), QStringLiteral("author@example.org; orbelune@example.org"));
+    EXPECT_EQ(catcher.urls[0].path(), QStringLiteral("author@example.org,orbelune@example.org"));
+}
+
+// A launcher that is there but fails (no mail program set up) leads to the box with the
+// addresses, as a missing one does; one that succeeds shows nothing.
+TEST(Contact, ALauncherThatFailsShowsTheAddressesOneThatSucceedsShowsNothing) {
+    for (int status : {3, 0}) {
+        SCOPED_TRACE("the launcher exits with " + std::to_string(status));
+        LauncherPath launcher(status);
+        desktop::App app;
+        add<Probe>(app.program(), "Probe");
+        app.dispatch([&] { app.program().start("Probe"); });
+        desktop::FormWindow* w = app.window(*app.program().created("Probe"));
+        ASSERT_TRUE(waitUntil([&] { return w->isActiveWindow(); }));
+        auto text = std::make_shared<QString>();
+        answerNextMessageBox(text);
+        pressKey(w, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(launcher.link(),
+                  QStringLiteral("mailto:author@example.org,orbelune@example.org"));
+        if (status != 0)
+            EXPECT_TRUE(text->contains(QStringLiteral("author@example.org; orbelune@example.org")))
+                << "no box, or without the addresses: '" << text->toStdString() << "'";
+        else
+            EXPECT_TRUE(text->isEmpty()) << text->toStdString();
+    }
 }
 
 // --- Scale to fit ------------------------------------------------------------------------------
@@ -484,6 +561,10 @@ struct FitCase {
     int textFontPx;
     QPoint ball;  // inside Lesson 1's Shape1(0), right of the dashed line through its centre
 };
+// A failure names its case instead of dumping its bytes.
+void PrintTo(const FitCase& c, std::ostream* os) {
+    *os << c.canvas.width() << "x" << c.canvas.height();
+}
 
 class ScaleToFit : public ::testing::TestWithParam<FitCase> {};
 

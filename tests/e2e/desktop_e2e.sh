@@ -11,10 +11,14 @@ mkdir -p "$shots"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+work=$(mktemp -d)
+log=$work/frames.log  # the program's own log: its handler runs and the user's edits, timed
+
 app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
   xdisplay_stop
+  rm -rf "$work"
 }
 trap cleanup EXIT
 # shellcheck source=../../scripts/xdisplay.sh
@@ -43,6 +47,7 @@ expect_page() {
     fi
     pages=$(printf '%s\n' "$list" | cut -f2 | grep -vxF "About this program" | grep -v '^$' || true)
     if [ "$pages" = "$title" ]; then
+      shown=$EPOCHREALTIME
       page=$(printf '%s\n' "$list" | awk -F'\t' -v t="$title" '$2 == t { print $1; exit }')
       return 0
     fi
@@ -84,7 +89,41 @@ expect_pointer_over() {
   done
 }
 
-"$bin" >/dev/null 2>&1 &
+# Sleeps until S seconds after the page last waited for was found mapped.
+at_second() {
+  local left
+  left=$(awk -v t0="$shown" -v s="$1" -v now="$EPOCHREALTIME" 'BEGIN { d = t0 + s - now; print (d > 0 ? d : 0) }')
+  sleep "$left"
+}
+
+# Lesson 8 (783 x 619 design pixels): its script puts the keyboard focus on the check box at
+# second 4, then glides the pointer towards it with a tick every 0.1 s until second 6.1.
+# What a user types into the speed box (328, 24, 105, 19) meanwhile stays in the box.
+lesson8_typing() {
+  at_second 4.4
+  click_scene 380 33 783 619
+  xdotool key --delay 100 End BackSpace BackSpace BackSpace BackSpace
+  xdotool type --delay 150 3000
+  sleep 0.2
+  local typed
+  typed=$(awk '$1 == "type" && $3 == "Lesson8" && $4 == "vinit" { $1 = $2 = $3 = $4 = ""; t = $0 } END { print t }' "$log" | tr -d ' ')
+  [ "$typed" = 3000 ] || fail "the speed box got '$typed' of the keys typed into it, not 3000"
+}
+
+# Replay, pressed ten times, leaves the page window exactly where and as large as it was.
+replay_keeps_geometry() {
+  local before after n
+  before=$(xdotool getwindowgeometry "$page")
+  for n in $(seq 10); do
+    xdotool key ctrl+r
+    sleep 0.3
+    expect_page "$1"
+    after=$(xdotool getwindowgeometry "$page")
+    [ "$after" = "$before" ] || fail "Replay $n on '$1' changed the window: $(echo $before) -> $(echo $after)"
+  done
+}
+
+ORBELUNE_FRAME_LOG=$log "$bin" >/dev/null 2>&1 &
 app=$!
 
 expect_page "MAIN MENU"
@@ -112,7 +151,11 @@ for i in "${!titles[@]}"; do
   expect_page "${titles[$i]}"
   # Lesson 8's demonstration puts the pointer on its speed box as the page opens, while the
   # window is still being maximised: (4920, 360, 1575, 285) twips of 11745 x 9285.
-  [ "$i" -eq 7 ] && expect_pointer_over 328 24 105 19 783 619 "the speed box"
+  if [ "$i" -eq 7 ]; then
+    expect_pointer_over 328 24 105 19 783 619 "the speed box"
+    lesson8_typing
+  fi
+  if [ "$i" -eq 5 ] || [ "$i" -eq 8 ]; then replay_keeps_geometry "${titles[$i]}"; fi
   screenshot "Lesson$((i + 1))"
   [ "$i" -lt 11 ] && xdotool key ctrl+n
 done
@@ -129,7 +172,7 @@ until mapped | cut -f2 | grep -qxF "About this program"; do
 done
 screenshot about
 about=$(mapped | awk -F'\t' '$2 == "About this program" { print $1; exit }')
-xdotool windowclose "$about" 2>/dev/null || xdotool windowactivate --sync "$about" key alt+F4
+xdotool windowactivate --sync "$about" key alt+F4
 deadline=$((SECONDS + 10))
 while mapped | cut -f2 | grep -qxF "About this program"; do
   [ $SECONDS -lt $deadline ] || fail "About did not close"
@@ -143,6 +186,7 @@ expect_page "MAIN MENU"
 click_scene 80.5 132.5 682 564
 for t in "Reflection at Circular Mirror" "Reflection at Parabolic Mirror" "3D Image of Parabola Antenna"; do
   expect_page "$t"
+  [ "$t" = "Reflection at Circular Mirror" ] && replay_keeps_geometry "$t"
   screenshot "$(echo "$t" | tr -c 'A-Za-z0-9\n' '-')"
   xdotool key ctrl+n
 done

@@ -9,14 +9,14 @@
 
 #include "scene/pointer.h"
 #include "scene/textlayout.h"
-#include "tests/lessons/scripted_form.h"
+#include "tests/lessons/lesson_fixture.h"
 
 namespace {
 
 using lessons::Lesson2;
 
-struct Lesson2Script : lessontest::ScriptedForm<Lesson2> {
-    Lesson2Script() : ScriptedForm("Lesson2") {}
+struct Lesson2Script : lessontest::LessonRun<Lesson2> {
+    Lesson2Script() : LessonRun("Lesson2") {}
     // Ticks until row `r`'s balls are out and falling (the first motion step is the next tick).
     void untilFallOf(int r) {
         while (!(form().row == r && form().Shape1(2 * r).Visible && !form().joined)) tick();
@@ -240,8 +240,8 @@ TEST_F(Lesson2Script, ReplayAfterTheEndRestoresRowZeroExactly) {
     ASSERT_FALSE(f.jam.Enabled);
     s.program().menu(*f.menuItem("replay"));
     auto replayed = lessontest::snapshot(f);
-    // The insertion point is the one thing activation does not set: it empties the box, and
-    // the classic text box put SelStart back to 0 when its Text was assigned; ours keeps it.
+    // The insertion point is the one thing activation does not set: it empties the box, which
+    // leaves SelStart where the typing left it.
     start.erase("Ratio.SelStart");
     replayed.erase("Ratio.SelStart");
     EXPECT_EQ(replayed, start);
@@ -414,7 +414,7 @@ TEST(Lesson2Page, TheClosingTextsSuperscriptsSitInTheirGaps) {
     using namespace scene::text;
     const Font big{f.t2.font.size, f.t2.font.bold, f.t2.font.italic};
     auto l = layout(f.t2.Caption.get(), big, f.t2.Width / 15, Align::Left);
-    ASSERT_EQ(l.lines.size(), 1u);  // one line, as on the original page
+    ASSERT_EQ(l.lines.size(), 1u);  // the sentence fits on one line
     const auto& line = l.lines[0];
     auto at = [&](size_t k) { return f.t2.Left + line.x[k] * 15; };
     // "g" (t4) over the run of blanks after "denoted as", the "2" (t3) after "m/s".

@@ -5,14 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "scene/textlayout.h"
-#include "tests/lessons/scripted_form.h"
+#include "tests/lessons/lesson_fixture.h"
 
 namespace {
 
 using lessons::Lesson3;
 
-struct Lesson3Script : lessontest::ScriptedForm<Lesson3> {
-    Lesson3Script() : ScriptedForm("Lesson3") {}
+struct Lesson3Script : lessontest::LessonRun<Lesson3> {
+    Lesson3Script() : LessonRun("Lesson3") {}
 };
 
 TEST_F(Lesson3Script, RightAfterActivationTheClockReadsPlusZeroZero) {

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "scene/textlayout.h"
-#include "tests/lessons/scripted_form.h"
+#include "tests/lessons/lesson_fixture.h"
 
 namespace {
 

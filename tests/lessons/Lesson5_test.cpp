@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tests/lessons/script_run.h"
+#include "tests/lessons/covered_text.h"
+#include "tests/lessons/lesson_fixture.h"
 
 namespace {
 
@@ -22,8 +23,8 @@ struct Throw {
     std::vector<scene::Segment> earth, moon;
 };
 
-struct Lesson5Run : script_run::Run<lessons::Lesson5> {
-    Lesson5Run() : Run("Lesson5") {}
+struct Lesson5Run : lessontest::LessonRun<lessons::Lesson5> {
+    Lesson5Run() : LessonRun("Lesson5") {}
     // The surface split at each ground line, one throw after another.
     std::vector<Throw> throws() {
         std::vector<Throw> out;
@@ -231,7 +232,7 @@ TEST_F(Lesson5Run, PacedEachThrowIsWatchedForHalfASecondToSixSeconds) {
 
 TEST_F(Lesson5Run, NoTextOfTheFinishedPageLiesUnderAnotherLabel) {
     runTo(std::nullopt);
-    EXPECT_EQ(script_run::covered(form()), std::vector<std::string>{});
+    EXPECT_EQ(lessontest::covered(form()), std::vector<std::string>{});
 }
 
 }  // namespace

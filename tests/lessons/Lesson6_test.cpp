@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tests/lessons/script_run.h"
+#include "tests/lessons/covered_text.h"
+#include "tests/lessons/lesson_fixture.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ using Chain = std::vector<scene::Segment>;
 
 double fromCentre(float x, float y) { return std::hypot(x - kCentreX, y - kCentreY); }
 
-struct Lesson6Run : script_run::Run<lessons::Lesson6> {
-    Lesson6Run() : Run("Lesson6") {}
+struct Lesson6Run : lessontest::LessonRun<lessons::Lesson6> {
+    Lesson6Run() : LessonRun("Lesson6") {}
     // The surface cut into unbroken chains: each path, and each axis on its own.
     std::vector<Chain> chains() {
         std::vector<Chain> out;
@@ -70,7 +71,7 @@ TEST_F(Lesson6Run, FirstPassEndsEachPathWhereItMeetsTheEarth) {
 TEST_F(Lesson6Run, ScriptStagesFallOnTheirTicks) {
     // Countdown, the long launch beep, the short one after the first drawing, the invitation
     // at tick 1004 and the end of the ellipses at tick 1005; ticks 1001 to 1003 are silent.
-    const std::vector<script_run::Beep> expected = {{1000, 25}, {2000, 25},  {3000, 25},
+    const std::vector<lessontest::Beep> expected = {{1000, 25}, {2000, 25},  {3000, 25},
                                                     {4000, 25}, {4125, 125}, {4250, 25},
                                                     {8250, 25}, {9250, 25}};
     runTo(4100);
@@ -219,7 +220,7 @@ TEST_F(Lesson6Run, PacedEachLaunchIsWatchedForHalfASecondToSixSeconds) {
 
 TEST_F(Lesson6Run, NoTextOfTheFinishedPageLiesUnderAnotherLabel) {
     runTo(std::nullopt);
-    EXPECT_EQ(script_run::covered(form()), std::vector<std::string>{});
+    EXPECT_EQ(lessontest::covered(form()), std::vector<std::string>{});
 }
 
 }  // namespace

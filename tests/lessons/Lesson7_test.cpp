@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tests/lessons/script_run.h"
+#include "tests/lessons/covered_text.h"
+#include "tests/lessons/lesson_fixture.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ constexpr scene::Color kEllipse = 0xE17B80;
 constexpr scene::Color kTeal = scene::rgb(0, 192, 192);
 constexpr double kOx = 6000, kOy = 3500;  // where the design's axis lines cross [twips]
 
-struct Lesson7Run : script_run::Run<lessons::Lesson7> {
-    Lesson7Run() : Run("Lesson7") {}
+struct Lesson7Run : lessontest::LessonRun<lessons::Lesson7> {
+    Lesson7Run() : LessonRun("Lesson7") {}
     bool formulasShown() {
         auto& f = form();
         bool any = f.eq1.Visible || f.eq2.Visible;
@@ -187,7 +188,7 @@ TEST_F(Lesson7Run, PacedTheEllipseGrowsForOneToFourSeconds) {
 
 TEST_F(Lesson7Run, NoTextOfTheFinishedPageLiesUnderAnotherLabel) {
     runTo(std::nullopt);
-    EXPECT_EQ(script_run::covered(form()), std::vector<std::string>{});
+    EXPECT_EQ(lessontest::covered(form()), std::vector<std::string>{});
 }
 
 }  // namespace

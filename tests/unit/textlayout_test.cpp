@@ -193,6 +193,8 @@ struct FormulaCase {
     std::vector<Gap> gaps;
     double textEnd;
 };
+// A failure names its case instead of dumping its bytes.
+void PrintTo(const FormulaCase& c, std::ostream* os) { *os << c.name; }
 
 // Runs of two or more blanks, plus where the text ends, in twips.
 std::vector<Gap> blankRuns(const LineLayout& line) {

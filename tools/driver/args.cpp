@@ -2,19 +2,18 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
 #include "scene/playback.h"
 
+#include "tools/driver/number_text.h"
+
 namespace driver {
 
 static bool parseMs(const std::string& s, double& out) {
     double v = 0;
-    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(v) || v < 0)
-        return false;
+    if (!readNumber(s, v) || v < 0) return false;
     out = v;
     return true;
 }

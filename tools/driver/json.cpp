@@ -1,8 +1,9 @@
 #include "tools/driver/json.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "tools/driver/number_text.h"
 
 namespace driver {
 
@@ -62,9 +63,7 @@ void Json::write(std::string& out) const {
         if (!std::isfinite(*d)) {
             out += "null";  // JSON has no infinities; the checks treat null as a fault
         } else {
-            char buf[32];
-            auto r = std::to_chars(buf, buf + sizeof buf, *d);
-            out.append(buf, r.ptr);
+            appendShortest(out, *d);
         }
     } else if (auto* s = std::get_if<std::string>(&v_)) {
         writeString(out, *s);

@@ -35,7 +35,12 @@ public:
     // Object access: adds the key when missing.
     Json& operator[](const std::string& key);
     const Json* find(const std::string& key) const;
-    void push(Json v) { std::get<Array>(v_).push_back(std::move(v)); }
+    // Built in place: moving a temporary Json through std::variant's move trips GCC 12's
+    // -Wmaybe-uninitialized.
+    template <class T>
+    void push(T&& v) {
+        std::get<Array>(v_).emplace_back(std::forward<T>(v));
+    }
 
     bool isNull() const { return std::holds_alternative<std::nullptr_t>(v_); }
     bool isNumber() const { return std::holds_alternative<double>(v_); }

@@ -1,83 +1,13 @@
 #pragma once
-// What the lesson tests share: a form's script played on the virtual clock, the frames a paced
-// run presents, and the texts a student cannot read because an opaque label lies over them.
-#include <gtest/gtest.h>
-
+// The texts a student cannot read because an opaque label lies over them.
 #include <algorithm>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "scene/form.h"
-#include "scene/program.h"
 #include "scene/textlayout.h"
-#include "tools/driver/driver.h"
 
-namespace script_run {
-
-struct Beep {
-    double t;  // [virtual ms]
-    int ms;
-};
-
-// One lesson form played from its first activation.
-template <class Form>
-struct Run : ::testing::Test {
-    explicit Run(std::string formName) : name(std::move(formName)) {}
-    void SetUp() override { ASSERT_TRUE(s.start(name)); }
-
-    Form& form() { return s.program().get<Form>(name); }
-    void runTo(std::optional<double> t) { ASSERT_TRUE(s.run(t, {}, err)) << err; }
-    // Every beep of the run so far: 440 Hz each, at these times and of these lengths.
-    void expectBeeps(const std::vector<Beep>& expected) {
-        const auto& beeps = s.platform().beeps;
-        ASSERT_EQ(beeps.size(), expected.size());
-        for (std::size_t i = 0; i < beeps.size(); ++i) {
-            EXPECT_EQ(beeps[i].t, expected[i].t) << i;
-            EXPECT_EQ(beeps[i].hz, 440) << i;
-            EXPECT_EQ(beeps[i].ms, expected[i].ms) << i;
-        }
-    }
-    // When the beeps after virtual time t began.
-    std::vector<double> beepTimesAfter(double t) {
-        std::vector<double> out;
-        for (auto& b : s.platform().beeps)
-            if (b.t > t) out.push_back(b.t);
-        return out;
-    }
-    // Chooses a menu item at virtual time t.
-    void menuAt(double t, const std::string& item = "rep") {
-        ASSERT_TRUE(s.run(t, {*driver::parseAction(t, "menu:" + item, err)}, err)) << err;
-    }
-    // Chooses a menu item at the first frame a long handler presents once `when` holds.
-    void menuDuringHandler(std::function<bool()> when, const std::string& item = "rep") {
-        s.platform().onFrame = [this, when, item] {
-            if (!chosen && when()) {
-                chosen = true;
-                s.program().menu(*form().menuItem(item));
-            }
-        };
-    }
-    // Plays paced, noting how many segments had been drawn at each frame presented.
-    void recordPacedFrames() {
-        s.platform().paced = true;
-        s.platform().onFrame = [this] { frames.push_back(form().surface().size()); };
-    }
-    // How long the segments after `begin` up to `end` were on their way on screen [s]: the
-    // frames presented meanwhile, at 60 a second.
-    double secondsDrawing(std::size_t begin, std::size_t end) const {
-        auto n = std::count_if(frames.begin(), frames.end(),
-                               [&](std::size_t drawn) { return drawn > begin && drawn <= end; });
-        return double(n) / 60;
-    }
-
-    std::string name;
-    driver::Session s;
-    std::string err;
-    bool chosen = false;              // menuDuringHandler has chosen its item
-    std::vector<std::size_t> frames;  // segments drawn at each frame presented
-};
+namespace lessontest {
 
 struct Rect {
     double left, top, right, bottom;
@@ -153,4 +83,4 @@ inline std::vector<std::string> covered(const scene::Form& f) {
     return out;
 }
 
-}  // namespace script_run
+}  // namespace lessontest

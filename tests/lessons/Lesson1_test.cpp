@@ -56,7 +56,9 @@ TEST_F(Lesson1Page, ListsEveryControlInStoredOrderWithItsDesignGeometry) {
         EXPECT_EQ(c.find("Top")->number(), r.t) << r.name;
         EXPECT_EQ(c.find("Width")->number(), r.w) << r.name;
         EXPECT_EQ(c.find("Height")->number(), r.h) << r.name;
-        if (r.caption) EXPECT_EQ(c.find("Caption")->string(), r.caption) << r.name;
+        if (r.caption) {
+            EXPECT_EQ(c.find("Caption")->string(), r.caption) << r.name;
+        }
     }
     const Json& divider = control("Line1");
     EXPECT_EQ(divider.find("kind")->string(), "Line");

@@ -1,0 +1,90 @@
+#pragma once
+// What the page (web/library.js over web/page.js) does for the program. Lengths and positions
+// are CSS pixels of the view's stage; colours are the scene's &H00BBGGRR&.
+#include <cstdint>
+
+extern "C" {
+
+// --- Time and waiting (these suspend the program until the page resumes it) ---------------
+// Until an input event arrives or ms have passed (ms < 0: no time limit).
+void web_wait(double ms);
+// Until the page's next animation frame.
+void web_next_frame();
+// Plays the samples if sound has been allowed, and returns after ms either way.
+void web_beep(const std::int16_t* samples, int count, int sampleRate, int ms);
+int web_sample_rate();
+// A handler has ended (for measuring the frames of each animation apart).
+void web_handler_ended();
+// A modal message box; returns when the user has closed it.
+void web_message_box(const char* text);
+
+// --- Input: the oldest waiting event, 0 when none ------------------------------------------
+// Writes the event's view or control id and, for events with text, a malloc'ed UTF-8 string
+// the caller frees (else nullptr).
+int web_poll(int* id, char** text);
+
+// --- Views: one per form ----------------------------------------------------------------
+void web_view_create(int view, int maximized, double designWidthPx, double designHeightPx,
+                     const char* caption);
+void web_view_show(int view, int visible);
+void web_view_activate(int view, const char* caption);
+// The stage's size in CSS px and the device pixel ratio; sizes the view's canvas to match.
+void web_view_size(int view, double* width, double* height, double* dpr);
+void web_end();
+bool web_open_url(const char* url);
+
+// --- Menus ------------------------------------------------------------------------------
+void web_menu_item(int view, int item, int level, const char* caption, const char* shortcut,
+                   int enabled);
+void web_menu_enable(int item, int enabled);
+
+// --- Drawing ------------------------------------------------------------------------------
+// The segment layer: cleared to a colour at a size in device pixels, then drawn on.
+void web_segments_reset(int view, int pixelWidth, int pixelHeight, double dpr, std::uint32_t back);
+// count segments of 5 words each (x1, y1, x2, y2 as floats in twips, then the colour).
+void web_segments_draw(int view, const void* segments, int count, double k, double originX,
+                       double originY, double width);
+// Starts a frame of a view: its segment layer copied onto its canvas.
+void web_begin(int view);
+void web_fill_rect(double x, double y, double w, double h, std::uint32_t color);
+void web_clip(double x, double y, double w, double h);
+void web_unclip();
+void web_line(double x1, double y1, double x2, double y2, std::uint32_t color, double width,
+              int style);
+// kind: 0 rectangle, 1 ellipse, 2 rounded rectangle; fill < 0 for none, style 0 for no border.
+void web_shape(int kind, double x, double y, double w, double h, int fill, std::uint32_t fillColor,
+               int style, std::uint32_t borderColor, double width);
+void web_text(const std::uint32_t* chars, const double* xs, const double* cells, int count,
+              double baseline, double pixelSize, int bold, int italic, std::uint32_t color);
+void web_frame_rect(double x, double y, double w, double h, double width);
+void web_pointer(double x, double y, double scale);
+// Where the view's clickable labels are, for the pointer's shape: 4 numbers per label.
+void web_links(int view, const double* rects, int count);
+// The bundled face's advance of one character and its line metrics, at a pixel size.
+double web_advance(std::uint32_t ch, double pixelSize, int bold, int italic);
+void web_font_metrics(double pixelSize, int bold, int italic, double* lineSpacing, double* ascent);
+
+// --- Controls as page elements ----------------------------------------------------------
+// kind: 1 text box, 2 check box, 3 button. text is null when it has not changed.
+void web_control(int view, int control, int kind, double x, double y, double w, double h,
+                 int visible, int enabled, const char* text, int value, double fontPx, int bold,
+                 int italic, std::uint32_t back, std::uint32_t fore, int align, int style);
+void web_focus(int control, int selStart);
+// The control's name in the lesson ("lt(3)", "vinit"), kept on its element for tests and tools.
+void web_control_name(int control, const char* name);
+}
+
+// Event kinds web_poll reports.
+enum WebEvent {
+    kEvNone = 0,
+    kEvClick = 1,       // control
+    kEvType = 2,        // control, text
+    kEvKeyDown = 3,     // control, text: the key code
+    kEvMouseDown = 4,   // control
+    kEvMenu = 5,        // menu item
+    kEvShortcut = 6,    // view, text: "Ctrl+N"
+    kEvClose = 7,       // view
+    kEvCanvasDown = 8,  // view, text: "x y" in CSS px
+    kEvResize = 9,      // none
+    kEvActivate = 10,   // view
+};

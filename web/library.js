@@ -1,0 +1,148 @@
+// The program's calls to the page (declared in web/bridge.h), handed to Orb of web/page.js.
+// The first four suspend the program (Asyncify) until the page resumes it.
+mergeInto(LibraryManager.library, {
+  web_wait: function (ms) {
+    return Asyncify.handleSleep(function (wakeUp) {
+      if (Orb.events.length) return wakeUp();
+      let timer = 0;
+      Orb.wake = function () {
+        if (timer) clearTimeout(timer);
+        wakeUp();
+      };
+      if (ms >= 0)
+        timer = setTimeout(function () {
+          Orb.wake = null;
+          wakeUp();
+        }, ms);
+    });
+  },
+  web_next_frame: function () {
+    return Asyncify.handleSleep(function (wakeUp) {
+      requestAnimationFrame(function (t) {
+        Orb.mark(t);
+        wakeUp();
+      });
+    });
+  },
+  web_beep: function (ptr, count, rate, ms) {
+    return Asyncify.handleSleep(function (wakeUp) {
+      Orb.tone(ptr, count, rate);
+      Orb.mark(-1);
+      setTimeout(wakeUp, ms);
+    });
+  },
+  web_message_box: function (text) {
+    const s = UTF8ToString(text);
+    return Asyncify.handleSleep(function (wakeUp) {
+      Orb.mark(-1);
+      Orb.message(s).then(function () {
+        wakeUp();
+      });
+    });
+  },
+  web_handler_ended: function () {
+    Orb.mark(-1);
+  },
+  web_sample_rate: function () {
+    return Orb.sampleRate();
+  },
+  web_poll: function (idPtr, textPtr) {
+    const ev = Orb.events.shift();
+    if (!ev) return 0;
+    HEAP32[idPtr >> 2] = ev[1];
+    let p = 0;
+    if (ev[2] !== null) {
+      const n = lengthBytesUTF8(ev[2]) + 1;
+      p = _malloc(n);
+      stringToUTF8(ev[2], p, n);
+    }
+    HEAP32[textPtr >> 2] = p;
+    return ev[0];
+  },
+  web_view_create: function (view, maximized, w, h, caption) {
+    Orb.createView(view, !!maximized, w, h, UTF8ToString(caption));
+  },
+  web_view_show: function (view, visible) {
+    Orb.showView(view, !!visible);
+  },
+  web_view_activate: function (view, caption) {
+    Orb.activateView(view, UTF8ToString(caption));
+  },
+  web_view_size: function (view, wPtr, hPtr, dprPtr) {
+    const s = Orb.viewSize(view);
+    HEAPF64[wPtr >> 3] = s[0];
+    HEAPF64[hPtr >> 3] = s[1];
+    HEAPF64[dprPtr >> 3] = s[2];
+  },
+  web_end: function () {
+    Orb.end();
+  },
+  web_open_url: function (url) {
+    return Orb.openUrl(UTF8ToString(url)) ? 1 : 0;
+  },
+  web_menu_item: function (view, item, level, caption, shortcut, enabled) {
+    Orb.menuItem(view, item, level, UTF8ToString(caption), UTF8ToString(shortcut), enabled);
+  },
+  web_menu_enable: function (item, enabled) {
+    Orb.menuEnable(item, enabled);
+  },
+  web_segments_reset: function (view, pw, ph, dpr, back) {
+    Orb.segmentsReset(view, pw, ph, dpr, back);
+  },
+  web_segments_draw: function (view, ptr, count, k, ox, oy, width) {
+    Orb.segmentsDraw(view, ptr, count, k, ox, oy, width);
+  },
+  web_begin: function (view) {
+    Orb.begin(view);
+  },
+  web_fill_rect: function (x, y, w, h, color) {
+    Orb.fillRect(x, y, w, h, color);
+  },
+  web_clip: function (x, y, w, h) {
+    Orb.clip(x, y, w, h);
+  },
+  web_unclip: function () {
+    Orb.unclip();
+  },
+  web_line: function (x1, y1, x2, y2, color, width, style) {
+    Orb.line(x1, y1, x2, y2, color, width, style);
+  },
+  web_shape: function (kind, x, y, w, h, fill, fillColor, style, borderColor, width) {
+    Orb.shape(kind, x, y, w, h, fill, fillColor, style, borderColor, width);
+  },
+  web_text: function (chars, xs, cells, count, baseline, px, bold, italic, color) {
+    Orb.text(chars, xs, cells, count, baseline, px, bold, italic, color);
+  },
+  web_frame_rect: function (x, y, w, h, width) {
+    Orb.frameRect(x, y, w, h, width);
+  },
+  web_pointer: function (x, y, scale) {
+    Orb.pointer(x, y, scale);
+  },
+  web_links: function (view, ptr, count) {
+    const v = Orb.views.get(view);
+    const links = [];
+    for (let i = 0; i < count; ++i) {
+      const b = (ptr >> 3) + 4 * i;
+      links.push([HEAPF64[b], HEAPF64[b + 1], HEAPF64[b + 2], HEAPF64[b + 3]]);
+    }
+    v.links = links;
+  },
+  web_advance: function (ch, px, bold, italic) {
+    return Orb.advance(ch, px, bold, italic);
+  },
+  web_font_metrics: function (px, bold, italic, linePtr, ascentPtr) {
+    const m = Orb.fontMetrics(px, bold, italic);
+    HEAPF64[linePtr >> 3] = m[0];
+    HEAPF64[ascentPtr >> 3] = m[1];
+  },
+  web_control: function (view, id, kind, x, y, w, h, visible, enabled, text, value, px, bold, italic, back, fore, align, style) {
+    Orb.control(view, id, kind, x, y, w, h, visible, enabled, text ? UTF8ToString(text) : null, value, px, bold, italic, back, fore, align, style);
+  },
+  web_control_name: function (id, name) {
+    Orb.names.set(id, UTF8ToString(name));
+  },
+  web_focus: function (id, sel) {
+    Orb.focus(id, sel);
+  },
+});

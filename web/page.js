@@ -1,0 +1,598 @@
+// The page around the program: views (one per form), menus, input elements, dialogs, sound and
+// the queue of the user's input, which the program takes events from when it is ready for them.
+// Put in front of the generated orbelune.js; web/library.js hands the program's calls here.
+
+/* global Module, HEAPF32, HEAPF64, HEAPU32, HEAP16, addRunDependency, removeRunDependency */
+var Orb = (function () {
+  "use strict";
+  const O = {
+    events: [],
+    wake: null,
+    views: new Map(),
+    controls: new Map(),
+    menuItems: new Map(),
+    names: new Map(),
+    active: 0,
+    audio: null,
+    urls: [],
+    modal: 0,
+    ended: false,
+    ctx: null,
+    view: null,
+    // ?measure=1 in the address records the presented frames' times.
+    measure: typeof location !== "undefined" && new URLSearchParams(location.search).get("measure") === "1",
+    frames: [],  // with measure: each paced frame's time; -1 where a handler, beep or message ends
+    firstFrame: 0,
+  };
+  // Which keys the page uses where the browser keeps the desktop's shortcut for itself.
+  const webKeys = { "Ctrl+N": "PageDown", "Ctrl+P": "PageUp" };
+  const EV = {
+    click: 1, type: 2, keyDown: 3, mouseDown: 4, menu: 5, shortcut: 6, close: 7,
+    canvasDown: 8, resize: 9, activate: 10,
+  };
+  O.EV = EV;
+  O.mark = function (t) {
+    if (O.measure) O.frames.push(t);
+  };
+
+  O.push = function (kind, id, text) {
+    O.events.push([kind, id | 0, text == null ? null : String(text)]);
+    if (O.wake) {
+      const w = O.wake;
+      O.wake = null;
+      w();
+    }
+  };
+
+  O.col = (c) => "rgb(" + (c & 255) + "," + ((c >>> 8) & 255) + "," + ((c >>> 16) & 255) + ")";
+  O.font = (px, bold, italic) =>
+    (italic ? "italic " : "") + (bold ? "bold " : "") + px + "px FreeSans, sans-serif";
+
+  // --- Views -----------------------------------------------------------------------------
+  function el(tag, cls, parent) {
+    const e = document.createElement(tag);
+    if (cls) e.className = cls;
+    if (parent) parent.appendChild(e);
+    return e;
+  }
+
+  O.createView = function (id, maximized, w, h, caption) {
+    const v = { id, maximized, caption, links: [], items: [], menus: [] };
+    if (maximized) {
+      v.root = el("div", "page", document.getElementById("pages"));
+      v.menubar = el("nav", "menubar", v.root);
+      v.menubar.setAttribute("role", "menubar");
+      v.stage = el("div", "stage", v.root);
+    } else {
+      v.root = el("dialog", "window", document.body);
+      const bar = el("div", "titlebar", v.root);
+      el("span", "", bar).textContent = caption;
+      const close = el("button", "close", bar);
+      close.textContent = "\u00d7";
+      close.title = "Close";
+      close.addEventListener("click", () => O.push(EV.close, id));
+      v.root.addEventListener("cancel", (e) => {
+        e.preventDefault();
+        O.push(EV.close, id);
+      });
+      v.stage = el("div", "stage", v.root);
+      v.stage.style.width = w + "px";
+      v.stage.style.height = h + "px";
+    }
+    v.root.hidden = true;
+    v.canvas = el("canvas", "scene", v.stage);
+    v.ctx = v.canvas.getContext("2d", { alpha: false });
+    v.layer = document.createElement("canvas");
+    v.layerCtx = v.layer.getContext("2d", { alpha: false });
+    v.box = el("div", "controls", v.stage);
+    v.canvas.addEventListener("mousedown", (e) => {
+      if (e.button !== 0) return;
+      const r = v.canvas.getBoundingClientRect();
+      O.push(EV.canvasDown, id, e.clientX - r.left + " " + (e.clientY - r.top));
+    });
+    v.canvas.addEventListener("mousemove", (e) => {
+      const r = v.canvas.getBoundingClientRect();
+      const x = e.clientX - r.left, y = e.clientY - r.top;
+      const on = v.links.some((l) => x >= l[0] && x < l[0] + l[2] && y >= l[1] && y < l[1] + l[3]);
+      v.canvas.style.cursor = on ? O.linkCursor || "pointer" : "";
+    });
+    v.root.addEventListener("mousedown", () => {
+      if (O.active !== id) O.push(EV.activate, id);
+    });
+    O.views.set(id, v);
+  };
+
+  O.showView = function (id, visible) {
+    const v = O.views.get(id);
+    if (!v) return;
+    v.root.hidden = !visible;
+    if (!v.maximized) {
+      if (visible && !v.root.open) v.root.show();
+      if (!visible && v.root.open) v.root.close();
+    }
+  };
+
+  O.activateView = function (id, caption) {
+    const v = O.views.get(id);
+    if (!v) return;
+    O.active = id;
+    document.title = caption;
+    if (v.maximized) v.root.parentNode.appendChild(v.root);  // above the other pages
+  };
+
+  O.viewSize = function (id) {
+    const v = O.views.get(id);
+    const dpr = window.devicePixelRatio || 1;
+    const w = Math.max(1, v.stage.clientWidth), h = Math.max(1, v.stage.clientHeight);
+    const pw = Math.max(1, Math.round(w * dpr)), ph = Math.max(1, Math.round(h * dpr));
+    if (v.canvas.width !== pw || v.canvas.height !== ph) {
+      v.canvas.width = pw;
+      v.canvas.height = ph;
+      v.canvas.style.width = w + "px";
+      v.canvas.style.height = h + "px";
+    }
+    return [w, h, dpr];
+  };
+
+  O.end = function () {
+    O.ended = true;
+    for (const v of O.views.values()) {
+      v.root.hidden = true;
+      if (v.root.open) v.root.close();
+    }
+    document.title = "Orbelune";
+    document.getElementById("ended").hidden = false;
+  };
+
+  O.openUrl = function (url) {
+    O.urls.push(url);
+    const a = document.createElement("a");
+    a.href = url;
+    a.rel = "noopener";
+    document.body.appendChild(a);
+    a.click();
+    a.remove();
+    return true;
+  };
+
+  // --- Menus -----------------------------------------------------------------------------
+  const plain = (caption) => caption.replace(/&&/g, "\u0000").replace(/&/g, "").replace(/\u0000/g, "&");
+
+  function closeMenus(except) {
+    for (const v of O.views.values())
+      for (const m of v.menus) if (m !== except) m.list.hidden = true, m.title.setAttribute("aria-expanded", "false");
+  }
+  document.addEventListener("mousedown", (e) => {
+    if (!e.target.closest || !e.target.closest(".menu")) closeMenus(null);
+  });
+
+  function addMenu(v, caption) {
+    const m = { wrap: el("div", "menu", v.menubar) };
+    m.title = el("button", "menutitle", m.wrap);
+    m.title.textContent = plain(caption);
+    m.title.setAttribute("aria-haspopup", "true");
+    m.title.setAttribute("aria-expanded", "false");
+    m.list = el("div", "menulist", m.wrap);
+    m.list.setAttribute("role", "menu");
+    m.list.hidden = true;
+    const open = (focusFirst) => {
+      closeMenus(m);
+      m.list.hidden = false;
+      m.title.setAttribute("aria-expanded", "true");
+      if (focusFirst) {
+        const first = m.list.querySelector("button:not([disabled])");
+        if (first) first.focus();
+      }
+    };
+    m.title.addEventListener("click", () => (m.list.hidden ? open(false) : closeMenus(null)));
+    m.title.addEventListener("keydown", (e) => {
+      if (e.key === "ArrowDown" || e.key === "Enter" || e.key === " ") {
+        e.preventDefault();
+        open(true);
+      }
+    });
+    m.list.addEventListener("keydown", (e) => {
+      const items = Array.from(m.list.querySelectorAll("button:not([disabled])"));
+      const i = items.indexOf(document.activeElement);
+      if (e.key === "ArrowDown" || e.key === "ArrowUp") {
+        e.preventDefault();
+        const n = items.length;
+        if (n) items[(i + (e.key === "ArrowDown" ? 1 : n - 1) + n) % n].focus();
+      } else if (e.key === "Escape") {
+        e.preventDefault();
+        closeMenus(null);
+        m.title.focus();
+      }
+    });
+    v.menus.push(m);
+    return m;
+  }
+
+  O.menuItem = function (viewId, itemId, level, caption, shortcut, enabled) {
+    const v = O.views.get(viewId);
+    if (!v || !v.menubar) return;
+    if (level === 0) {
+      addMenu(v, caption);
+      return;
+    }
+    const m = v.menus.length ? v.menus[v.menus.length - 1] : addMenu(v, "&Navigation");
+    const b = el("button", "menuitem", m.list);
+    b.setAttribute("role", "menuitem");
+    el("span", "caption", b).textContent = plain(caption);
+    const keys = webKeys[shortcut] || shortcut;
+    el("span", "keys", b).textContent = keys;
+    b.disabled = !enabled;
+    b.addEventListener("click", () => {
+      closeMenus(null);
+      O.push(EV.menu, itemId);
+    });
+    const item = { button: b, shortcut, keys, enabled: !!enabled };
+    v.items.push(item);
+    O.menuItems.set(itemId, item);
+  };
+
+  O.menuEnable = function (itemId, enabled) {
+    const item = O.menuItems.get(itemId);
+    if (!item) return;
+    item.enabled = !!enabled;
+    item.button.disabled = !enabled;
+  };
+
+  // The menu's shortcuts win over a focused text box, as on the desktop.
+  document.addEventListener(
+    "keydown",
+    (e) => {
+      if (O.ended || O.modal) return;
+      const v = O.views.get(O.active);
+      if (!v) return;
+      if (e.key === "F10" && v.menus.length) {
+        e.preventDefault();
+        v.menus[0].title.focus();
+        return;
+      }
+      let keys = null;
+      if (e.key === "PageDown" || e.key === "PageUp") keys = e.key;
+      else if (e.ctrlKey && !e.altKey && !e.metaKey && /^[a-z]$/i.test(e.key)) keys = "Ctrl+" + e.key.toUpperCase();
+      if (!keys) return;
+      const item = v.items.find((it) => it.keys === keys || it.shortcut === keys);
+      if (!item) return;
+      e.preventDefault();
+      e.stopPropagation();
+      closeMenus(null);
+      O.push(EV.shortcut, v.id, item.shortcut);
+    },
+    true
+  );
+
+  window.addEventListener("resize", () => O.push(EV.resize, 0));
+
+  // --- Drawing ---------------------------------------------------------------------------
+  O.segmentsReset = function (id, pw, ph, dpr, back) {
+    const v = O.views.get(id);
+    if (v.layer.width !== pw || v.layer.height !== ph) {
+      v.layer.width = pw;
+      v.layer.height = ph;
+    }
+    const c = v.layerCtx;
+    c.setTransform(1, 0, 0, 1, 0, 0);
+    c.fillStyle = O.col(back);
+    c.fillRect(0, 0, pw, ph);
+    c.setTransform(dpr, 0, 0, dpr, 0, 0);
+    c.lineCap = "round";
+    c.setLineDash([]);
+  };
+
+  O.segmentsDraw = function (id, ptr, count, k, ox, oy, width) {
+    const c = O.views.get(id).layerCtx;
+    const f = HEAPF32, u = HEAPU32;
+    c.lineWidth = width;
+    let colour = -1, open = false;
+    const dots = [];
+    const flush = () => {
+      if (open) c.stroke();
+      open = false;
+      for (let d = 0; d < dots.length; d += 2) {
+        c.beginPath();
+        c.arc(dots[d], dots[d + 1], width / 2, 0, 2 * Math.PI);
+        c.fill();
+      }
+      dots.length = 0;
+    };
+    let i = ptr >> 2;
+    for (let n = 0; n < count; ++n, i += 5) {
+      const col = u[i + 4] & 0xffffff;
+      if (col !== colour) {
+        flush();
+        colour = col;
+        c.strokeStyle = c.fillStyle = O.col(col);
+      }
+      const x1 = ox + f[i] * k, y1 = oy + f[i + 1] * k, x2 = ox + f[i + 2] * k, y2 = oy + f[i + 3] * k;
+      if (x1 === x2 && y1 === y2) {
+        dots.push(x1, y1);
+        continue;
+      }
+      if (!open) {
+        c.beginPath();
+        open = true;
+      }
+      c.moveTo(x1, y1);
+      c.lineTo(x2, y2);
+    }
+    flush();
+  };
+
+  O.begin = function (id) {
+    const v = O.views.get(id);
+    const c = v.ctx;
+    O.ctx = c;
+    O.view = v;
+    if (!O.firstFrame) O.firstFrame = performance.now();
+    c.setTransform(1, 0, 0, 1, 0, 0);
+    c.drawImage(v.layer, 0, 0);
+    const dpr = v.canvas.width / Math.max(1, v.stage.clientWidth);
+    c.setTransform(dpr, 0, 0, dpr, 0, 0);
+  };
+
+  const dashes = { 2: [4, 2], 3: [1, 2], 4: [4, 2, 1, 2], 5: [4, 2, 1, 2, 1, 2] };
+  function dash(c, style, width) {
+    const d = dashes[style];
+    c.setLineDash(d ? d.map((x) => x * width) : []);
+  }
+
+  O.fillRect = function (x, y, w, h, color) {
+    O.ctx.fillStyle = O.col(color);
+    O.ctx.fillRect(x, y, w, h);
+  };
+  O.clip = function (x, y, w, h) {
+    O.ctx.save();
+    O.ctx.beginPath();
+    O.ctx.rect(x, y, w, h);
+    O.ctx.clip();
+  };
+  O.unclip = () => O.ctx.restore();
+
+  O.line = function (x1, y1, x2, y2, color, width, style) {
+    if (style === 0) return;
+    const c = O.ctx;
+    c.strokeStyle = O.col(color);
+    c.lineWidth = width;
+    c.lineCap = "butt";
+    dash(c, style, width);
+    c.beginPath();
+    c.moveTo(x1, y1);
+    c.lineTo(x2, y2);
+    c.stroke();
+    c.setLineDash([]);
+  };
+
+  O.shape = function (kind, x, y, w, h, fill, fillColor, style, borderColor, width) {
+    const c = O.ctx;
+    c.beginPath();
+    if (kind === 1) c.ellipse(x + w / 2, y + h / 2, Math.max(0, w / 2), Math.max(0, h / 2), 0, 0, 2 * Math.PI);
+    else if (kind === 2 && c.roundRect) c.roundRect(x, y, w, h, Math.min(w, h) / 6);
+    else c.rect(x, y, w, h);
+    if (fill >= 0) {
+      c.fillStyle = O.col(fillColor);
+      c.fill();
+    }
+    if (style !== 0) {
+      c.strokeStyle = O.col(borderColor);
+      c.lineWidth = width;
+      dash(c, style, width);
+      c.stroke();
+      c.setLineDash([]);
+    }
+  };
+
+  const widths = new Map();
+  function measure(c, font, ch) {
+    const key = font + "\u0001" + ch;
+    let w = widths.get(key);
+    if (w === undefined) {
+      w = c.measureText(ch).width;
+      widths.set(key, w);
+    }
+    return w;
+  }
+
+  O.text = function (chars, xs, cells, count, baseline, px, bold, italic, color) {
+    const c = O.ctx;
+    const font = O.font(px, bold, italic);
+    c.font = font;
+    c.fillStyle = O.col(color);
+    for (let i = 0; i < count; ++i) {
+      const cp = HEAPU32[(chars >> 2) + i];
+      if (cp === 32) continue;
+      const ch = String.fromCodePoint(cp);
+      const x = HEAPF64[(xs >> 3) + i], cell = HEAPF64[(cells >> 3) + i];
+      const own = measure(c, font, ch);
+      if (own > cell * 1.02 && own > 0) {
+        // The bundled face is wider here than the layout's cell: narrow the glyph to fit.
+        c.save();
+        c.translate(x, baseline);
+        c.scale(cell / own, 1);
+        c.fillText(ch, 0, 0);
+        c.restore();
+      } else {
+        c.fillText(ch, x, baseline);
+      }
+    }
+  };
+
+  O.frameRect = function (x, y, w, h, width) {
+    const c = O.ctx;
+    c.strokeStyle = "#000";
+    c.lineWidth = width;
+    c.strokeRect(x + width / 2, y + width / 2, w - width, h - width);
+  };
+
+  O.pointer = function (x, y, scale) {
+    const c = O.ctx, k = Math.max(1, scale);
+    c.save();
+    c.translate(x, y);
+    c.scale(k, k);
+    c.beginPath();
+    const pts = [0, 0, 0, 16, 4, 12, 7, 19, 9, 18, 6, 11, 11, 11];
+    c.moveTo(pts[0], pts[1]);
+    for (let i = 2; i < pts.length; i += 2) c.lineTo(pts[i], pts[i + 1]);
+    c.closePath();
+    c.fillStyle = "#fff";
+    c.fill();
+    c.lineWidth = 1.2 / k;
+    c.strokeStyle = "#000";
+    c.stroke();
+    c.restore();
+  };
+
+  let measurer = null;
+  function measureCtx() {
+    if (!measurer) measurer = document.createElement("canvas").getContext("2d");
+    return measurer;
+  }
+  O.advance = function (cp, px, bold, italic) {
+    const c = measureCtx();
+    const font = O.font(px, bold, italic);
+    c.font = font;
+    return measure(c, font, String.fromCodePoint(cp));
+  };
+  O.fontMetrics = function (px, bold, italic) {
+    const c = measureCtx();
+    c.font = O.font(px, bold, italic);
+    const m = c.measureText("Hg");
+    const ascent = m.fontBoundingBoxAscent || px * 0.9, descent = m.fontBoundingBoxDescent || px * 0.2;
+    return [ascent + descent, ascent];
+  };
+
+  // --- Controls as page elements -----------------------------------------------------------
+  function makeControl(v, id, kind) {
+    let e;
+    if (kind === 1) {
+      e = el("input", "textbox", v.box);
+      e.type = "text";
+      e.spellcheck = false;
+      e.addEventListener("input", () => O.push(EV.type, id, e.value));
+    } else if (kind === 2) {
+      e = el("label", "checkbox", v.box);
+      e.input = el("input", "", e);
+      e.input.type = "checkbox";
+      e.caption = el("span", "", e);
+      // The program decides whether the box is ticked.
+      e.addEventListener("click", (ev) => {
+        ev.preventDefault();
+        if (!e.input.disabled) O.push(EV.click, id);
+      });
+    } else {
+      e = el("button", "button", v.box);
+      e.addEventListener("mousedown", (ev) => {
+        if (ev.button === 0) O.push(EV.mouseDown, id);
+      });
+      e.addEventListener("click", () => O.push(EV.click, id));
+      e.addEventListener("keydown", (ev) => O.push(EV.keyDown, id, ev.keyCode));
+    }
+    e.dataset.control = O.names.get(id) || "";
+    O.controls.set(id, e);
+    return e;
+  }
+
+  O.control = function (viewId, id, kind, x, y, w, h, visible, enabled, text, value, px, bold, italic, back, fore, align, style) {
+    const v = O.views.get(viewId);
+    const e = O.controls.get(id) || makeControl(v, id, kind);
+    const s = e.style;
+    s.left = x + "px";
+    s.top = y + "px";
+    s.width = Math.max(0, w) + "px";
+    s.height = Math.max(0, h) + "px";
+    e.hidden = !visible;
+    s.font = O.font(px, bold, italic);
+    if (kind === 1) {
+      e.disabled = !enabled;
+      s.background = O.col(back);
+      s.color = O.col(fore);
+      s.textAlign = align === 2 ? "center" : align === 1 ? "right" : "left";
+      if (text !== null && e.value !== text) e.value = text;
+    } else if (kind === 2) {
+      e.input.disabled = !enabled;
+      e.classList.toggle("disabled", !enabled);
+      s.background = O.col(back);
+      s.color = O.col(fore);
+      e.input.checked = value !== 0;
+      e.classList.toggle("greyed", value === 2);
+      if (text !== null) e.caption.textContent = text;
+    } else {
+      e.disabled = !enabled;
+      s.background = O.col(back);
+      if (text !== null) e.textContent = style === 1 ? "" : text;
+      if (style === 1) e.setAttribute("aria-label", text || "");
+    }
+  };
+
+  O.focus = function (id, sel) {
+    const e = O.controls.get(id);
+    if (!e || e.hidden || O.modal) return;
+    const target = e.input || e;
+    target.focus({ preventScroll: true });
+    if (target.type === "text") {
+      const at = Math.max(0, Math.min(sel, target.value.length));
+      target.setSelectionRange(at, at);
+    }
+  };
+
+  // --- Dialogs and sound -------------------------------------------------------------------
+  O.message = function (text) {
+    return new Promise((resolve) => {
+      const d = document.getElementById("msgbox");
+      d.querySelector("p").textContent = text;
+      O.modal++;
+      const done = () => {
+        d.removeEventListener("close", done);
+        O.modal--;
+        resolve();
+      };
+      d.addEventListener("close", done);
+      d.showModal();
+      d.querySelector("button").focus();
+    });
+  };
+
+  O.sampleRate = () => (O.audio && O.audio.state === "running" ? O.audio.sampleRate : 0);
+  O.tone = function (ptr, count, rate) {
+    if (!O.audio || O.audio.state !== "running" || count <= 0 || rate !== O.audio.sampleRate) return;
+    const buf = O.audio.createBuffer(1, count, rate);
+    const data = buf.getChannelData(0);
+    for (let i = 0; i < count; ++i) data[i] = HEAP16[(ptr >> 1) + i] / 32768;
+    const src = O.audio.createBufferSource();
+    src.buffer = buf;
+    src.connect(O.audio.destination);
+    src.start();
+  };
+
+  O.linkCursor = null;
+  O.start = function () {
+    // Browsers let a page sound only after a user gesture.
+    try {
+      O.audio = new (window.AudioContext || window.webkitAudioContext)();
+      O.audio.resume();
+    } catch (err) {
+      O.audio = null;
+    }
+    document.getElementById("overlay").hidden = true;
+  };
+
+  return O;
+})();
+
+// The bundled faces first, then the program.
+Module.preRun = Module.preRun || [];
+Module.preRun.push(function () {
+  if (typeof document === "undefined" || !document.fonts || typeof FontFace === "undefined") return;
+  addRunDependency("fonts");
+  const faces = [
+    ["FreeSans.woff2", "normal", "normal"],
+    ["FreeSansBold.woff2", "bold", "normal"],
+    ["FreeSansOblique.woff2", "normal", "italic"],
+    ["FreeSansBoldOblique.woff2", "bold", "italic"],
+  ].map((f) => new FontFace("FreeSans", "url(fonts/" + f[0] + ")", { weight: f[1], style: f[2] }));
+  Promise.all(faces.map((f) => f.load().then((l) => document.fonts.add(l))))
+    .catch((err) => console.warn("bundled fonts not loaded: " + err))
+    .finally(() => removeRunDependency("fonts"));
+});

@@ -1,0 +1,203 @@
+// A form's scene on its view's canvas, in the desktop's order and looks: the segment layer, then
+// labels, lines and shapes from the bottom of the stored order up, then a drawn pointer.
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <vector>
+
+#include "scene/numbers.h"
+#include "scene/textlayout.h"
+#include "web/bridge.h"
+#include "web/webapp.h"
+
+namespace web {
+
+using scene::Control;
+using scene::Kind;
+
+namespace {
+
+double drawn(float v) { return scene::roundHalfEven(v); }
+
+double emPx(const scene::FontLook& look) {
+    static const std::map<double, double> design = {{8.25, 11}, {9.75, 13}, {12, 16}};
+    for (auto [pt, em] : design)
+        if (std::fabs(pt - look.size) < 0.05) return em;
+    return look.size * 96.0 / 72.0;
+}
+
+scene::text::Layout layoutText(const std::string& text, const scene::FontLook& look,
+                               double boxWidthPx, int alignment) {
+    scene::text::Font font{look.size, look.bold, look.italic};
+    scene::text::AdvanceFn fallback;
+    std::optional<scene::text::Metrics> metrics;
+    if (!scene::text::hasDesignMetrics(look.size)) {
+        const double px = pixelSize(look, 1);
+        const int bold = look.bold, italic = look.italic;
+        fallback = [=](char32_t c) { return web_advance(std::uint32_t(c), px, bold, italic); };
+        double line = 0, ascent = 0;
+        web_font_metrics(px, bold, italic, &line, &ascent);
+        metrics = scene::text::Metrics{line, ascent};
+    }
+    return scene::text::layout(text, font, boxWidthPx,
+                               scene::text::Align(std::clamp(alignment, 0, 2)), true, fallback,
+                               metrics);
+}
+
+struct Rect {
+    double x, y, w, h;
+};
+
+Rect drawnRect(const Control& c, const Fit& fit) {
+    return {fit.x(drawn(c.Left)), fit.y(drawn(c.Top)), fit.len(drawn(c.Width)),
+            fit.len(drawn(c.Height))};
+}
+
+void paintLabel(const scene::Label& l, const Fit& fit) {
+    const Rect box = drawnRect(l, fit);
+    if (box.w <= 0 || box.h <= 0) return;
+    const double s = fit.scale;
+    const std::string& caption = l.Caption.get();
+    auto lay = layoutText(caption, l.font, drawn(l.Width) / 15.0, l.alignment);
+    if (!l.transparent) {
+        // A small overlay label (a sub- or superscript) paints its background only behind its
+        // own text, so it does not shave the glyphs beside the gap it sits in.
+        bool small = l.Width <= 400 && caption.size() <= 3 && !lay.lines.empty();
+        if (small) {
+            for (auto& line : lay.lines) {
+                if (line.x.empty()) continue;
+                double x0 = std::max(box.x, box.x + line.x.front() * s);
+                double y0 = std::max(box.y, box.y + line.top * s);
+                double x1 = std::min(box.x + box.w, box.x + (line.x.front() + line.width) * s);
+                double y1 = std::min(box.y + box.h, box.y + (line.top + lay.lineHeight) * s);
+                if (x1 > x0 && y1 > y0) web_fill_rect(x0, y0, x1 - x0, y1 - y0, l.BackColor);
+            }
+        } else {
+            web_fill_rect(box.x, box.y, box.w, box.h, l.BackColor);
+        }
+    }
+    web_clip(box.x, box.y, box.w, box.h);
+    const double px = pixelSize(l.font, s);
+    scene::text::Font tf{l.font.size, l.font.bold, l.font.italic};
+    std::vector<std::uint32_t> chars;
+    std::vector<double> xs, cells;
+    for (auto& line : lay.lines) {
+        const std::size_t n = line.text.size();
+        chars.assign(line.text.begin(), line.text.end());
+        xs.resize(n);
+        cells.resize(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            xs[i] = box.x + line.x[i] * s;
+            cells[i] = (i + 1 < line.x.size() ? line.x[i + 1] - line.x[i]
+                                              : scene::text::advance(line.text[i], tf)) *
+                       s;
+        }
+        web_text(chars.data(), xs.data(), cells.data(), int(n), box.y + line.baseline * s, px,
+                 l.font.bold, l.font.italic, l.ForeColor);
+    }
+    web_unclip();
+    if (l.borderStyle == 1) web_frame_rect(box.x, box.y, box.w, box.h, std::max(1.0, s));
+}
+
+void paintLine(const scene::LineControl& l, const Fit& fit) {
+    // A stroke through a design pixel runs along that pixel's middle.
+    const double half = fit.scale / 2;
+    web_line(fit.x(drawn(l.X1)) + half, fit.y(drawn(l.Y1)) + half, fit.x(drawn(l.X2)) + half,
+             fit.y(drawn(l.Y2)) + half, l.BorderColor, std::max(1.0, l.borderWidth * fit.scale),
+             l.borderStyle);
+}
+
+void paintShape(const scene::Shape& sh, const Fit& fit) {
+    Rect r = drawnRect(sh, fit);
+    if (r.w <= 0 || r.h <= 0) return;
+    if (sh.shape == 1 || sh.shape == 3 || sh.shape == 5) {
+        // Squares and circles are the largest that fit the box, centred in it.
+        double d = std::min(r.w, r.h);
+        r = {r.x + (r.w - d) / 2, r.y + (r.h - d) / 2, d, d};
+    }
+    int fill = -1;
+    scene::Color fillColor = 0;
+    if (sh.fillStyle == 0) {
+        fill = 1;
+        fillColor = sh.FillColor;
+    } else if (sh.backStyle == 1) {
+        fill = 1;
+        fillColor = sh.BackColor;
+    }
+    const double w = std::max(1.0, sh.borderWidth * fit.scale);
+    if (sh.borderStyle != 0) r = {r.x + w / 2, r.y + w / 2, r.w - w, r.h - w};  // border inside
+    int kind = sh.shape == 2 || sh.shape == 3 ? 1 : sh.shape == 4 || sh.shape == 5 ? 2 : 0;
+    web_shape(kind, r.x, r.y, r.w, r.h, fill, fillColor, sh.borderStyle, sh.BorderColor, w);
+}
+
+}  // namespace
+
+double pixelSize(const scene::FontLook& look, double scale) {
+    return std::max(1.0, double(std::lround(emPx(look) * scale)));
+}
+
+void App::paint(View& v) {
+    scene::Form& form = *v.form;
+    web_view_size(v.id, &v.width, &v.height, &v.dpr);
+    const double dw = form.clientWidth() / 15.0, dh = form.clientHeight() / 15.0;
+    Fit fit;
+    if (dw > 0 && dh > 0 && v.width > 0 && v.height > 0) {
+        fit.scale = std::min(v.width / dw, v.height / dh);
+        fit.ox = (v.width - dw * fit.scale) / 2;
+        fit.oy = (v.height - dh * fit.scale) / 2;
+    }
+    const auto& surface = form.surface();
+    if (fit.scale != v.segmentScale || fit.ox != v.fit.ox || fit.oy != v.fit.oy ||
+        v.dpr != v.segmentDpr || surface.generation() != v.segmentGeneration ||
+        form.backColor() != v.segmentBack || v.segmentsDrawn > surface.size()) {
+        web_segments_reset(v.id, std::max(1, int(std::ceil(v.width * v.dpr))),
+                           std::max(1, int(std::ceil(v.height * v.dpr))), v.dpr, form.backColor());
+        v.segmentScale = fit.scale;
+        v.segmentDpr = v.dpr;
+        v.segmentGeneration = surface.generation();
+        v.segmentBack = form.backColor();
+        v.segmentsDrawn = 0;
+    }
+    v.fit = fit;
+    // Only the segments added since the last frame, a block's run at a time.
+    while (v.segmentsDrawn < surface.size()) {
+        std::size_t i = v.segmentsDrawn;
+        std::size_t n =
+            std::min(surface.size() - i, scene::Surface::kBlock - i % scene::Surface::kBlock);
+        web_segments_draw(v.id, &surface[i], int(n), fit.scale / 15.0, fit.ox + fit.scale / 2,
+                          fit.oy + fit.scale / 2, std::max(1.0, fit.scale));
+        v.segmentsDrawn += n;
+    }
+    web_begin(v.id);
+    auto order = form.canvasOrder();
+    std::vector<double> links;
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const Control& c = **it;
+        if (!c.Visible) continue;
+        switch (c.kind()) {
+            case Kind::Label: {
+                auto& l = static_cast<const scene::Label&>(c);
+                paintLabel(l, fit);
+                if (l.linkPointer && l.onClick) {
+                    Rect r = drawnRect(l, fit);
+                    links.insert(links.end(), {r.x, r.y, r.w, r.h});
+                }
+                break;
+            }
+            case Kind::Line:
+                paintLine(static_cast<const scene::LineControl&>(c), fit);
+                break;
+            case Kind::Shape:
+                paintShape(static_cast<const scene::Shape&>(c), fit);
+                break;
+            default:
+                break;
+        }
+    }
+    if (v.pointer) web_pointer(fit.x(v.pointer->x), fit.y(v.pointer->y), fit.scale);
+    web_links(v.id, links.data(), int(links.size() / 4));
+    v.paintedVersion = form.version();
+    v.dirty = false;
+}
+
+}  // namespace web

@@ -1,0 +1,300 @@
+#include "web/webapp.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "app/registry.h"
+#include "scene/numbers.h"
+#include "scene/tone.h"
+#include "web/bridge.h"
+
+namespace web {
+
+using scene::Control;
+using scene::Kind;
+
+App::App() : start_(emscripten_get_now()) {
+    program_ = std::make_unique<scene::Program>(*this);
+    app::registerForms(*program_);
+}
+
+App::~App() = default;
+
+double App::now() { return emscripten_get_now() - start_; }
+
+void App::run(const std::string& startForm) {
+    program_->start(program_->exists(startForm) ? startForm : std::string(app::kStartForm));
+    for (;;) {
+        pumpEvents();
+        if (!program_->ended()) {
+            auto due = program_->nextDue();
+            if (due && *due <= now()) program_->fireDueTimers();
+        }
+        presentAll();
+        if (program_->ended()) {
+            web_wait(-1);
+            continue;
+        }
+        auto due = program_->nextDue();
+        web_wait(due ? std::max(0.0, *due - now()) : -1.0);
+    }
+}
+
+View& App::view(scene::Form& f) {
+    auto it = views_.find(&f);
+    if (it != views_.end()) return *it->second;
+    auto v = std::make_unique<View>();
+    v->form = &f;
+    v->id = nextId_++;
+    web_view_create(v->id, f.maximized(), f.clientWidth() / 15.0, f.clientHeight() / 15.0,
+                    f.caption().c_str());
+    for (auto& c : f.controls()) {
+        if (c->kind() == Kind::TextBox || c->kind() == Kind::CheckBox ||
+            c->kind() == Kind::CommandButton) {
+            int id = nextId_++;
+            controlIds_[id] = c.get();
+            web_control_name(id, c->fullName().c_str());
+        }
+    }
+    for (auto& item : f.menu()) {
+        int id = nextId_++;
+        controlIds_[id] = item.get();
+        web_menu_item(v->id, id, item->level, item->caption.c_str(), item->shortcut.c_str(),
+                      item->Enabled);
+        v->menuEnabled[item.get()] = item->Enabled;
+    }
+    auto& ref = *v;
+    views_[&f] = std::move(v);
+    return ref;
+}
+
+Control* App::control(int id) const {
+    auto it = controlIds_.find(id);
+    return it == controlIds_.end() ? nullptr : it->second;
+}
+
+void App::pumpEvents() {
+    for (;;) {
+        int id = 0;
+        char* text = nullptr;
+        int kind = web_poll(&id, &text);
+        if (kind == kEvNone) return;
+        std::string s = text ? text : "";
+        std::free(text);
+        if (!program_->ended()) handle(kind, id, s);
+    }
+}
+
+void App::handle(int kind, int id, const std::string& text) {
+    auto formOf = [&](int viewId) -> scene::Form* {
+        for (auto& [f, v] : views_)
+            if (v->id == viewId) return f;
+        return nullptr;
+    };
+    Control* c = control(id);
+    switch (kind) {
+        case kEvClick:
+            if (c && (c->kind() == Kind::CheckBox || c->kind() == Kind::CommandButton))
+                program_->click(*c);
+            break;
+        case kEvType:
+            if (c && c->kind() == Kind::TextBox)
+                program_->type(static_cast<scene::TextBox&>(*c), text);
+            break;
+        case kEvKeyDown:
+            if (c && c->kind() == Kind::CommandButton)
+                program_->keyDown(static_cast<scene::CommandButton&>(*c), std::atoi(text.c_str()));
+            break;
+        case kEvMouseDown:
+            if (c && c->kind() == Kind::CommandButton)
+                program_->mouseDown(static_cast<scene::CommandButton&>(*c), 1);
+            break;
+        case kEvMenu:
+            if (c && c->kind() == Kind::Menu && c->Enabled)
+                program_->menu(static_cast<scene::MenuItem&>(*c));
+            break;
+        case kEvShortcut:
+            if (scene::Form* f = formOf(id)) program_->shortcut(*f, text);
+            break;
+        case kEvClose:
+            if (scene::Form* f = formOf(id)) program_->closeButton(*f);
+            break;
+        case kEvActivate:
+            if (scene::Form* f = formOf(id); f && f->visible() && program_->active() != f)
+                program_->windowActivated(*f);
+            break;
+        case kEvCanvasDown: {
+            scene::Form* f = formOf(id);
+            if (!f || !f->visible()) break;
+            const View& v = view(*f);
+            double x = 0, y = 0;
+            if (std::sscanf(text.c_str(), "%lf %lf", &x, &y) != 2) break;
+            const double tx = (x - v.fit.ox) * 15.0 / v.fit.scale;
+            const double ty = (y - v.fit.oy) * 15.0 / v.fit.scale;
+            // The topmost label under the pointer takes the click.
+            for (Control* l : f->canvasOrder()) {
+                if (!l->Visible || l->kind() != Kind::Label) continue;
+                if (tx >= l->Left && tx < l->Left + l->Width && ty >= l->Top &&
+                    ty < l->Top + l->Height) {
+                    if (l->onClick) program_->click(*l);
+                    break;
+                }
+            }
+            break;
+        }
+        case kEvResize:
+            for (auto& [f, v] : views_) v->dirty = true;
+            break;
+        default:
+            break;
+    }
+}
+
+void App::sync(View& v) {
+    scene::Form& f = *v.form;
+    for (auto& [item, enabled] : v.menuEnabled) {
+        if (enabled == bool(item->Enabled)) continue;
+        enabled = item->Enabled;
+        for (auto& [id, c] : controlIds_)
+            if (c == item) web_menu_enable(id, enabled);
+    }
+    const Fit& fit = v.fit;
+    for (auto& [id, c] : controlIds_) {
+        if (&c->form() != &f || c->kind() == Kind::Menu) continue;
+        const double x = fit.x(scene::roundHalfEven(c->Left)),
+                     y = fit.y(scene::roundHalfEven(c->Top));
+        const double w = fit.len(scene::roundHalfEven(c->Width)),
+                     h = fit.len(scene::roundHalfEven(c->Height));
+        int kind = 0, value = 0, align = 0, style = 0;
+        const scene::FontLook* font = nullptr;
+        scene::Color back = 0, fore = 0;
+        const std::string* text = nullptr;
+        switch (c->kind()) {
+            case Kind::TextBox: {
+                auto& t = static_cast<scene::TextBox&>(*c);
+                kind = 1;
+                text = &t.Text.get();
+                font = &t.font;
+                back = t.BackColor;
+                fore = t.ForeColor;
+                align = t.alignment;
+                break;
+            }
+            case Kind::CheckBox: {
+                auto& b = static_cast<scene::CheckBox&>(*c);
+                kind = 2;
+                text = &b.Caption.get();
+                value = b.Value;
+                font = &b.font;
+                back = b.BackColor;
+                fore = b.ForeColor;
+                break;
+            }
+            case Kind::CommandButton: {
+                auto& b = static_cast<scene::CommandButton&>(*c);
+                kind = 3;
+                text = &b.Caption.get();
+                font = &b.font;
+                back = b.BackColor;
+                style = b.style;
+                break;
+            }
+            default:
+                continue;
+        }
+        const double px = pixelSize(*font, fit.scale);
+        char key[256];
+        std::snprintf(key, sizeof key, "%g %g %g %g %d %d %d %g %d %d %u %u %d %d", x, y, w, h,
+                      bool(c->Visible), bool(c->Enabled), value, px, font->bold, font->italic,
+                      unsigned(back), unsigned(fore), align, style);
+        auto& synced = v.controls[c];
+        const bool textChanged = !synced.known || synced.text != *text;
+        if (synced.known && synced.state == key && !textChanged) continue;
+        web_control(v.id, id, kind, x, y, w, h, c->Visible, c->Enabled,
+                    textChanged ? text->c_str() : nullptr, value, px, font->bold, font->italic,
+                    back, fore, align, style);
+        synced.known = true;
+        synced.state = key;
+        synced.text = *text;
+    }
+    Control* focus = f.focused();
+    if (focus != v.focused) {
+        v.focused = focus;
+        for (auto& [id, c] : controlIds_)
+            if (c == focus) {
+                int sel =
+                    c->kind() == Kind::TextBox ? int(static_cast<scene::TextBox*>(c)->SelStart) : 0;
+                web_focus(id, sel);
+            }
+    }
+}
+
+void App::present(View& v) {
+    if (!v.form->visible()) return;
+    if (v.dirty || v.paintedVersion != v.form->version()) paint(v);
+    sync(v);
+}
+
+void App::presentAll() {
+    for (auto& [f, v] : views_) present(*v);
+}
+
+void App::beep(int hz, int ms) {
+    const int rate = web_sample_rate();
+    std::vector<std::int16_t> samples;
+    if (rate > 0) {
+        samples.resize(scene::toneSampleCount(ms, rate));
+        scene::synthTone(samples.data(), samples.size(), hz, rate, scene::kToneAmplitude);
+    }
+    web_beep(samples.data(), int(samples.size()), rate, scene::clampToneMs(ms));
+}
+
+void App::setCursorPos(int px, int py) {
+    scene::Form* f = program_->active();
+    if (!f) return;
+    View& v = view(*f);
+    v.pointer = scene::classicClientPoint(px, py, twipsPerPixelX());
+    v.dirty = true;
+}
+
+void App::messageBox(const std::string& text) {
+    presentAll();
+    web_message_box(text.c_str());
+}
+
+bool App::openUrl(const std::string& url) { return web_open_url(url.c_str()); }
+
+void App::end() { web_end(); }
+
+void App::frame(scene::Form& f) {
+    // Show what the long handler has done so far, then let the page in until its next frame:
+    // clicks and typing are kept for later, commands that leave the lesson stop the handler.
+    if (auto it = views_.find(&f); it != views_.end()) present(*it->second);
+    web_next_frame();
+    pumpEvents();
+}
+
+void App::visibilityChanged(scene::Form& f) {
+    View& v = view(f);
+    v.dirty = true;
+    web_view_show(v.id, f.visible());
+    if (f.visible()) present(v);
+}
+
+void App::handlerRan(scene::Form&, const std::string&, double, double) { web_handler_ended(); }
+
+void App::activated(scene::Form& f) { web_view_activate(view(f).id, f.caption().c_str()); }
+
+}  // namespace web
+
+int main(int argc, char** argv) {
+    // Lives as long as the page: run() never returns.
+    static web::App app;
+    app.run(argc > 1 ? argv[1] : "");
+    return 0;
+}

@@ -1,0 +1,87 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "scene/platform.h"
+#include "scene/pointer.h"
+#include "scene/program.h"
+
+namespace web {
+
+// Where the design-size scene lands in a view's stage: uniform scale, centred (CSS px).
+struct Fit {
+    double scale = 1;  // CSS px per design pixel (15 twips)
+    double ox = 0, oy = 0;
+    double x(double tw) const { return ox + tw * scale / 15.0; }
+    double y(double tw) const { return oy + tw * scale / 15.0; }
+    double len(double tw) const { return tw * scale / 15.0; }
+};
+
+// The bundled face's pixel size for a control's font at a scale, as the desktop sets it.
+double pixelSize(const scene::FontLook& look, double scale);
+
+// What was last handed to the page for one form, so that a frame sends only what changed.
+struct View {
+    scene::Form* form = nullptr;
+    int id = 0;
+    double width = 0, height = 0, dpr = 0;
+    Fit fit;
+    std::uint64_t paintedVersion = ~std::uint64_t(0);
+    std::size_t segmentsDrawn = 0;
+    std::uint64_t segmentGeneration = ~std::uint64_t(0);
+    double segmentScale = 0, segmentDpr = 0;
+    scene::Color segmentBack = 0;
+    bool dirty = true;
+    std::optional<scene::TwipPoint> pointer;
+    struct Synced {
+        std::string state;  // everything but the text, laid out as one key
+        std::string text;
+        bool known = false;
+    };
+    std::map<scene::Control*, Synced> controls;
+    std::map<scene::MenuItem*, bool> menuEnabled;
+    scene::Control* focused = nullptr;
+};
+
+// The browser under the runtime: the page's clock, canvas, elements and speakers. One per page.
+class App : public scene::Platform {
+public:
+    App();
+    ~App() override;
+    // Shows the main menu (or the named form, for measuring it), then runs the program for as
+    // long as the page lives.
+    void run(const std::string& startForm);
+
+    // scene::Platform
+    double now() override;
+    void beep(int hz, int ms) override;
+    void setCursorPos(int px, int py) override;
+    void messageBox(const std::string& text) override;
+    bool openUrl(const std::string& url) override;
+    void end() override;
+    void frame(scene::Form&) override;
+    void visibilityChanged(scene::Form&) override;
+    void activated(scene::Form&) override;
+    void handlerRan(scene::Form&, const std::string&, double, double) override;
+
+private:
+    View& view(scene::Form& f);
+    void pumpEvents();
+    void handle(int kind, int id, const std::string& text);
+    void present(View& v);
+    void presentAll();
+    void sync(View& v);
+    void paint(View& v);
+    scene::Control* control(int id) const;
+
+    std::unique_ptr<scene::Program> program_;
+    std::map<scene::Form*, std::unique_ptr<View>> views_;
+    std::map<int, scene::Control*> controlIds_;
+    int nextId_ = 1;
+    double start_ = 0;
+};
+
+}  // namespace web
