@@ -13,7 +13,7 @@
 #include "app/registry.h"
 #include "scene/pointer.h"
 #include "scene/program.h"
-#include "tests/lessons/scripted_form.h"
+#include "tests/lessons/lesson_fixture.h"
 #include "tools/driver/driver.h"
 
 using namespace scene;

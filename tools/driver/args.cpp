@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "scene/playback.h"
-
 #include "tools/driver/number_text.h"
 
 namespace driver {
@@ -163,8 +162,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
             double v = 0;
             auto& speeds = scene::ProgramClock::kSpeeds;
             const std::string& text = args[++i];
-            auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-            if (r.ec != std::errc() || r.ptr != text.data() + text.size() ||
+            if (!readNumber(text, v) ||
                 std::find(speeds.begin(), speeds.end(), v) == speeds.end()) {
                 error = "--speed takes 0.25, 0.5, 1, 2 or 4, not '" + text + "'";
                 return std::nullopt;
