@@ -12,6 +12,7 @@
 #include "scene/program.h"
 
 class QAction;
+class QLabel;
 
 namespace desktop {
 
@@ -48,8 +49,9 @@ public:
     FormWindow(Host& app, scene::Form& form);
     scene::Form& form() const { return form_; }
     Canvas* canvas() const { return canvas_; }
-    void sync();     // model -> window: caption, menu states, widgets
-    void present();  // sync and repaint now
+    void sync();       // model -> window: caption, menu states, widgets
+    void syncMenus();  // menu captions and states, and the playback badge
+    void present();    // sync and repaint now
     // A hidden window gives back its native window and backing store (a screen-sized buffer
     // each); showing it again makes new ones. Not while one of its events is being handled.
     void releaseNative();
@@ -58,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
     void changeEvent(QEvent*) override;
     void moveEvent(QMoveEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -67,6 +70,10 @@ private:
     scene::Form& form_;
     Canvas* canvas_;
     std::map<scene::MenuItem*, QAction*> actions_;
+    QLabel* badge_ = nullptr;  // "Paused", "2×": in the menu bar's right-hand corner
 };
+
+// What the badge says: the pause, else a speed other than normal; "" at normal speed.
+QString playbackBadge(const scene::Program& p);
 
 }  // namespace desktop
