@@ -7,7 +7,7 @@ namespace {
 
 struct NullPlatform : scene::Platform {
     double now() override { return 0; }
-    void beep(int, int) override {}
+    void beep(int, double) override {}
     void setCursorPos(int, int) override {}
     void messageBox(const std::string&) override {}
     bool openUrl(const std::string&) override { return true; }

@@ -1,6 +1,7 @@
 #include "desktop/app.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -16,6 +17,7 @@
 #include "app/registry.h"
 #include "desktop/beep.h"
 #include "desktop/formwindow.h"
+#include "desktop/picture.h"
 #include "scene/pointer.h"
 
 namespace desktop {
@@ -50,6 +52,8 @@ void App::start(const std::string& form, bool fullScreen) {
 
 void App::dispatch(const std::function<void()>& f) {
     f();
+    // A handler held at its frame looks again whether it may go on.
+    if (waiting_) waiting_->quit();
     followVisibility();
     if (!program_->busy()) {
         syncAll();
@@ -100,9 +104,10 @@ void App::userActivated(FormWindow& w) {
 
 double App::now() { return double(clock_.nsecsElapsed()) / 1e6; }
 
-void App::beep(int hz, int ms) {
-    measuring_.beep(now(), ms);
-    desktop::beep(hz, ms);
+void App::beep(int hz, double ms) {
+    const int wallMs = int(std::lround(ms));
+    measuring_.beep(now(), wallMs);
+    desktop::beep(hz, wallMs);
 }
 
 void App::setCursorPos(int px, int py) {
@@ -214,20 +219,67 @@ void App::end() {
 
 void App::frame(scene::Form& f) {
     // Show what the long handler has done so far, then let the window system in until the next
-    // frame is due: the window repaints, and commands that leave the lesson can stop it.
+    // frame is due on the program clock: the window repaints, the teacher's controls act, and
+    // commands that leave the lesson can stop it.
+    scene::Program& p = *program_;
+    const double speed = p.speed();
+    // Tolerances are a display frame and a millisecond of real time, on the program clock.
+    const double display = scene::kFrameMs * speed;
+    double next = lastFrame_ + scene::kFrameMs;
+    const double t = p.time();
+    if (next < t - display) next = t;  // a late frame does not make the next ones rush
+    // Faster than normal, several frames pass per display frame: only the last is shown and
+    // waited for. Paused, every frame is held, so Next Frame goes one at a time.
+    if (!p.paused() && next < presentedAt_ + display - 1e-6 && next >= presentedAt_) {
+        lastFrame_ = next;
+        return;
+    }
+    presentedAt_ = next;
     followVisibility();
     if (auto it = windows_.find(&f); it != windows_.end() && f.visible()) it->second->present();
-    double next = lastFrame_ + scene::kFrameMs;
-    double t = now();
-    if (next < t - scene::kFrameMs) next = t;  // a late frame does not make the next ones rush
-    if (next > t) {
-        QEventLoop loop;
-        QTimer::singleShot(int(std::ceil(next - t)), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
-    } else {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    if (!p.holdUntil(next)) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    lastFrame_ = std::max(next, p.time() - speed);
+}
+
+bool App::waitUntil(std::optional<double> wall) {
+    QEventLoop loop;
+    if (wall) {
+        const double ms = *wall - now();
+        if (ms <= 0) return true;
+        QTimer::singleShot(int(std::ceil(ms)), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     }
-    lastFrame_ = std::max(next, now() - 1);
+    QEventLoop* outer = waiting_;
+    waiting_ = &loop;
+    loop.exec();
+    waiting_ = outer;
+    return true;
+}
+
+void App::playbackChanged() {
+    // Also while a handler is held: the badge and the Pause item show at once.
+    for (auto& [form, w] : windows_)
+        if (form->visible()) w->syncMenus();
+}
+
+void App::toggleFullScreen(scene::Form&) {
+    // For every page from now on, as the command line's --fullscreen.
+    fullScreen_ = !fullScreen_;
+    for (auto& [form, w] : windows_) {
+        if (!form->visible() || !form->maximized() || !w->isVisible()) continue;
+        if (fullScreen_)
+            w->showFullScreen();
+        else
+            w->showMaximized();
+    }
+}
+
+void App::savePicture(scene::Form& f) {
+    FormWindow* w = window(f);
+    savePictureAs(scenePicture(f, w->canvas()->size()), w->windowTitle(), w);
+}
+
+void App::copyPicture(scene::Form& f) {
+    QGuiApplication::clipboard()->setImage(scenePicture(f, window(f)->canvas()->size()));
 }
 
 void App::visibilityChanged(scene::Form& f) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QObject>
 #include <QTimer>
@@ -36,12 +37,17 @@ public:
 
     // scene::Platform
     double now() override;
-    void beep(int hz, int ms) override;
+    void beep(int hz, double ms) override;
     void setCursorPos(int px, int py) override;
     void messageBox(const std::string& text) override;
     bool openUrl(const std::string& url) override;
     void end() override;
     void frame(scene::Form&) override;
+    bool waitUntil(std::optional<double> wall) override;
+    void playbackChanged() override;
+    void toggleFullScreen(scene::Form&) override;
+    void savePicture(scene::Form&) override;
+    void copyPicture(scene::Form&) override;
     void visibilityChanged(scene::Form&) override;
     void activated(scene::Form&) override;
     void formChanged(scene::Form&) override;
@@ -67,7 +73,9 @@ private:
     std::map<scene::Form*, std::unique_ptr<FormWindow>> windows_;
     QElapsedTimer clock_;
     QTimer ticker_;
-    double lastFrame_ = 0;
+    double lastFrame_ = 0;           // program time the last paced frame was due
+    double presentedAt_ = 0;         // program time of the last paced frame presented
+    QEventLoop* waiting_ = nullptr;  // a held handler's wait, which every input ends
     double ignoreActivationUntil_ = 0;
     bool drawPointer_ = false;
     bool fullScreen_ = false;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMoveEvent>
@@ -190,7 +191,9 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
         if (!menu) menu = menuBar()->addMenu(QStringLiteral("&Navigation"));
         QAction* a = menu->addAction(qtext(item->caption));
         if (!item->shortcut.empty()) {
-            a->setShortcut(QKeySequence(qtext(item->shortcut)));
+            QList<QKeySequence> keys{QKeySequence(qtext(item->shortcut))};
+            for (auto& k : item->otherShortcuts) keys << QKeySequence(qtext(k));
+            a->setShortcuts(keys);
             a->setShortcutContext(Qt::WindowShortcut);
         }
         scene::MenuItem* m = item.get();
@@ -208,6 +211,11 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
         connect(openMenu, &QAction::triggered, this,
                 [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
         addAction(openMenu);
+        badge_ = new QLabel(menuBar());
+        badge_->setContentsMargins(8, 0, 8, 0);
+        badge_->setStyleSheet(QStringLiteral("font-weight: bold"));
+        menuBar()->setCornerWidget(badge_, Qt::TopRightCorner);
+        syncMenus();
     }
     canvas_ = new Canvas(app, form, this);
     setCentralWidget(canvas_);
@@ -233,6 +241,11 @@ double FormWindow::dialogScale(QSize screen) {
 
 void FormWindow::keyPressEvent(QKeyEvent* e) {
     const int key = e->key();
+    // Escape leaves full screen, as F11 does.
+    if (key == Qt::Key_Escape && e->modifiers() == Qt::NoModifier && isFullScreen()) {
+        app_.dispatch([this] { app_.program().platform().toggleFullScreen(form_); });
+        return;
+    }
     if (!form_.maximized() &&
         (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         close();  // as every dialog closes
@@ -243,16 +256,41 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
 }
 
 bool FormWindow::isMenuShortcut(const QKeyEvent* e) const {
-    if (!(e->modifiers() & Qt::ControlModifier)) return false;
-    QKeySequence seq(e->keyCombination());
+    // Plain keys are the text box's, but for the function keys and Pause.
+    const int key = e->key();
+    const bool bare = (key >= Qt::Key_F1 && key <= Qt::Key_F35) || key == Qt::Key_Pause;
+    if (!(e->modifiers() & Qt::ControlModifier) && !bare) return false;
+    // Ctrl++ arrives with Shift on most keyboards: the shifted symbol is the key.
+    const QKeySequence seq(e->keyCombination()),
+        unshifted(QKeyCombination(e->modifiers() & ~Qt::ShiftModifier, Qt::Key(key)));
     for (auto& [m, a] : actions_)
-        if (a->shortcut() == seq) return true;
+        for (const QKeySequence& k : a->shortcuts())
+            if (k == seq || ((key < Qt::Key_A || key > Qt::Key_Z) && k == unshifted)) return true;
     return false;
 }
 
-void FormWindow::sync() {
-    for (auto& [m, a] : actions_)
+QString playbackBadge(const scene::Program& p) {
+    if (p.paused()) return QStringLiteral("Paused");
+    const double s = p.speed();
+    if (s == 0.25) return QStringLiteral("\u00BC\u00D7");
+    if (s == 0.5) return QStringLiteral("\u00BD\u00D7");
+    if (s == 1) return {};
+    return QString::number(s) + QStringLiteral("\u00D7");
+}
+
+void FormWindow::syncMenus() {
+    for (auto& [m, a] : actions_) {
         if (a->isEnabled() != bool(m->Enabled)) a->setEnabled(m->Enabled);
+        if (const QString t = qtext(m->caption); a->text() != t) a->setText(t);
+    }
+    if (!badge_) return;
+    const QString text = playbackBadge(app_.program());
+    if (badge_->text() != text) badge_->setText(text);
+    badge_->setVisible(!text.isEmpty());
+}
+
+void FormWindow::sync() {
+    syncMenus();
     canvas_->sync();
 }
 

@@ -12,6 +12,7 @@
 #include "scene/program.h"
 
 class QAction;
+class QLabel;
 
 namespace desktop {
 
@@ -51,8 +52,9 @@ public:
     FormWindow(Host& app, scene::Form& form);
     scene::Form& form() const { return form_; }
     Canvas* canvas() const { return canvas_; }
-    void sync();     // model -> window: caption, menu states, widgets
-    void present();  // sync and repaint now
+    void sync();       // model -> window: caption, menu states, widgets
+    void syncMenus();  // menu captions and states, and the playback badge
+    void present();    // sync and repaint now
     // A hidden window gives back its native window and backing store (a screen-sized buffer
     // each); showing it again makes new ones. Not while one of its events is being handled.
     void releaseNative();
@@ -73,6 +75,10 @@ private:
     scene::Form& form_;
     Canvas* canvas_;
     std::map<scene::MenuItem*, QAction*> actions_;
+    QLabel* badge_ = nullptr;  // "Paused", "2×": in the menu bar's right-hand corner
 };
+
+// What the badge says: the pause, else a speed other than normal; "" at normal speed.
+QString playbackBadge(const scene::Program& p);
 
 }  // namespace desktop

@@ -1,5 +1,7 @@
 #include "scene/control.h"
 
+#include <algorithm>
+
 #include "scene/form.h"
 #include "scene/program.h"
 
@@ -37,6 +39,8 @@ std::string Control::fullName() const {
 }
 
 void Control::changed(const void*) { form_.noteChange(); }
+
+void Control::changedQuietly() { form_.noteChangeQuietly(); }
 
 void Control::ZOrder(int position) {
     if (position == 1)
@@ -93,7 +97,7 @@ void Timer::properties(PropList& out) const {
 
 void Timer::changed(const void* prop) {
     // Enabling a timer or changing its interval starts a fresh period; disabling stops it at once.
-    if (prop == &Enabled || prop == &Interval) rearm(form().program().platform().now());
+    if (prop == &Enabled || prop == &Interval) rearm(form().program().time());
 }
 
 void Timer::rearm(double now) {
@@ -126,6 +130,19 @@ void CommandButton::properties(PropList& out) const {
     Control::properties(out);
     out.emplace_back("Caption", Caption.get());
     out.emplace_back("BackColor", double(BackColor.get()));
+}
+
+bool MenuItem::hasShortcut(const std::string& keys) const {
+    if (keys.empty()) return false;
+    return shortcut == keys ||
+           std::find(otherShortcuts.begin(), otherShortcuts.end(), keys) != otherShortcuts.end();
+}
+
+void MenuItem::changed(const void* prop) {
+    if (quiet)
+        changedQuietly();
+    else
+        Control::changed(prop);
 }
 
 void MenuItem::properties(PropList& out) const {

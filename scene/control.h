@@ -99,6 +99,9 @@ public:
     virtual void changed(const void* prop);
 
 protected:
+    // A change the view shows but a running handler is not paced by.
+    void changedQuietly();
+
     // Non-finite or unrepresentable positions are refused: the control keeps its old one.
     template <class T, class U>
     bool accept(T& slot, U&& v) {
@@ -364,11 +367,19 @@ public:
           shortcut(std::move(shortcut)) {}
     int level = 1;         // 0 for a menu title on the bar, 1 for an item under it
     std::string caption;   // with its & mnemonic
-    std::string shortcut;  // "Ctrl+N" or ""
+    std::string shortcut;  // "Ctrl+N", "Ctrl+-", "Ctrl+Shift+C", "F11" or ""
+    std::vector<std::string> otherShortcuts;  // further keys that choose it
     std::function<void()> onMenu;
     // A command that leaves or restarts the lesson stops a running handler; others wait for it.
     bool stopsHandler = true;
+    // A command on the program clock or the window (Pause, Full Screen): carried out at once,
+    // also while a handler runs, which it neither waits for nor stops.
+    bool immediate = false;
+    // Its state is no scene change: setting it does not count against a running handler's pace.
+    bool quiet = false;
+    bool hasShortcut(const std::string& keys) const;
     void properties(PropList& out) const override;
+    void changed(const void* prop) override;
 };
 
 }  // namespace scene

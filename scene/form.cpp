@@ -92,7 +92,7 @@ Timer& Form::timer(const std::string& name, int interval, bool enabled) {
     auto& t = add(std::make_unique<Timer>(*this, name, -1));
     t.Interval = interval;
     t.Enabled = enabled;
-    t.rearm(program_.platform().now());
+    t.rearm(program_.time());
     return t;
 }
 
@@ -200,7 +200,7 @@ void Form::Line(double x1, double y1, double x2, double y2, std::int32_t colour)
     noteChange();
 }
 
-void Form::Beep(int hz, int ms) { program_.platform().beep(hz, ms); }
+void Form::Beep(int hz, int ms) { program_.beep(hz, ms); }
 
 void Form::MoveCursor(double x, double y) {
     program_.platform().setCursorPos(toLong(toSingle(x)), toLong(toSingle(y)));

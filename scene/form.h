@@ -73,6 +73,8 @@ public:
     // Handlers the lessons override.
     virtual void Form_Activate() {}
     virtual void Form_Unload() {}
+    // The program was paused or resumed, or its speed changed.
+    virtual void playbackChanged() {}
 
     // The stored control list: its order is the layering order (earlier lies above later).
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }

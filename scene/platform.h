@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "scene/pointer.h"
@@ -12,10 +13,12 @@ class Form;
 class Platform {
 public:
     virtual ~Platform() = default;
-    // Milliseconds since the program started (real on the desktop, virtual in the driver).
+    // Milliseconds since the program started (real on the desktop, virtual in the driver). This
+    // is the wall clock; the lessons run on the program clock, which follows it at the chosen
+    // speed (Program::time()).
     virtual double now() = 0;
-    // A tone; returns when it has finished.
-    virtual void beep(int hz, int ms) = 0;
+    // A tone of ms wall milliseconds; returns when it has finished.
+    virtual void beep(int hz, double ms) = 0;
     // Whole screen pixels, as the lessons compute them for a classic maximised window.
     virtual void setCursorPos(int px, int py) = 0;
     // Modal, OK only; returns when the user has closed it.
@@ -25,10 +28,21 @@ public:
     virtual int twipsPerPixelX() { return kClassicTwipsPerPixel; }
     // The program has ended: every window closes.
     virtual void end() {}
-    // A long handler has made a frame's worth of scene changes: present them and let the
-    // user's commands in (the desktop repaints and handles window events; the driver may
-    // advance its clock by a frame).
+    // A long handler has made a frame's worth of scene changes: present them and hold the
+    // handler with Program::holdUntil() until its next frame is due, letting the user's commands
+    // in (the desktop repaints and handles window events; the driver advances its clock).
     virtual void frame(Form&) {}
+    // Lets the user's commands in until wall time `wall`, or, without one (the program is
+    // paused), until a command arrives; may return earlier. False when this machine cannot wait:
+    // the held handler then goes on at once.
+    virtual bool waitUntil(std::optional<double> /*wall*/) { return false; }
+    // Pause or speed changed (Program::paused(), Program::speed()).
+    virtual void playbackChanged() {}
+    // The View menu's window commands: full screen on and off, the scene as shown saved to a
+    // file the user chooses, or put on the clipboard. A machine without a screen ignores them.
+    virtual void toggleFullScreen(Form&) {}
+    virtual void savePicture(Form&) {}
+    virtual void copyPicture(Form&) {}
     // A form was shown or hidden; a form became the active window; a form's scene changed.
     virtual void visibilityChanged(Form&) {}
     virtual void activated(Form&) {}

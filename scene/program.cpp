@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "scene/pointer.h"
+
 namespace scene {
 
 Program::Program(Platform& platform) : platform_(platform) {}
@@ -130,7 +132,10 @@ void Program::runHandler(Form& f, const std::string& name, const std::function<v
             if (++p.depth_ == 1) p.changes_ = 0;
         }
         ~Depth() {
-            if (--p.depth_ == 0) p.stopRequested_ = false;
+            if (--p.depth_ == 0) {
+                p.stopRequested_ = false;
+                p.stepCredit_ = 0;
+            }
         }
     };
     {
@@ -145,6 +150,12 @@ void Program::runHandler(Form& f, const std::string& name, const std::function<v
 
 void Program::deliver(std::function<void()> event, bool leavesLesson) {
     if (ended_) return;
+    // The page a command opens (or restarts) plays, whether or not the one left was paused.
+    if (leavesLesson)
+        event = [this, e = std::move(event)] {
+            resume();
+            e();
+        };
     if (busy()) {
         if (leavesLesson) {
             // Input meant for the lesson being left is dropped with it.
@@ -163,12 +174,16 @@ void Program::deliver(std::function<void()> event, bool leavesLesson) {
 void Program::drainQueue() {
     if (draining_) return;
     draining_ = true;
+    // Reset also when a front end abandons the run from inside a handler.
+    struct Draining {
+        bool& d;
+        ~Draining() { d = false; }
+    } draining{draining_};
     while (!queue_.empty() && !busy() && !ended_) {
         auto e = std::move(queue_.front().first);
         queue_.pop_front();
         e();
     }
-    draining_ = false;
 }
 
 void Program::start(const std::string& formName) {
@@ -226,6 +241,10 @@ void Program::mouseDown(CommandButton& b, int button) {
 }
 
 void Program::menu(MenuItem& item) {
+    if (item.immediate) {
+        if (!ended_ && item.form().visible() && item.Enabled && item.onMenu) item.onMenu();
+        return;
+    }
     deliver(
         [this, &item] {
             Form& f = item.form();
@@ -237,7 +256,7 @@ void Program::menu(MenuItem& item) {
 
 bool Program::shortcut(Form& f, const std::string& keys) {
     for (auto& m : f.menu()) {
-        if (m->shortcut == keys) {
+        if (m->hasShortcut(keys)) {
             if (!m->Enabled) return false;
             menu(*m);
             return true;
@@ -267,7 +286,12 @@ std::optional<double> Program::nextDue() const {
     for (Form* f : creationOrder_)
         for (Timer* t : f->timers())
             if (t->armed() && (!best || t->due() < *best)) best = t->due();
-    return best;
+    if (!best) return std::nullopt;
+    if (clock_.paused()) {
+        if (*best <= time()) return platform_.now();
+        return std::nullopt;
+    }
+    return clock_.wallAt(*best);
 }
 
 void Program::fireDueTimers() {
@@ -275,7 +299,7 @@ void Program::fireDueTimers() {
     // Each timer due now fires once, earliest first; a tick's own duration does not let it
     // catch up on ticks it missed.
     std::vector<Timer*> due;
-    double now = platform_.now();
+    double now = time();
     for (Form* f : creationOrder_)
         for (Timer* t : f->timers())
             if (t->armed() && t->due() <= now) due.push_back(t);
@@ -284,7 +308,7 @@ void Program::fireDueTimers() {
     for (Timer* t : due) {
         if (ended_) break;
         if (!t->armed()) continue;  // an earlier tick stopped it
-        t->advanceAfterTick(platform_.now());
+        t->advanceAfterTick(time());
         if (t->onTimer) runHandler(t->form(), t->name() + "_Timer", t->onTimer);
         drainQueue();
     }
@@ -301,6 +325,81 @@ void Program::sceneChanged(Form& f) {
     ++frames_;
     platform_.frame(f);
     if (stopRequested_) throw StopSignal{};
+}
+
+// --- Playback --------------------------------------------------------------------------------
+
+void Program::playbackChanged() {
+    for (Form* f : creationOrder_) f->playbackChanged();
+    platform_.playbackChanged();
+}
+
+void Program::pause() {
+    if (ended_ || clock_.paused()) return;
+    clock_.pause(platform_.now());
+    playbackChanged();
+}
+
+void Program::resume() {
+    if (ended_ || !clock_.paused()) return;
+    clock_.resume(platform_.now());
+    stepCredit_ = 0;
+    playbackChanged();
+}
+
+void Program::setSpeedIndex(int i) {
+    if (ended_) return;
+    int before = clock_.speedIndex();
+    clock_.setSpeedIndex(i, platform_.now());
+    if (clock_.speedIndex() != before) playbackChanged();
+}
+
+void Program::slower() { setSpeedIndex(clock_.speedIndex() - 1); }
+void Program::faster() { setSpeedIndex(clock_.speedIndex() + 1); }
+void Program::normalSpeed() { setSpeedIndex(ProgramClock::kNormal); }
+
+bool Program::setSpeed(double speed) {
+    auto& s = ProgramClock::kSpeeds;
+    auto it = std::find(s.begin(), s.end(), speed);
+    if (it == s.end()) return false;
+    setSpeedIndex(int(it - s.begin()));
+    return true;
+}
+
+void Program::stepFrame() {
+    if (ended_ || !clock_.paused()) return;
+    clock_.advancePaused(kFrameMs);
+    if (holding_ > 0) ++stepCredit_;
+    playbackChanged();
+}
+
+bool Program::holdUntil(double t) {
+    ++holding_;
+    struct Holding {
+        int& h;
+        ~Holding() { --h; }
+    } holding{holding_};
+    bool waited = false;
+    while (!stopRequested_ && !ended_) {
+        if (!clock_.paused() && time() >= t) break;
+        if (clock_.paused() && stepCredit_ > 0) {
+            --stepCredit_;
+            break;
+        }
+        if (!platform_.waitUntil(clock_.wallAt(t))) break;
+        waited = true;
+    }
+    return waited;
+}
+
+void Program::beep(int hz, int ms) {
+    // A beep asked for while paused (by a click's handler, or the frame a Next Frame ran)
+    // waits for the clock to move on.
+    if (clock_.paused() && busy()) {
+        holdUntil(time());
+        if (stopRequested_ || ended_) return;
+    }
+    platform_.beep(hz, ms / clock_.speed());
 }
 
 }  // namespace scene

@@ -9,6 +9,7 @@
 
 #include "scene/form.h"
 #include "scene/platform.h"
+#include "scene/playback.h"
 
 namespace scene {
 
@@ -17,7 +18,7 @@ namespace scene {
 struct StopSignal {};
 
 // The one program-wide runtime: the form registry, window activation, the dispatcher that
-// runs one handler at a time, timers and the pacing of long handlers.
+// runs one handler at a time, the program clock, timers and the pacing of long handlers.
 class Program {
 public:
     using Factory = std::function<std::unique_ptr<Form>(Program&)>;
@@ -67,8 +68,34 @@ public:
     void windowActivated(Form& f);                    // the user brought this window to the front
 
     // --- Time ----------------------------------------------------------------------------
-    std::optional<double> nextDue() const;  // earliest due tick of any enabled timer
-    void fireDueTimers();                   // runs every tick due by now, once each
+    // The program clock (ms): what timers, paced frames and beeps run on.
+    double time() const { return clock_.at(platform_.now()); }
+    // The wall time (Platform::now()) at which the earliest tick of any enabled timer falls
+    // due; while paused only a tick that is due already.
+    std::optional<double> nextDue() const;
+    void fireDueTimers();  // runs every tick due by now, once each
+
+    // --- Playback ------------------------------------------------------------------------
+    // These act at once, also while a handler runs, and are never queued. Commands that leave
+    // or restart the lesson resume; the speed holds for the rest of the run.
+    bool paused() const { return clock_.paused(); }
+    double speed() const { return clock_.speed(); }
+    bool slowest() const { return clock_.speedIndex() == 0; }
+    bool fastest() const { return clock_.speedIndex() + 1 == int(ProgramClock::kSpeeds.size()); }
+    void pause();
+    void resume();
+    void slower();
+    void faster();
+    void normalSpeed();
+    bool setSpeed(double speed);  // false for a speed that is not one of kSpeeds
+    // Next Frame: while paused, the clock moves on by one frame; a tick due in that time fires
+    // and a held paced handler runs to its next frame.
+    void stepFrame();
+    // Holds the running handler, letting commands in, until the running clock has reached t, a
+    // Next Frame releases it or it is to stop. Returns whether it waited at all.
+    bool holdUntil(double t);
+    // A beep the lessons ask for: the wait is on the program clock.
+    void beep(int hz, int ms);
 
     bool busy() const { return depth_ > 0; }
     bool stopRequested() const { return stopRequested_; }
@@ -83,6 +110,8 @@ private:
     void runHandler(Form& f, const std::string& name, const std::function<void()>& body);
     void deliver(std::function<void()> event, bool leavesLesson);
     void drainQueue();
+    void setSpeedIndex(int i);
+    void playbackChanged();
 
     Platform& platform_;
     std::map<std::string, Factory> factories_;
@@ -96,6 +125,9 @@ private:
     bool draining_ = false;
     int changes_ = 0;
     std::uint64_t frames_ = 0;
+    ProgramClock clock_;
+    int holding_ = 0;     // holds in progress (the running handler waits for its next frame)
+    int stepCredit_ = 0;  // Next Frames not yet taken by the held handler
     std::deque<std::pair<std::function<void()>, bool>> queue_;
 };
 

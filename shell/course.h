@@ -40,4 +40,7 @@ inline Place placeOf(Courses courses, std::string_view form) {
     return Place{std::string(form), "", "", "", false, courses};
 }
 
+// Menu item names of the Lessons menu: "go_Lesson9".
+inline std::string goItem(std::string_view form) { return "go_" + std::string(form); }
+
 }  // namespace shell

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "scene/program.h"
+#include "shell/lessonsmenu.h"
 
 namespace shell {
 
@@ -25,6 +26,44 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
     contact.onMenu = [this] { contact_Click(); };
     contact.stopsHandler = false;  // writing to the author does not leave the lesson
     menuItem("exit", "Exit", "Ctrl+E").onMenu = [this] { exit_Click(); };
+
+    // The teacher's controls: the program clock and the window.
+    menuItem("view", "&View", "").level = 0;
+    Program& p = program;
+    viewItem("pause", "Pause", "Ctrl+Space", [&p] {
+        if (p.paused())
+            p.resume();
+        else
+            p.pause();
+    }).otherShortcuts = {"Pause"};
+    viewItem("slower", "Slower", "Ctrl+-", [&p] { p.slower(); });
+    viewItem("faster", "Faster", "Ctrl++", [&p] { p.faster(); }).otherShortcuts = {"Ctrl+="};
+    viewItem("normal", "Normal Speed", "Ctrl+0", [&p] { p.normalSpeed(); });
+    viewItem("frame", "Next Frame", "Ctrl+.", [&p] { p.stepFrame(); });
+    viewItem("fullscreen", "Full Screen", "F11",
+             [this, &p] { p.platform().toggleFullScreen(*this); });
+    viewItem("savepicture", "Save Picture\u2026", "Ctrl+S",
+             [this, &p] { p.platform().savePicture(*this); });
+    viewItem("copypicture", "Copy Picture", "Ctrl+Shift+C",
+             [this, &p] { p.platform().copyPicture(*this); });
+    playbackChanged();
+}
+
+scene::MenuItem& LessonForm::viewItem(const std::string& name, const std::string& caption,
+                                      const std::string& shortcut, std::function<void()> command) {
+    auto& item = menuItem(name, caption, shortcut);
+    item.onMenu = std::move(command);
+    item.immediate = true;
+    item.quiet = true;
+    return item;
+}
+
+void LessonForm::playbackChanged() {
+    const Program& p = program();
+    menuItem("pause")->caption = p.paused() ? "Resume" : "Pause";
+    menuItem("slower")->Enabled = !p.slowest();
+    menuItem("faster")->Enabled = !p.fastest();
+    menuItem("frame")->Enabled = p.paused();
 }
 
 static Navigation placed(const Place& place, Navigation nav) {
@@ -37,7 +76,14 @@ static Navigation placed(const Place& place, Navigation nav) {
 LessonForm::LessonForm(Program& program, const Place& place, float clientWidth, float clientHeight,
                        Navigation nav)
     : LessonForm(program, place.form, place.title, clientWidth, clientHeight,
-                 placed(place, std::move(nav))) {}
+                 placed(place, std::move(nav))) {
+    addLessonsMenu(
+        *this, place.courses,
+        [this](const std::string& name, const std::string& caption) -> scene::MenuItem& {
+            return menuItem(name, caption, "");
+        },
+        [this](const std::string& page) { goTo(page); });
+}
 
 void LessonForm::stopTimer() {
     if (nav_.timer.empty()) return;
@@ -53,9 +99,13 @@ void LessonForm::prev_Click() {
 }
 
 void LessonForm::next_Click() {
-    if (nav_.next.empty() || !program().exists(nav_.next)) return;
+    if (!nav_.next.empty()) goTo(nav_.next);
+}
+
+void LessonForm::goTo(const std::string& page) {
+    if (page == name() || !program().exists(page)) return;
     stopTimer();
-    program().form(nav_.next)->Show();
+    program().form(page)->Show();
     if (nav_.leavingFlag) leaving = 1;
     Hide();
 }

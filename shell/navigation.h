@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "scene/form.h"
@@ -36,6 +37,7 @@ public:
 
     const Navigation& navigation() const { return nav_; }
     void Form_Unload() override;
+    void playbackChanged() override;
 
 protected:
     // Set to 0 by the mirror lessons' activation, to 1 by Next just before the form hides.
@@ -51,6 +53,9 @@ protected:
 
 private:
     void stopTimer();
+    void goTo(const std::string& form);  // as Next does
+    scene::MenuItem& viewItem(const std::string& name, const std::string& caption,
+                              const std::string& shortcut, std::function<void()> command);
     Navigation nav_;
 };
 

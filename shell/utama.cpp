@@ -5,6 +5,7 @@
 #include <string>
 
 #include "scene/program.h"
+#include "shell/lessonsmenu.h"
 
 namespace shell {
 
@@ -25,15 +26,24 @@ Utama::Utama(scene::Program& program, Courses courses)
         entry.linkPointer = true;
         entry.onClick = [this](int index) { Label2_Click(index); };
     }
+    addLessonsMenu(
+        *this, courses,
+        [this](const std::string& name, const std::string& caption) -> scene::MenuItem& {
+            return menuItem(name, caption, "");
+        },
+        [this](const std::string& page) { open(page); });
 }
 
 void Utama::Label2_Click(int index) {
     if (index < 0 || std::size_t(index) >= courses_.size() || courses_[index].pages.empty()) return;
-    std::string first(courses_[index].pages.front().form);
-    // A course this build does not have yet leaves the menu where it is.
-    if (!program().exists(first)) return;
+    open(std::string(courses_[index].pages.front().form));
+}
+
+void Utama::open(const std::string& page) {
+    // A page this build does not have yet leaves the menu where it is.
+    if (!program().exists(page)) return;
     Hide();
-    program().form(first)->Show();
+    program().form(page)->Show();
 }
 
 // Closing the main menu ends the program, also once lesson windows exist (they are hidden).

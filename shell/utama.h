@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "scene/form.h"
 #include "shell/course.h"
 
@@ -16,6 +18,7 @@ public:
     void Label2_Click(int index);
 
 private:
+    void open(const std::string& page);
     Courses courses_;
 };
 

@@ -255,7 +255,8 @@ void App::presentAll() {
     for (auto& [f, v] : views_) present(*v);
 }
 
-void App::beep(int hz, int ms) {
+void App::beep(int hz, double wallMs) {
+    const int ms = int(std::lround(wallMs));
     const int rate = web_sample_rate();
     std::vector<std::int16_t> samples;
     if (rate > 0) {

@@ -57,7 +57,7 @@ public:
 
     // scene::Platform
     double now() override;
-    void beep(int hz, int ms) override;
+    void beep(int hz, double ms) override;
     void setCursorPos(int px, int py) override;
     void messageBox(const std::string& text) override;
     bool openUrl(const std::string& url) override;

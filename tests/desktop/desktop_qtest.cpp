@@ -7,12 +7,15 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -37,6 +40,7 @@
 #include "desktop/checkboxwidget.h"
 #include "desktop/formwindow.h"
 #include "desktop/look.h"
+#include "desktop/picture.h"
 #include "desktop/png.h"
 #include "desktop/scenepaint.h"
 #include "scene/program.h"
@@ -238,21 +242,38 @@ protected:
 
 TEST_F(LessonShortcuts, TheMenuBarCarriesTheItemsWithTheirShortcutsAndPreviousGreyed) {
     EXPECT_EQ(win->windowTitle(), QStringLiteral("Lesson 1: Law of Gravity"));
-    ASSERT_EQ(win->menuBar()->actions().size(), 1);
-    EXPECT_EQ(win->menuBar()->actions().front()->text(), QStringLiteral("Navigation"));
+    QStringList menus;
+    for (QAction* m : win->menuBar()->actions()) menus << m->text();
+    EXPECT_EQ(menus, (QStringList{"Navigation", "&View", "&Lessons"}));
     struct Item {
         const char* text;
         const char* keys;
         bool enabled;
     };
-    for (Item i : {Item{"Previous Lesson", "Ctrl+P", false}, Item{"Next Lesson", "Ctrl+N", true},
-                   Item{"Main Menu", "Ctrl+M", true}, Item{"About", "Ctrl+A", true},
-                   Item{"Contact", "Ctrl+C", true}, Item{"Exit", "Ctrl+E", true}}) {
-        QAction* a = menuAction(win, QString::fromLatin1(i.text));
+    for (Item i :
+         {Item{"Previous Lesson", "Ctrl+P", false}, Item{"Next Lesson", "Ctrl+N", true},
+          Item{"Main Menu", "Ctrl+M", true}, Item{"About", "Ctrl+A", true},
+          Item{"Contact", "Ctrl+C", true}, Item{"Exit", "Ctrl+E", true},
+          Item{"Pause", "Ctrl+Space", true}, Item{"Slower", "Ctrl+-", true},
+          Item{"Faster", "Ctrl++", true}, Item{"Normal Speed", "Ctrl+0", true},
+          Item{"Next Frame", "Ctrl+.", false}, Item{"Full Screen", "F11", true},
+          Item{"Save Picture\u2026", "Ctrl+S", true}, Item{"Copy Picture", "Ctrl+Shift+C", true}}) {
+        QAction* a = menuAction(win, QString::fromUtf8(i.text));
         ASSERT_NE(a, nullptr) << i.text;
         EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(i.keys))) << i.text;
+        EXPECT_FALSE(a->shortcut().isEmpty()) << i.text;
         EXPECT_EQ(a->isEnabled(), i.enabled) << i.text;
     }
+    EXPECT_TRUE(menuAction(win, "Pause")->shortcuts().contains(QKeySequence(Qt::Key_Pause)));
+    EXPECT_TRUE(menuAction(win, "Faster")->shortcuts().contains(QKeySequence("Ctrl+=")));
+    // The Lessons menu: both courses' pages by title, the page shown greyed.
+    QAction* lessons = win->menuBar()->actions().back();
+    ASSERT_NE(lessons->menu(), nullptr);
+    ASSERT_EQ(lessons->menu()->actions().size(), 15);
+    EXPECT_EQ(lessons->menu()->actions().front()->text(), win->windowTitle());
+    EXPECT_FALSE(lessons->menu()->actions().front()->isEnabled());
+    EXPECT_EQ(lessons->menu()->actions().back()->text(),
+              QStringLiteral("3D Image of Parabola Antenna"));
 }
 
 TEST_F(LessonShortcuts, CtrlAOpensTheAboutBoxOverTheLesson) {
@@ -1161,3 +1182,201 @@ TEST(Idle, ASyncWithoutAChangePaintsNothingAndAChangePaints) {
     for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
     EXPECT_GT(paints.paints, 0);
 }
+
+// --- The teacher's controls --------------------------------------------------------------------
+
+namespace {
+
+QString badgeOf(QMainWindow* w) {
+    auto* badge = qobject_cast<QLabel*>(w->menuBar()->cornerWidget(Qt::TopRightCorner));
+    return badge && badge->isVisibleTo(w) ? badge->text() : QString();
+}
+
+TEST_F(TextBoxFocus, TheTeachersKeysActFromAFocusedTextBoxAndTheBadgeFollows) {
+    struct Row {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        const char* badge;
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    for (Row r : {Row{Qt::Key_Space, ctrl, "Paused"}, Row{Qt::Key_Pause, {}, ""},
+                  Row{Qt::Key_Plus, ctrl, "2\u00D7"}, Row{Qt::Key_Equal, ctrl, "4\u00D7"},
+                  Row{Qt::Key_Equal, ctrl, "4\u00D7"}, Row{Qt::Key_0, ctrl, ""},
+                  Row{Qt::Key_Minus, ctrl, "\u00BD\u00D7"},
+                  Row{Qt::Key_Minus, ctrl, "\u00BC\u00D7"}, Row{Qt::Key_Space, ctrl, "Paused"},
+                  Row{Qt::Key_Space, ctrl, "\u00BC\u00D7"}, Row{Qt::Key_0, ctrl, ""}}) {
+        pressKey(win, r.key, r.mods);
+        EXPECT_EQ(badgeOf(win), QString::fromUtf8(r.badge))
+            << QKeySequence(r.key | r.mods).toString().toStdString();
+        EXPECT_EQ(edit->text(), QStringLiteral("hello world"));
+        EXPECT_TRUE(edit->hasFocus());
+    }
+    EXPECT_EQ(win->windowTitle(), QStringLiteral("Probe window"));
+    // The items say what they would do now.
+    pressKey(win, Qt::Key_Space, ctrl);
+    EXPECT_NE(menuAction(win, "Resume"), nullptr);
+    EXPECT_TRUE(menuAction(win, "Next Frame")->isEnabled());
+    pressKey(win, Qt::Key_Pause);
+    EXPECT_NE(menuAction(win, "Pause"), nullptr);
+    EXPECT_FALSE(menuAction(win, "Next Frame")->isEnabled());
+}
+
+TEST_F(LongHandler, PauseHoldsItWithoutPaintingNextFrameDrawsOneFrameResumeGoesOn) {
+    struct Seen {
+        long atPause = -1, afterWait = -1, afterStep = -1, afterResume = -1;
+        int paintsAtPause = 0, paintsAfterWait = 0;
+        QString badge;
+        bool busy = false;
+    } seen;
+    runner->duringFirstFrame = [&] {
+        menuAction(win, "Pause")->trigger();
+        QTimer::singleShot(100, [&] {
+            seen.atPause = runner->drawn;
+            seen.paintsAtPause = paints.paints;
+            seen.badge = badgeOf(win);
+            QTimer::singleShot(1000, [&] {
+                seen.afterWait = runner->drawn;
+                seen.paintsAfterWait = paints.paints;
+                seen.busy = app->program().busy();
+                menuAction(win, "Next Frame")->trigger();
+                QTimer::singleShot(200, [&] {
+                    seen.afterStep = runner->drawn;
+                    menuAction(win, "Resume")->trigger();
+                    QTimer::singleShot(300, [&] {
+                        seen.afterResume = runner->drawn;
+                        menuAction(win, "Next Lesson")->trigger();
+                    });
+                });
+            });
+        });
+    };
+    start();
+    ASSERT_TRUE(waitUntil([&] { return handlerDone(); }, 10000)) << "the handler did not stop";
+    EXPECT_EQ(seen.badge, QStringLiteral("Paused"));
+    EXPECT_TRUE(seen.busy) << "the handler is held, not ended";
+    EXPECT_LE(seen.atPause, 2 * kPace) << "it stops at its next frame";
+    EXPECT_EQ(seen.afterWait, seen.atPause) << "a second paused draws nothing";
+    EXPECT_EQ(seen.paintsAfterWait, seen.paintsAtPause) << "nor paints";
+    EXPECT_EQ(seen.afterStep, seen.atPause + kPace) << "Next Frame draws exactly one frame";
+    EXPECT_GT(seen.afterResume, seen.afterStep + kPace) << "Resume goes on";
+    EXPECT_EQ(app->program().active(), app->program().created("Quiet"));
+    EXPECT_FALSE(app->program().paused());
+}
+
+TEST_F(LessonShortcuts, F11TogglesFullScreenForEveryPageAndEscapeLeavesIt) {
+    pressKey(win, Qt::Key_F11);
+    ASSERT_TRUE(waitUntil([&] { return win->isFullScreen(); }));
+    pressKey(win, Qt::Key_N, Qt::ControlModifier);
+    auto* next = shownWindow(*app, "Lesson2");
+    ASSERT_NE(next, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return next->isFullScreen(); })) << "the next page opens full";
+    // The scene still fits, below the menu bar.
+    EXPECT_TRUE(next->menuBar()->isVisible());
+    EXPECT_LE(next->canvas()->fit().rectPx(0, 0, 11745, 8505).right(), next->width() + 1);
+    pressKey(next, Qt::Key_Escape);
+    EXPECT_TRUE(waitUntil([&] { return !next->isFullScreen(); }));
+}
+
+// Answers the next file dialog with `path` once it is open; what it offered first lands in
+// *offered.
+void answerNextFileDialog(QString path, std::shared_ptr<QString> offered, int triesLeft = 1000) {
+    QTimer::singleShot(5, [path, offered, triesLeft] {
+        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            *offered = d->selectedFiles().value(0);
+            d->selectFile(path);
+            QMetaObject::invokeMethod(d, "accept");
+            return;
+        }
+        if (triesLeft > 0) answerNextFileDialog(path, offered, triesLeft - 1);
+    });
+}
+
+// Mean colour of each 4 x 4 block.
+std::vector<QColor> blocks(const QImage& img) {
+    std::vector<QColor> out;
+    for (int by = 0; by + 4 <= img.height(); by += 4)
+        for (int bx = 0; bx + 4 <= img.width(); bx += 4) {
+            int r = 0, g = 0, b = 0;
+            for (int y = by; y < by + 4; ++y)
+                for (int x = bx; x < bx + 4; ++x) {
+                    QRgb p = img.pixel(x, y);
+                    r += qRed(p), g += qGreen(p), b += qBlue(p);
+                }
+            out.emplace_back(r / 16, g / 16, b / 16);
+        }
+    return out;
+}
+
+// The share of blocks whose colours differ clearly.
+double differingBlocks(const QImage& a, const QImage& b) {
+    auto x = blocks(a), y = blocks(b);
+    if (x.size() != y.size() || x.empty()) return 1;
+    int differ = 0;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        differ += std::abs(x[i].red() - y[i].red()) > 40 ||
+                  std::abs(x[i].green() - y[i].green()) > 40 ||
+                  std::abs(x[i].blue() - y[i].blue()) > 40;
+    return double(differ) / double(x.size());
+}
+
+TEST(SavePicture, TheSavedPictureIsTheSceneAsThePngOfTheSameMomentShowsIt) {
+    TestApp app;
+    app.start("optics1");
+    scene::Form* optics = app.program().created("optics1");
+    ASSERT_NE(optics, nullptr);
+    auto* win = app.window(*optics);
+    // Once the first rays are drawn, paused so that nothing moves on.
+    ASSERT_TRUE(
+        waitUntil([&] { return !app.program().busy() && optics->surface().size() > 2000; }, 15000));
+    pressKey(win, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(app.program().paused());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rays.png"));
+    auto offered = std::make_shared<QString>();
+    answerNextFileDialog(path, offered);
+    pressKey(win, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(offered->endsWith(QStringLiteral("/Reflection at Circular Mirror.png")))
+        << offered->toStdString();
+    QImage saved(path);
+    ASSERT_FALSE(saved.isNull()) << "nothing saved";
+    EXPECT_EQ(saved.width(), std::max(win->canvas()->width(), 1920));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"rays.png"})
+        << "no temporary file is left behind";
+
+    // The driver's --png of the same moment: the scene at scale 1 below the menu bar.
+    const QString pngPath = dir.filePath(QStringLiteral("driver.png"));
+    std::string error;
+    ASSERT_TRUE(desktop::renderPng(*optics, pngPath.toStdString(), error)) << error;
+    QImage png = QImage(pngPath).convertToFormat(QImage::Format_RGB32);
+    const QSize design(int(std::lround(optics->clientWidth() / 15)),
+                       int(std::lround(optics->clientHeight() / 15)));
+    png = png.copy(0, png.height() - design.height(), design.width(), design.height());
+    const QRect scene = desktop::fitScene(*optics, saved.size())
+                            .rectPx(0, 0, optics->clientWidth(), optics->clientHeight())
+                            .toAlignedRect();
+    QImage shrunk = saved.copy(scene)
+                        .scaled(design, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
+    EXPECT_LT(differingBlocks(shrunk, png), 0.002);
+
+    // The same picture on the clipboard, once the lesson has the keyboard again.
+    win->activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return win->isActiveWindow(); }));
+    pressKey(win, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), saved.size());
+}
+
+TEST(SavePicture, AFailedWriteSaysWhyAndLeavesNoFile) {
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QString why;
+    EXPECT_FALSE(desktop::writePicture(img, QStringLiteral("/nonexistent-dir/x.png"), why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/nonexistent-dir/x.png")));
+    QTemporaryDir dir;
+    EXPECT_TRUE(desktop::writePicture(img, dir.filePath(QStringLiteral("x.png")), why));
+    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("x.png"))).size(), img.size());
+}
+
+}  // namespace

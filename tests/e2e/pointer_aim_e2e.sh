@@ -137,9 +137,9 @@ walk() {
   app=$!
   expect_page "MAIN MENU"
   # "1. Gravity": the label's middle, at (720 + 1095/2, 1320 + 375/2) twips of a 10230 x 8460 page
-  # that has no menu bar.
+  # below its menu bar.
   local x y w h cx cy
-  eval "$(client)"
+  read -r x y w h < <(canvas)
   read -r cx cy < <(awk -v X="$x" -v Y="$y" -v W="$w" -v H="$h" \
     'BEGIN { s = W / 682; if (H / 564 < s) s = H / 564
              printf "%d %d\n", X + (W - 682 * s) / 2 + 84.5 * s, Y + (H - 564 * s) / 2 + 100.5 * s }')

@@ -96,6 +96,32 @@ TEST(Navigation, MainMenuComesBackFromEveryLessonAndReentersTheCourse) {
     }
 }
 
+TEST(Navigation, TheLessonsMenuGoesToEveryPageAsNextWould) {
+    // From the main menu and from a lesson whose timer runs, to every page but the one shown.
+    for (const char* from : {"Utama", "Lesson3", "optics2"})
+        for (const Row& r : kChains) {
+            driver::Session s;
+            if (!s.program().exists(from) || !s.program().exists(r.form)) continue;
+            s.start(from);
+            Form& f = *s.program().form(from);
+            MenuItem* item = f.menuItem("go_" + std::string(r.form));
+            ASSERT_NE(item, nullptr) << from << " " << r.form;
+            auto* timer =
+                dynamic_cast<Timer*>(f.find(from == std::string("Lesson3") ? "jam" : "Timer1"));
+            if (r.form == std::string(from)) {
+                EXPECT_FALSE(item->Enabled) << from;
+                continue;
+            }
+            s.program().menu(*item);
+            ASSERT_NE(s.program().active(), nullptr);
+            EXPECT_EQ(s.program().active()->name(), r.form) << from;
+            EXPECT_EQ(s.program().visibleForms().size(), 1u) << from << " " << r.form;
+            if (timer) {
+                EXPECT_FALSE(timer->Enabled) << "leaving " << from << " stops its timer";
+            }
+        }
+}
+
 // Lesson forms of a small test course, to check the shared menu's behaviour in detail.
 struct TestLesson : shell::LessonForm {
     TestLesson(Program& p, std::string name, shell::Navigation nav)

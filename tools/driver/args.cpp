@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 
+#include "scene/playback.h"
 #include "tools/driver/number_text.h"
 
 namespace driver {
@@ -26,16 +28,50 @@ static bool validControlName(const std::string& n) {
     return true;
 }
 
-// "ctrl+n" and "Ctrl+N" both name the menu shortcut "Ctrl+N".
+static std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+// A key as the menus write it, from its character or its name in any case: "minus" and "-"
+// are both "-"; "" for a key no menu uses.
+static std::string keyName(const std::string& k) {
+    static const std::pair<const char*, const char*> kNamed[] = {
+        {"minus", "-"},     {"plus", "+"},      {"equal", "="},       {"period", "."},
+        {"space", "Space"}, {"pause", "Pause"}, {"escape", "Escape"},
+    };
+    if (k.size() == 1 && (std::isalnum((unsigned char)k[0]) || std::strchr("-+=.", k[0])))
+        return std::string(1, char(std::toupper((unsigned char)k[0])));
+    const std::string l = lower(k);
+    for (auto& [name, key] : kNamed)
+        if (l == name) return key;
+    if (l.size() >= 2 && l.size() <= 3 && l[0] == 'f') {
+        int n = 0;
+        for (size_t i = 1; i < l.size(); ++i) {
+            if (!std::isdigit((unsigned char)l[i])) return "";
+            n = n * 10 + (l[i] - '0');
+        }
+        if (n >= 1 && n <= 12) return "F" + std::to_string(n);
+    }
+    return "";
+}
+
+// "ctrl+n" and "Ctrl+N" both name the menu shortcut "Ctrl+N", "ctrl+minus" names "Ctrl+-",
+// "ctrl+shift+c" names "Ctrl+Shift+C". Keys without Ctrl are the function keys and Pause.
 static std::optional<std::string> canonicalShortcut(const std::string& s) {
-    auto plus = s.find('+');
-    if (plus == std::string::npos || plus + 2 != s.size()) return std::nullopt;
-    std::string mod = s.substr(0, plus);
-    std::transform(mod.begin(), mod.end(), mod.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    char key = char(std::toupper((unsigned char)s.back()));
-    if (mod != "ctrl" || !std::isalpha((unsigned char)key)) return std::nullopt;
-    return std::string("Ctrl+") + key;
+    std::string rest = s, mods;
+    for (const char* mod : {"ctrl+", "shift+"}) {
+        const std::string m = mod;
+        if (rest.size() > m.size() && lower(rest.substr(0, m.size())) == m) {
+            mods += m == "ctrl+" ? "Ctrl+" : "Shift+";
+            rest = rest.substr(m.size());
+        }
+    }
+    const std::string key = keyName(rest);
+    if (key.empty()) return std::nullopt;
+    const bool bare = key == "Pause" || key == "Escape" || (key.size() > 1 && key[0] == 'F');
+    if (mods.empty() ? !bare : mods.rfind("Ctrl+", 0) != 0) return std::nullopt;
+    return mods + key;
 }
 
 std::optional<Action> parseAction(double t, const std::string& spec, std::string& error) {
@@ -70,7 +106,9 @@ std::optional<Action> parseAction(double t, const std::string& spec, std::string
     } else if (verb == "key") {
         auto k = canonicalShortcut(rest);
         if (!k) {
-            error = "bad shortcut '" + rest + "': expected Ctrl+LETTER";
+            error = "bad shortcut '" + rest +
+                    "': expected Ctrl+KEY or Ctrl+Shift+KEY (a letter, digit, - + = . or Space), "
+                    "F1 to F12 or Pause";
             return std::nullopt;
         }
         a.type = Action::Type::Key;
@@ -119,6 +157,17 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
             o.segments = true;
         } else if (a == "--paced") {
             o.paced = true;
+        } else if (a == "--speed") {
+            if (!need(1)) return std::nullopt;
+            double v = 0;
+            auto& speeds = scene::ProgramClock::kSpeeds;
+            const std::string& text = args[++i];
+            if (!readNumber(text, v) ||
+                std::find(speeds.begin(), speeds.end(), v) == speeds.end()) {
+                error = "--speed takes 0.25, 0.5, 1, 2 or 4, not '" + text + "'";
+                return std::nullopt;
+            }
+            o.speed = v;
         } else if (a == "--png" || a == "--wav") {
             if (!need(1)) return std::nullopt;
             (a == "--png" ? o.png : o.wav) = args[++i];
@@ -135,7 +184,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
     if (o.form.empty()) {
         error =
             "usage: orbelune-script FORM [--until MS] [--at MS ACTION]... [--segments] [--paced] "
-            "[--png FILE] [--wav FILE]";
+            "[--speed S] [--png FILE] [--wav FILE]";
         return std::nullopt;
     }
     return o;

@@ -20,6 +20,7 @@ struct Options {
     std::vector<Action> actions;
     bool segments = false;
     bool paced = false;
+    double speed = 1;  // of the program clock: 0.25, 0.5, 1, 2 or 4
     std::string png, wav;
 };
 

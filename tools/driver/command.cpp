@@ -1,5 +1,7 @@
 #include "tools/driver/command.h"
 
+#include <cmath>
+
 #include "tools/driver/args.h"
 #include "tools/driver/report.h"
 #include "tools/driver/session.h"
@@ -21,6 +23,7 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
     if (!opts) return 2;
     Session s;
     s.platform().paced = opts->paced;
+    s.program().setSpeed(opts->speed);
     if (!s.start(opts->form)) {
         err = "unknown form '" + opts->form + "'";
         return 2;
@@ -40,7 +43,7 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
     }
     if (!opts->wav.empty()) {
         std::vector<Tone> tones;
-        for (auto& b : s.platform().beeps) tones.push_back({b.t, b.hz, b.ms});
+        for (auto& b : s.platform().beeps) tones.push_back({b.t, b.hz, int(std::lround(b.ms))});
         if (!writeWav(opts->wav, tones)) {
             err = "--wav: cannot write '" + opts->wav + "'";
             return 2;

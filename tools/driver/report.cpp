@@ -85,6 +85,7 @@ Json report(const Session& session, const std::string& startForm, bool withSegme
     for (Form* f : p.visibleForms()) vis.push(f->name());
     r["visible_forms"] = vis;
     r["ended"] = p.ended();
+    r["playback"] = Json::Object{{"paused", p.paused()}, {"speed", p.speed()}};
     addRecords(r, session.platform());
     // A program that closed every window is described by the form it started on.
     Form* shown = shownForm(p);

@@ -82,12 +82,52 @@ bool Session::perform(const Action& a, std::string& error) {
     return true;
 }
 
+namespace {
+// Unwinds a handler held paused when nothing more will come: the run ends there.
+struct RunOver {};
+}  // namespace
+
 bool Session::run(std::optional<double> until, std::vector<Action> actions, std::string& error) {
     std::stable_sort(actions.begin(), actions.end(),
                      [](const Action& a, const Action& b) { return a.t < b.t; });
     // Without an end time a run stops at the latest kMaxUntilMs after it began.
     const double limit = until ? *until : platform_.clock + kMaxUntilMs;
     size_t next = 0;
+    bool failed = false;
+    // Inside a paced handler, as on the desktop, an action is delivered at the first frame at
+    // or after its time; while the handler is held paused, the next action comes at its own.
+    auto performUpTo = [&](double t) {
+        while (next < actions.size() && actions[next].t <= std::min(t, limit))
+            if (!perform(actions[next++], error)) {
+                failed = true;
+                throw RunOver{};
+            }
+    };
+    platform_.whileHeld = [&](std::optional<double> wall) {
+        if (!wall) {
+            if (next >= actions.size() || actions[next].t > limit) throw RunOver{};
+            wall = actions[next].t;
+        }
+        platform_.clock = std::max(platform_.clock, *wall);
+        performUpTo(platform_.clock);
+        return true;
+    };
+    struct Unhook {
+        VirtualPlatform& p;
+        ~Unhook() { p.whileHeld = nullptr; }
+    } unhook{platform_};
+    bool ok = true;
+    try {
+        ok = play(until, limit, actions, next, error);
+    } catch (RunOver&) {
+    }
+    if (failed || !ok) return false;
+    if (until && !program_->ended()) platform_.clock = std::max(platform_.clock, *until);
+    return true;
+}
+
+bool Session::play(std::optional<double> until, double limit, const std::vector<Action>& actions,
+                   size_t& next, std::string& error) {
     auto activeTimerRuns = [&] {
         Form* f = program_->active();
         if (!f) return false;
@@ -109,7 +149,6 @@ bool Session::run(std::optional<double> until, std::vector<Action> actions, std:
             program_->fireDueTimers();
         }
     }
-    if (until && !program_->ended()) platform_.clock = std::max(platform_.clock, *until);
     return true;
 }
 }  // namespace driver

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,7 @@ namespace driver {
 struct BeepRecord {
     double t;
     int hz;
-    int ms;
+    double ms;  // on screen: shorter at a higher speed
 };
 struct CursorRecord {
     double t;
@@ -27,16 +28,18 @@ struct HandlerRecord {
 };
 
 // The machine as the driver plays it: a virtual clock that only beeps and (when paced) frames
-// advance, message boxes answered at once, everything recorded.
+// advance, message boxes answered at once, everything recorded. A paced frame lasts 1/60 s of
+// the program clock; a paused handler is held at its frame.
 class VirtualPlatform : public scene::Platform {
 public:
     double now() override { return clock; }
-    void beep(int hz, int ms) override;
+    void beep(int hz, double ms) override;
     void setCursorPos(int px, int py) override;
     void messageBox(const std::string& text) override;
     bool openUrl(const std::string& url) override;
     void end() override { ended = true; }
     void frame(scene::Form&) override;
+    bool waitUntil(std::optional<double> wall) override;
     void handlerRan(scene::Form& f, const std::string& name, double start, double end) override;
 
     double clock = 0;
@@ -45,6 +48,9 @@ public:
     bool urlsAccepted = true;
     std::function<void(const std::string&)> onMessage;  // tests may act while a box is open
     std::function<void()> onFrame;                      // tests may act between frames
+    // What the user does while a handler is held at a frame, until wall time `wall` (none: the
+    // program is paused); false when nothing more will come.
+    std::function<bool(std::optional<double> wall)> whileHeld;
     std::vector<BeepRecord> beeps;
     std::vector<CursorRecord> cursor;
     std::vector<MessageRecord> messages;

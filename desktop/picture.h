@@ -1,0 +1,28 @@
+#pragma once
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "scene/form.h"
+
+class QWidget;
+
+namespace desktop {
+
+// The narrowest picture Save Picture and Copy Picture make: wide enough for a projector or a
+// handout even from a small window.
+constexpr int kPictureMinWidth = 1920;
+
+// The scene of a form as its canvas shows it (segments, labels, shapes and widgets), at the
+// canvas's shape and at least kPictureMinWidth pixels wide.
+QImage scenePicture(scene::Form& form, QSize shown);
+
+// Writes a picture as PNG through a temporary file renamed into place, so that a failure leaves
+// no partial file; false with the reason otherwise.
+bool writePicture(const QImage& picture, const QString& path, QString& why);
+
+// Asks where to save the picture (~/Pictures/<window title>.png first), writes it there and
+// says why in a message box when it could not.
+void savePictureAs(const QImage& picture, const QString& title, QWidget* parent);
+
+}  // namespace desktop

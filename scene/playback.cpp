@@ -1,0 +1,45 @@
+#include "scene/playback.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace scene {
+
+std::optional<double> ProgramClock::wallAt(double t) const {
+    if (paused_) return std::nullopt;
+    double w = wallOrigin_ + (t - origin_) / speed();
+    // The subtraction may round down by an ulp: a timer woken at w must find itself due.
+    while (at(w) < t) w = std::nextafter(w, std::numeric_limits<double>::infinity());
+    return w;
+}
+
+void ProgramClock::rebase(double wall) {
+    origin_ = at(wall);
+    wallOrigin_ = wall;
+}
+
+void ProgramClock::pause(double wall) {
+    if (paused_) return;
+    rebase(wall);
+    paused_ = true;
+}
+
+void ProgramClock::resume(double wall) {
+    if (!paused_) return;
+    wallOrigin_ = wall;
+    paused_ = false;
+}
+
+void ProgramClock::setSpeedIndex(int i, double wall) {
+    i = std::clamp(i, 0, int(kSpeeds.size()) - 1);
+    if (i == speedIndex_) return;
+    rebase(wall);
+    speedIndex_ = i;
+}
+
+void ProgramClock::advancePaused(double ms) {
+    if (paused_) origin_ += ms;
+}
+
+}  // namespace scene

@@ -1,0 +1,294 @@
+// Pause, speed and Next Frame on the program clock: a lesson played slower, faster or with
+// pauses draws the very same picture, and a paused one stands still.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/registry.h"
+#include "scene/pointer.h"
+#include "scene/program.h"
+#include "tests/lessons/lesson_fixture.h"
+#include "tools/driver/driver.h"
+
+using namespace scene;
+
+namespace {
+
+// The whole program on the driver's machine; while a handler is held paused, `whilePaused`
+// stands for the user.
+struct Play {
+    driver::VirtualPlatform platform;
+    Program program{platform};
+    std::string name;
+    std::function<void()> whilePaused;
+    explicit Play(std::string form) : name(std::move(form)) {
+        app::registerForms(program);
+        platform.whileHeld = [this](std::optional<double> wall) {
+            if (wall) {
+                platform.clock = std::max(platform.clock, *wall);
+                return true;
+            }
+            if (!whilePaused) return false;
+            whilePaused();
+            return true;
+        };
+    }
+    bool start() {
+        if (!program.exists(name)) return false;
+        program.start(name);
+        return true;
+    }
+    Form& form() { return *program.form(name); }
+    // Fires ticks as they fall due until wall time t, or (as the driver) until no timer of
+    // the active form is enabled.
+    void runTo(std::optional<double> t) {
+        auto running = [&] {
+            for (Timer* timer :
+                 program.active() ? program.active()->timers() : std::vector<Timer*>{})
+                if (timer->armed()) return true;
+            return false;
+        };
+        while (!program.ended() && (t || running())) {
+            auto due = program.nextDue();
+            if (!due || *due > t.value_or(driver::kMaxUntilMs)) break;
+            platform.clock = std::max(platform.clock, *due);
+            program.fireDueTimers();
+        }
+        if (t) platform.clock = std::max(platform.clock, *t);
+    }
+    // What a student sees: every control's properties and every drawn segment, in order.
+    struct Picture {
+        std::map<std::string, std::string> controls;
+        std::vector<std::array<float, 5>> segments;
+        bool operator==(const Picture&) const = default;
+        friend void PrintTo(const Picture& p, std::ostream* os) {
+            *os << p.controls.size() << " properties, " << p.segments.size() << " segments";
+        }
+    };
+    Picture picture() {
+        Picture out{lessontest::snapshot(form()), {}};
+        // The View menu shows the program's state, not the lesson's picture.
+        for (const char* item : {"slower", "faster", "frame"})
+            out.controls.erase(std::string("menu ") + item);
+        form().surface().forEach(0, [&](const Segment& s) {
+            out.segments.push_back({s.x1, s.y1, s.x2, s.y2, float(s.color)});
+        });
+        return out;
+    }
+};
+
+// Plays a form's whole script paced at `speed`; nullopt when this build lacks the form.
+std::optional<Play::Picture> finishedPicture(const std::string& form, double speed) {
+    Play p(form);
+    p.platform.paced = true;
+    EXPECT_TRUE(p.program.setSpeed(speed));
+    if (!p.start()) return std::nullopt;
+    p.runTo(std::nullopt);
+    return p.picture();
+}
+
+TEST(Playback, TheFinishedPictureIsTheSameAtEverySpeed) {
+    for (const char* form :
+         {"Lesson6", "Lesson8", "Lesson9", "Lesson10", "Lesson11", "Lesson12", "optics1"}) {
+        auto normal = finishedPicture(form, 1);
+        if (!normal) continue;
+        EXPECT_FALSE(normal->segments.empty() && std::string(form) != "Lesson9") << form;
+        for (double speed : {0.25, 4.0}) EXPECT_EQ(*finishedPicture(form, speed), *normal) << form;
+    }
+}
+
+TEST(Playback, OnlyTheOfferedSpeedsAreTaken) {
+    Play p("Utama");
+    for (double bad : {0.0, -1.0, 3.0, 8.0, 0.3}) EXPECT_FALSE(p.program.setSpeed(bad)) << bad;
+    EXPECT_EQ(p.program.speed(), 1);
+    p.program.slower();
+    p.program.slower();
+    p.program.slower();  // stays at the slowest
+    EXPECT_EQ(p.program.speed(), 0.25);
+    EXPECT_TRUE(p.program.slowest());
+    for (int i = 0; i < 6; ++i) p.program.faster();
+    EXPECT_EQ(p.program.speed(), 4);
+    EXPECT_TRUE(p.program.fastest());
+    p.program.normalSpeed();
+    EXPECT_EQ(p.program.speed(), 1);
+}
+
+TEST(Playback, TicksRunOnTheProgramClock) {
+    // Lesson 3's countdown beeps once a second from its third tick: every half second at
+    // speed 2, not at all paused.
+    Play p("Lesson3");
+    if (!p.start()) GTEST_SKIP();
+    p.program.setSpeed(2);
+    p.runTo(2600);
+    ASSERT_EQ(p.platform.beeps.size(), 3u);
+    EXPECT_EQ(p.platform.beeps[0].t, 1500);
+    EXPECT_EQ(p.platform.beeps[1].t - p.platform.beeps[0].t, 500);
+    EXPECT_EQ(p.platform.beeps[0].ms, 12.5);  // a 25 ms beep lasts half as long on screen
+
+    p.program.pause();
+    auto before = p.picture();
+    auto beeps = p.platform.beeps.size();
+    p.runTo(12600);
+    EXPECT_EQ(p.picture(), before);
+    EXPECT_EQ(p.platform.beeps.size(), beeps);
+    EXPECT_EQ(p.program.time(), 5200);
+}
+
+// Lesson 9 played paced by the driver with these actions ("MS ACTION"), until `until`.
+struct Driven {
+    driver::Session s;
+    bool ok = false;
+    Driven(std::vector<std::pair<double, std::string>> actions, std::optional<double> until,
+           double speed = 1) {
+        s.platform().paced = true;
+        s.program().setSpeed(speed);
+        std::vector<driver::Action> list;
+        std::string err;
+        for (auto& [t, spec] : actions) list.push_back(*driver::parseAction(t, spec, err));
+        ok = s.start("Lesson9") && s.run(until, list, err);
+    }
+    Form& form() { return *s.program().form("Lesson9"); }
+    std::map<std::string, std::string> picture() { return lessontest::snapshot(form()); }
+    // How long the orbit's tick ran on screen [ms].
+    double orbitMs() const {
+        double longest = 0;
+        for (auto& h : s.platform().handlers)
+            if (h.form == "Lesson9" && h.name == "jam_Timer") longest = std::max(longest, h.ms);
+        return longest;
+    }
+};
+
+TEST(Playback, PausingTenSecondsMidFlightChangesNothingAndResumeReachesTheSameEnd) {
+    if (!driver::Session().program().exists("Lesson9")) GTEST_SKIP();
+    // The orbit is one paced tick from 6 s to about 14.3 s.
+    Driven normal({}, std::nullopt);
+    ASSERT_TRUE(normal.ok);
+    ASSERT_GT(normal.orbitMs(), 8000);
+
+    Driven early({{8000, "key:Ctrl+Space"}}, 9000), late({{8000, "key:Ctrl+Space"}}, 18000);
+    ASSERT_TRUE(early.ok && late.ok);
+    EXPECT_TRUE(late.s.program().paused());
+    EXPECT_EQ(late.s.platform().clock, 18000);
+    EXPECT_EQ(early.picture(), late.picture());
+    EXPECT_NE(late.picture(), normal.picture());
+
+    Driven resumed({{8000, "key:Ctrl+Space"}, {18000, "key:Pause"}}, std::nullopt);
+    ASSERT_TRUE(resumed.ok);
+    EXPECT_FALSE(resumed.s.program().paused());
+    EXPECT_EQ(resumed.picture(), normal.picture());
+    EXPECT_NEAR(resumed.orbitMs(), normal.orbitMs() + 10000, kFrameMs);
+}
+
+TEST(Playback, OnScreenDurationsAreShorterAtHigherSpeed) {
+    if (!driver::Session().program().exists("Lesson9")) GTEST_SKIP();
+    Driven normal({}, std::nullopt), fast({}, std::nullopt, 4), slow({}, std::nullopt, 0.25);
+    ASSERT_TRUE(normal.ok && fast.ok && slow.ok);
+    EXPECT_DOUBLE_EQ(fast.orbitMs(), normal.orbitMs() / 4);
+    EXPECT_DOUBLE_EQ(slow.orbitMs(), normal.orbitMs() * 4);
+}
+
+TEST(Playback, AnActionInsideAPacedHandlerArrivesAtTheNextFrame) {
+    if (!driver::Session().program().exists("Lesson10")) GTEST_SKIP();
+    // Next at 9 s stops the orbit at its frame there and opens Lesson 10 at once.
+    Driven next({{9000, "key:Ctrl+N"}}, 9500);
+    ASSERT_TRUE(next.ok);
+    ASSERT_NE(next.s.program().active(), nullptr);
+    EXPECT_EQ(next.s.program().active()->name(), "Lesson10");
+    EXPECT_GE(6000 + next.orbitMs(), 9000);
+    EXPECT_LT(6000 + next.orbitMs(), 9000 + kFrameMs);
+    // Paused, Next still goes there, and the page it opens plays.
+    Driven paused({{8000, "key:Ctrl+Space"}, {9000, "menu:go_Lesson10"}}, 9500);
+    ASSERT_TRUE(paused.ok);
+    EXPECT_EQ(paused.s.program().active()->name(), "Lesson10");
+    EXPECT_FALSE(paused.s.program().paused());
+}
+
+TEST(Playback, NextFrameAdvancesExactlyOneFrame) {
+    // The pictures an unpaused run presents, frame by frame.
+    std::vector<Play::Picture> reference;
+    {
+        Play p("Lesson9");
+        p.platform.paced = true;
+        p.platform.onFrame = [&] { reference.push_back(p.picture()); };
+        if (!p.start()) GTEST_SKIP();
+        p.runTo(std::nullopt);
+    }
+    ASSERT_GT(reference.size(), 210u);
+    Play p("Lesson9");
+    p.platform.paced = true;
+    std::vector<Play::Picture> seen;
+    p.platform.onFrame = [&] {
+        seen.push_back(p.picture());
+        if (seen.size() == 200) p.program.pause();
+    };
+    int steps = 0;
+    p.whilePaused = [&] {
+        // Each Next Frame lets the orbit on by exactly the next frame, on the clock by 1/60 s.
+        ASSERT_EQ(seen.size(), 200u + steps);
+        EXPECT_EQ(seen.back(), reference[seen.size() - 1]);
+        if (steps == 10) return p.program.resume();
+        const double t = p.program.time();
+        p.program.stepFrame();
+        EXPECT_DOUBLE_EQ(p.program.time(), t + kFrameMs);
+        ++steps;
+    };
+    ASSERT_TRUE(p.start());
+    p.runTo(std::nullopt);
+    EXPECT_EQ(steps, 10);
+    EXPECT_EQ(seen, reference);
+}
+
+TEST(Playback, ATickDueWithinTheNextFrameFiresAndOnlyThat) {
+    Play p("Lesson3");
+    if (!p.start()) GTEST_SKIP();
+    p.runTo(2990);  // the first beeping tick is due at 3000
+    p.program.pause();
+    auto beeps = p.platform.beeps.size();
+    p.runTo(5000);
+    EXPECT_EQ(p.platform.beeps.size(), beeps);
+    p.program.stepFrame();  // 2990 .. 3006.7: the tick at 3000 fires
+    p.runTo(5000);
+    EXPECT_EQ(p.platform.beeps.size(), beeps + 1);
+    for (int i = 0; i < 5; ++i) p.program.stepFrame();  // up to 3090: nothing more is due
+    p.runTo(5000);
+    EXPECT_EQ(p.platform.beeps.size(), beeps + 1);
+}
+
+TEST(Playback, ClicksWhilePausedAreHandledAndWhatTheyStartWaitsForResume) {
+    // An optics ray clicked while paused: the click is taken, the ray is drawn after Resume.
+    Play p("optics1");
+    p.platform.paced = true;
+    if (!p.start()) GTEST_SKIP();
+    p.runTo(100);
+    p.program.pause();
+    auto drawn = p.form().surface().size();
+    bool resumed = false;
+    p.whilePaused = [&] {
+        EXPECT_LE(p.form().surface().size(), drawn + 300);  // at most the first frame's worth
+        resumed = true;
+        p.program.resume();
+    };
+    Control* source = p.form().find("lt(0)");
+    ASSERT_NE(source, nullptr);
+    p.program.click(*source);
+    EXPECT_TRUE(resumed);
+    EXPECT_GT(p.form().surface().size(), drawn);
+}
+
+TEST(Playback, LeavingAPausedLessonPlaysThePageItOpens) {
+    Play p("Lesson3");
+    if (!p.start()) GTEST_SKIP();
+    p.runTo(1500);
+    p.program.pause();
+    p.program.shortcut(p.form(), "Ctrl+N");
+    EXPECT_FALSE(p.program.paused());
+    EXPECT_NE(p.program.active(), &p.form());
+}
+
+}  // namespace
