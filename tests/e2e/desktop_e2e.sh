@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real X window (Xvfb + openbox), driven as a user would with xdotool:
 # the main menu by mouse and keyboard, both courses walked with Ctrl+N and back with Ctrl+M,
-# Replay, typing and the pointer in Lesson 8, About, and Exit. Checks
+# Replay, typing and the pointer in Lesson 8, Lesson 9 paused mid-orbit and full screen, About,
+# and Exit. Checks
 # every window title on the way and that exactly one page window is mapped at a time, and saves
 # a screenshot of each page (ORBELUNE_E2E_SHOTS, default ./e2e-shots) for looking at.
 #   desktop_e2e.sh path/to/orbelune
@@ -123,6 +124,39 @@ lesson8_pointer() {
   expect_pointer_over 328 24 105 19 783 619 "the speed box after Replay"
 }
 
+# Lesson 9's orbit runs from second 6 to 14.3 of the page: paused in the middle it stands still
+# (two screenshots two seconds apart are the same), resumed it moves on. Full screen comes and
+# goes with F11 and Escape, the title staying the lesson's.
+lesson9_pause() {
+  local a=$work/paused-a.png b=$work/paused-b.png c=$work/resumed.png differ
+  at_second 8
+  xdotool key ctrl+space
+  sleep 0.3
+  import -window root "$a"
+  sleep 2
+  import -window root "$b"
+  differ=$(compare -metric AE "$a" "$b" null: 2>&1 || true)
+  [ "$differ" = 0 ] || fail "paused, the screen changed in $differ pixels within two seconds"
+  cp "$a" "$shots/Lesson9-paused.png"
+  xdotool key Pause
+  sleep 0.5
+  import -window root "$c"
+  differ=$(compare -metric AE "$b" "$c" null: 2>&1 || true)
+  [ "$differ" != 0 ] || fail "resumed, the orbit did not move on"
+  local title=$1
+  xdotool key F11
+  sleep 0.8
+  expect_page "$title"
+  eval "$(xdotool getwindowgeometry --shell "$page")"
+  [ "$WIDTH" = 1280 ] && [ "$HEIGHT" = 1024 ] || fail "F11 did not fill the screen (${WIDTH}x${HEIGHT})"
+  screenshot Lesson9-fullscreen
+  xdotool key Escape
+  sleep 0.8
+  expect_page "$title"
+  eval "$(xdotool getwindowgeometry --shell "$page")"
+  [ "$HEIGHT" -lt 1024 ] || fail "Escape did not leave full screen (${WIDTH}x${HEIGHT})"
+}
+
 # Replay, pressed ten times, leaves the page window exactly where and as large as it was.
 replay_keeps_geometry() {
   local before after n
@@ -169,6 +203,8 @@ for i in "${!titles[@]}"; do
     lesson8_typing
     lesson8_pointer
   fi
+  # Pausing first: it times the orbit from the page's start, which Replay would move.
+  if [ "$i" -eq 8 ]; then lesson9_pause "${titles[$i]}"; fi
   if [ "$i" -eq 5 ] || [ "$i" -eq 8 ]; then replay_keeps_geometry "${titles[$i]}"; fi
   screenshot "Lesson$((i + 1))"
   if [ "$i" -eq 0 ]; then
