@@ -32,6 +32,9 @@ bool renderPng(scene::Form& form, const std::string& path, std::string& error) {
     w.adjustSize();
     w.resize(w.sizeHint());
     w.sync();
+    // Shown off screen, so that the menu bar lays out its corner badge as in a real window.
+    w.setAttribute(Qt::WA_DontShowOnScreen);
+    w.show();
     QPixmap pm = w.grab();
     if (!pm.save(QString::fromStdString(path), "PNG")) {
         error = "--png: cannot write '" + path + "'";

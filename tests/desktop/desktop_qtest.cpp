@@ -1365,6 +1365,19 @@ TEST(SavePicture, TheSavedPictureIsTheSceneAsThePngOfTheSameMomentShowsIt) {
     ASSERT_TRUE(waitUntil([&] { return win->isActiveWindow(); }));
     pressKey(win, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), saved.size());
+
+    // In the driver's picture too the badge keeps to the menu bar's right-hand corner: resumed,
+    // the menu titles look the same and only the corner loses its "Paused".
+    pressKey(win, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_FALSE(app.program().paused());
+    const QString resumedPath = dir.filePath(QStringLiteral("resumed.png"));
+    ASSERT_TRUE(desktop::renderPng(*optics, resumedPath.toStdString(), error)) << error;
+    QImage pausedPng = QImage(pngPath).convertToFormat(QImage::Format_RGB32);
+    QImage resumedPng = QImage(resumedPath).convertToFormat(QImage::Format_RGB32);
+    const int barHeight = pausedPng.height() - design.height(), half = pausedPng.width() / 2;
+    ASSERT_GT(barHeight, 0);
+    EXPECT_EQ(pausedPng.copy(0, 0, half, barHeight), resumedPng.copy(0, 0, half, barHeight));
+    EXPECT_NE(pausedPng.copy(half, 0, half, barHeight), resumedPng.copy(half, 0, half, barHeight));
 }
 
 TEST(SavePicture, AFailedWriteSaysWhyAndLeavesNoFile) {
