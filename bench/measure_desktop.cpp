@@ -1,5 +1,6 @@
-// In a real X display: frame pacing of every in-tick animation, CPU time of 10 idle seconds per
-// lesson, and resident memory of the real program.
+// In a real X display: frame pacing of every in-tick animation (also at speed 4), CPU time of 10
+// idle seconds per lesson and of 10 seconds paused in the middle of an animation, and resident
+// memory of the real program.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -127,12 +128,28 @@ void xdo(const std::string& args) {
     }
 }
 
-// Plays `forms` in one run of the real program, from the first (Next between them); for each,
-// waits out its script (paced length from the driver, plus margin), then measures 10 idle
-// seconds. Returns the resident memory at the end.
+// Waits until the log has a line of this kind for the form, at most `ms`.
+bool awaitLine(const std::string& log, const std::string& kind, const std::string& form,
+               double ms) {
+    auto t0 = Clock::now();
+    while (!hasLine(readLog(log), kind, form) && msSince(t0) < ms)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return hasLine(readLog(log), kind, form);
+}
+
+void stop(pid_t pid) {
+    int st = 0;
+    kill(pid, SIGTERM);
+    waitpid(pid, &st, 0);
+}
+
+// Plays `forms` in one run of the real program, from the first (Next between them), at `speed`
+// (Faster pressed once the first page is open); for each, waits out its script (paced length
+// from the driver, plus margin), then at normal speed measures 10 idle seconds. Returns the
+// resident memory at the end.
 double playOnDesktop(const std::vector<std::string>& forms,
                      const std::map<std::string, double>& scriptEnd,
-                     std::map<std::string, Pacing>& out, bool verbose) {
+                     std::map<std::string, Pacing>& out, bool verbose, double speed = 1) {
     char tmpl[] = "/tmp/orbelune-frames-XXXXXX";
     int fd = mkstemp(tmpl);
     if (fd < 0) return -1;
@@ -147,13 +164,12 @@ double playOnDesktop(const std::vector<std::string>& forms,
     for (std::size_t k = 0; k < forms.size(); ++k) {
         const std::string& form = forms[k];
         if (k > 0) xdo("key ctrl+n");
-        auto t0 = Clock::now();
-        while (!hasLine(readLog(log), "handler:Form_Activate", form) && msSince(t0) < 15000)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (!hasLine(readLog(log), "handler:Form_Activate", form))
+        if (!awaitLine(log, "handler:Form_Activate", form, 15000))
             fail(form + " never opened on the desktop");
+        if (k == 0)
+            for (double s = 1; s < speed; s *= 2) xdo("key ctrl+equal");
         auto started = Clock::now();
-        double waitMs = scriptEnd.at(form) * 1.1 + 2000;
+        double waitMs = scriptEnd.at(form) / speed * 1.1 + 2000;
         double boxes = 0;
         for (;;) {
             auto lines = readLog(log);
@@ -169,6 +185,10 @@ double playOnDesktop(const std::vector<std::string>& forms,
         }
         Pacing& p = out[form];
         p.scriptMs = msSince(started);
+        if (speed != 1) {
+            analyse(readLog(log), form, p);
+            continue;
+        }
         double logBefore = readLog(log).size();
         double c0 = cpuMs(pid);
         std::this_thread::sleep_for(std::chrono::seconds(10));
@@ -191,11 +211,52 @@ double playOnDesktop(const std::vector<std::string>& forms,
         fail("orbelune ended before the run was over (status " + std::to_string(st) + ")");
         rss = -1;
     } else {
-        kill(pid, SIGTERM);
-        waitpid(pid, &st, 0);
+        stop(pid);
     }
     std::remove(log.c_str());
     return rss;
+}
+
+// Lesson 9 paused a second into its orbit (a paced handler): CPU time and paints of the next
+// 10 seconds.
+void pausedMidFlight(double& cpu, long& paints) {
+    cpu = -1;
+    paints = -1;
+    char tmpl[] = "/tmp/orbelune-frames-XXXXXX";
+    int fd = mkstemp(tmpl);
+    if (fd < 0) return;
+    close(fd);
+    std::string log = tmpl;
+    pid_t pid = spawn(ORBELUNE_BIN,
+                      childEnv({{"ORBELUNE_START", "Lesson9"}, {"ORBELUNE_FRAME_LOG", log}}, true),
+                      nullptr);
+    if (pid < 0) return fail(std::string("cannot start ") + ORBELUNE_BIN);
+    auto busyPaints = [&] {
+        long n = 0;
+        for (auto& l : readLog(log)) n += l.kind == "paint" && l.busy;
+        return n;
+    };
+    auto t0 = Clock::now();
+    while (busyPaints() < 60 && msSince(t0) < 20000)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    if (busyPaints() < 60) {
+        stop(pid);
+        return fail("Lesson 9's orbit never started on the desktop");
+    }
+    xdo("key ctrl+space");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::size_t before = readLog(log).size();
+    const double c0 = cpuMs(pid);
+    std::this_thread::sleep_for(std::chrono::seconds(10));
+    cpu = cpuMs(pid) - c0;
+    auto lines = readLog(log);
+    paints = 0;
+    for (std::size_t i = before; i < lines.size(); ++i) paints += lines[i].kind == "paint";
+    // Still held: the orbit's tick has not ended.
+    for (std::size_t i = before; i < lines.size(); ++i)
+        if (lines[i].kind == "handler:jam_Timer") fail("Lesson 9's orbit went on while paused");
+    stop(pid);
+    std::remove(log.c_str());
 }
 
 }  // namespace
@@ -246,6 +307,47 @@ void measureDesktop(const Run& run, const std::map<std::string, double>& scriptE
         for (auto& [k, v] : rssOf) std::printf(" %s %.1f MB", k.c_str(), v);
         std::printf("\n");
     }
+}
+
+void measurePlayback(const Run& run, const std::map<std::string, double>& scriptEnd,
+                     driver::Json& out) {
+    double cpu = 0;
+    long paints = 0;
+    pausedMidFlight(cpu, paints);
+    out["paused_cpu_ms"] = cpu;
+    out["paused_paints"] = paints;
+    // Every in-tick animation at four times the speed.
+    std::map<std::string, Pacing> pacing;
+    // As measureDesktop plays them: each course in one run, or each form chosen on its own.
+    std::vector<std::vector<std::string>> runs;
+    if (run.only.empty()) {
+        std::vector<std::string> gravity, optics;
+        for (auto& f : run.lessons) (f.rfind("Lesson", 0) == 0 ? gravity : optics).push_back(f);
+        runs = {gravity, optics};
+    } else {
+        for (auto& f : run.only)
+            if (scriptEnd.count(f)) runs.push_back({f});
+    }
+    for (auto& forms : runs)
+        if (!forms.empty()) playOnDesktop(forms, scriptEnd, pacing, false, 4);
+    driver::Json fast = driver::Json::object();
+    for (auto& [f, p] : pacing) {
+        if (p.animations == 0) continue;
+        fast[f] = driver::Json::Object{{"animations", p.animations},
+                                       {"frames", p.frames},
+                                       {"min_fps", p.minFps},
+                                       {"worst_gap_ms", p.worstGapMs}};
+    }
+    out["desktop_speed4"] = fast;
+    if (run.json) return;
+    std::printf("\npaused a second into Lesson 9's orbit, 10 s: %.0f ms CPU, %ld paints\n", cpu,
+                paints);
+    std::printf("%-10s %6s %7s %8s %9s   (speed 4)\n", "desktop", "anims", "frames", "min fps",
+                "worst gap");
+    for (auto& [f, p] : pacing)
+        if (p.animations > 0)
+            std::printf("%-10s %6d %7ld %8.1f %9.1f\n", f.c_str(), p.animations, p.frames, p.minFps,
+                        p.worstGapMs);
 }
 
 }  // namespace bench

@@ -28,5 +28,9 @@ void measureStartup(const Run& run, driver::Json& out);
 // In a real X display: frame pacing, idle cost and resident memory of the real program.
 void measureDesktop(const Run& run, const std::map<std::string, double>& scriptEnd,
                     driver::Json& out);
+// In a real X display: 10 seconds paused in the middle of an animation, and every in-tick
+// animation's frame rate at speed 4.
+void measurePlayback(const Run& run, const std::map<std::string, double>& scriptEnd,
+                     driver::Json& out);
 
 }  // namespace bench

@@ -94,6 +94,7 @@ int main(int argc, char** argv) {
         setenv("DISPLAY", display.c_str(), 1);
         bench::measureStartup(run, out);
         bench::measureDesktop(run, scripts.scriptEnd, out);
+        bench::measurePlayback(run, scripts.scriptEnd, out);
     }
     out["load_after"] = loadAvg();
     driver::Json failed = driver::Json::array();
