@@ -221,24 +221,12 @@ void App::frame(scene::Form& f) {
     // Show what the long handler has done so far, then let the window system in until the next
     // frame is due on the program clock: the window repaints, the teacher's controls act, and
     // commands that leave the lesson can stop it.
-    scene::Program& p = *program_;
-    const double speed = p.speed();
-    // Tolerances are a display frame and a millisecond of real time, on the program clock.
-    const double display = scene::kFrameMs * speed;
-    double next = lastFrame_ + scene::kFrameMs;
-    const double t = p.time();
-    if (next < t - display) next = t;  // a late frame does not make the next ones rush
-    // Faster than normal, several frames pass per display frame: only the last is shown and
-    // waited for. Paused, every frame is held, so Next Frame goes one at a time.
-    if (!p.paused() && next < presentedAt_ + display - 1e-6 && next >= presentedAt_) {
-        lastFrame_ = next;
-        return;
-    }
-    presentedAt_ = next;
+    const auto due = pacer_.next(*program_);
+    if (!due) return;
     followVisibility();
     if (auto it = windows_.find(&f); it != windows_.end() && f.visible()) it->second->present();
-    if (!p.holdUntil(next)) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    lastFrame_ = std::max(next, p.time() - speed);
+    if (!program_->holdUntil(*due)) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    pacer_.held(*program_, *due);
 }
 
 bool App::waitUntil(std::optional<double> wall) {

@@ -73,8 +73,7 @@ private:
     std::map<scene::Form*, std::unique_ptr<FormWindow>> windows_;
     QElapsedTimer clock_;
     QTimer ticker_;
-    double lastFrame_ = 0;           // program time the last paced frame was due
-    double presentedAt_ = 0;         // program time of the last paced frame presented
+    scene::FramePacer pacer_;
     QEventLoop* waiting_ = nullptr;  // a held handler's wait, which every input ends
     double ignoreActivationUntil_ = 0;
     bool drawPointer_ = false;

@@ -19,6 +19,7 @@
 #include "desktop/linkwidget.h"
 #include "desktop/textboxwidget.h"
 #include "scene/program.h"
+#include "shell/navigation.h"
 
 namespace desktop {
 
@@ -270,12 +271,7 @@ bool FormWindow::isMenuShortcut(const QKeyEvent* e) const {
 }
 
 QString playbackBadge(const scene::Program& p) {
-    if (p.paused()) return QStringLiteral("Paused");
-    const double s = p.speed();
-    if (s == 0.25) return QStringLiteral("\u00BC\u00D7");
-    if (s == 0.5) return QStringLiteral("\u00BD\u00D7");
-    if (s == 1) return {};
-    return QString::number(s) + QStringLiteral("\u00D7");
+    return QString::fromStdString(shell::playbackBadge(p));
 }
 
 void FormWindow::syncMenus() {

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "scene/pointer.h"
+#include "scene/program.h"
+
 namespace scene {
 
 std::optional<double> ProgramClock::wallAt(double t) const {
@@ -40,6 +43,23 @@ void ProgramClock::setSpeedIndex(int i, double wall) {
 
 void ProgramClock::advancePaused(double ms) {
     if (paused_) origin_ += ms;
+}
+
+std::optional<double> FramePacer::next(const Program& p) {
+    // Tolerances are a display frame and a millisecond of real time, on the program clock.
+    const double display = kFrameMs * p.speed();
+    double next = lastFrame_ + kFrameMs;
+    if (const double t = p.time(); next < t - display) next = t;
+    if (!p.paused() && next < presentedAt_ + display - 1e-6 && next >= presentedAt_) {
+        lastFrame_ = next;
+        return std::nullopt;
+    }
+    presentedAt_ = next;
+    return next;
+}
+
+void FramePacer::held(const Program& p, double due) {
+    lastFrame_ = std::max(due, p.time() - p.speed());
 }
 
 }  // namespace scene

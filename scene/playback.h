@@ -4,6 +4,8 @@
 
 namespace scene {
 
+class Program;
+
 // The program clock: the time timers, paced frames and beeps run on. It follows the wall clock
 // (Platform::now()) at the chosen speed and stands still while paused. Until the speed or the
 // pause is first changed it reads exactly the wall clock, so a program played at normal speed
@@ -38,6 +40,22 @@ private:
     double wallOrigin_ = 0;  // wall time at which the current rate began
     int speedIndex_ = kNormal;
     bool paused_ = false;
+};
+
+// When a long handler's paced frames are shown, on the program clock: one is due every kFrameMs,
+// and a late one does not make the next ones rush. Faster than normal, several fall within one
+// display frame and only the last is shown; paused, every one is held, so Next Frame goes one at
+// a time. The front ends present a frame and hold the handler until it is due.
+class FramePacer {
+public:
+    // The program time at which this frame is due, or none when it passes unshown.
+    std::optional<double> next(const Program& p);
+    // The handler was held for the frame due at `due`.
+    void held(const Program& p, double due);
+
+private:
+    double lastFrame_ = 0;    // program time the last frame was due
+    double presentedAt_ = 0;  // program time of the last frame shown
 };
 
 }  // namespace scene

@@ -128,6 +128,15 @@ void LessonForm::pertama_Click() {
 
 void LessonForm::about_Click() { program().form("frmAbout")->Show(); }
 
+std::string playbackBadge(const scene::Program& p) {
+    if (p.paused()) return "Paused";
+    const double s = p.speed();
+    if (s == 1) return "";
+    if (s == 0.25) return "\u00BC\u00D7";
+    if (s == 0.5) return "\u00BD\u00D7";
+    return std::to_string(int(s)) + "\u00D7";
+}
+
 std::string contactMailto() {
     std::string link = "mailto:";
     for (char c : std::string_view(kContactAddresses))

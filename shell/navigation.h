@@ -26,6 +26,10 @@ inline constexpr const char* kContactAddresses = "author@example.org; orbelune@e
 // The link handed to the mail program: mailto: URIs separate addresses with ",".
 std::string contactMailto();
 
+// What a window shows of the playback beside its menus: "Paused", a speed other than normal
+// ("½×", "2×"), or "" at normal speed.
+std::string playbackBadge(const scene::Program& p);
+
 // A lesson window: the Navigation menu, and closing the window ends the program.
 class LessonForm : public scene::Form {
 public:

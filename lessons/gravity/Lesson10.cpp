@@ -38,7 +38,7 @@ Lesson10::Lesson10(scene::Program& program, const shell::Place& place)
 }
 
 bool Lesson10::layout() {
-    auto text = [this](auto& l) -> scene::Label& { return l.size(9.75).bold().fore(kBlue); };
+    auto text = [](auto& l) -> scene::Label& { return l.size(9.75).bold().fore(kBlue); };
     auto clock = [&](scene::Label& l) { text(l).size(12).back(kClockFace).center(); };
     timer("jam", 1000, true);
     shape(sat, 0, Box{7680, 5760, 135, 135}, kCircle).back(kBlue).border(kBlue);

@@ -13,6 +13,7 @@
 #include "app/registry.h"
 #include "scene/pointer.h"
 #include "scene/program.h"
+#include "shell/navigation.h"
 #include "tests/lessons/lesson_fixture.h"
 #include "tools/driver/driver.h"
 
@@ -117,6 +118,51 @@ TEST(Playback, OnlyTheOfferedSpeedsAreTaken) {
     EXPECT_TRUE(p.program.fastest());
     p.program.normalSpeed();
     EXPECT_EQ(p.program.speed(), 1);
+}
+
+TEST(Playback, TheBadgeNamesEverySpeedButNormalAndThePauseAboveAll) {
+    Play p("Utama");
+    EXPECT_EQ(shell::playbackBadge(p.program), "");
+    std::vector<std::string> seen;
+    for (double s : ProgramClock::kSpeeds) {
+        ASSERT_TRUE(p.program.setSpeed(s));
+        seen.push_back(shell::playbackBadge(p.program));
+        p.program.pause();
+        EXPECT_EQ(shell::playbackBadge(p.program), "Paused") << s;
+        p.program.resume();
+    }
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"\u00BC\u00D7", "\u00BD\u00D7", "", "2\u00D7", "4\u00D7"}));
+}
+
+TEST(Playback, PacedFramesAreShownOncePerDisplayFrameAndEveryOneWhilePaused) {
+    // Four seconds of paced frames on the program clock: at most one shown per display frame
+    // (so 4x shows every fourth), each held until due; after a stall the next is due at once
+    // instead of a burst catching up. Paused, every frame is shown, for Next Frame.
+    for (double speed : ProgramClock::kSpeeds) {
+        Play p("Utama");
+        ASSERT_TRUE(p.program.setSpeed(speed));
+        FramePacer pacer;
+        int shown = 0;
+        double last = -1e9;
+        for (int i = 0; i < 240; ++i) {
+            auto due = pacer.next(p.program);
+            if (!due) continue;
+            ++shown;
+            EXPECT_GE(*due - last, kFrameMs * std::max(1.0, speed) - 1e-3) << speed << " " << i;
+            p.program.holdUntil(*due);
+            pacer.held(p.program, *due);
+            last = *due;
+        }
+        EXPECT_NEAR(shown, 240 / std::max(1.0, speed), 1) << speed;
+        p.platform.clock += 1000;
+        const double stalled = p.program.time();
+        auto due = pacer.next(p.program);
+        ASSERT_TRUE(due);
+        EXPECT_NEAR(*due, stalled, kFrameMs * speed) << speed;
+        p.program.pause();
+        for (int i = 0; i < 8; ++i) EXPECT_TRUE(pacer.next(p.program)) << speed;
+    }
 }
 
 TEST(Playback, TicksRunOnTheProgramClock) {
