@@ -33,10 +33,14 @@ void web_view_size(int view, double* width, double* height, double* dpr);
 void web_end();
 bool web_open_url(const char* url);
 
-// --- Menus ------------------------------------------------------------------------------
+// --- Menus and the window ---------------------------------------------------------------
+// others: the item's further shortcuts, one per line.
 void web_menu_item(int view, int item, int level, const char* caption, const char* shortcut,
-                   int enabled);
-void web_menu_enable(int item, int enabled);
+                   const char* others, int enabled);
+void web_menu_state(int item, int enabled, const char* caption);
+// Beside every menu bar: "Paused", "2×", or nothing.
+void web_badge(const char* text);
+void web_full_screen();
 
 // --- Drawing ------------------------------------------------------------------------------
 // The segment layer: cleared to a colour at a size in device pixels, then drawn on.
@@ -62,6 +66,11 @@ void web_pointer(double x, double y, double scale);
 void web_links(int view, const double* rects, int count);
 // The pointer shown over clickable labels: size x size RGBA pixels and the hot spot.
 void web_link_cursor(const std::uint8_t* rgba, int size, int hotX, int hotY);
+// A view of width x height CSS px that is never shown, for a picture of a form's scene.
+void web_picture_view(int view, double width, double height);
+// The picture painted: the shown view's page elements drawn onto it too, then saved under
+// name.png (copy 0) or put on the clipboard (copy 1).
+void web_picture_done(int view, int shownView, int copy, const char* name);
 // The bundled face's advance of one character and its line metrics, at a pixel size.
 double web_advance(std::uint32_t ch, double pixelSize, int bold, int italic);
 void web_font_metrics(double pixelSize, int bold, int italic, double* lineSpacing, double* ascent);
@@ -91,4 +100,5 @@ enum WebEvent {
     kEvCanvasDown = 8,  // view, text: "x y" in CSS px
     kEvResize = 9,      // none
     kEvActivate = 10,   // view
+    kEvFocus = 11,      // control: the user moved the keyboard focus there
 };

@@ -80,11 +80,24 @@ mergeInto(LibraryManager.library, {
   web_open_url: function (url) {
     return Orb.openUrl(UTF8ToString(url)) ? 1 : 0;
   },
-  web_menu_item: function (view, item, level, caption, shortcut, enabled) {
-    Orb.menuItem(view, item, level, UTF8ToString(caption), UTF8ToString(shortcut), enabled);
+  web_menu_item: function (view, item, level, caption, shortcut, others, enabled) {
+    const more = UTF8ToString(others);
+    Orb.menuItem(view, item, level, UTF8ToString(caption), UTF8ToString(shortcut), more ? more.split("\n") : [], enabled);
   },
-  web_menu_enable: function (item, enabled) {
-    Orb.menuEnable(item, enabled);
+  web_menu_state: function (item, enabled, caption) {
+    Orb.menuState(item, enabled, UTF8ToString(caption));
+  },
+  web_badge: function (text) {
+    Orb.badge(UTF8ToString(text));
+  },
+  web_full_screen: function () {
+    Orb.fullScreen();
+  },
+  web_picture_view: function (view, w, h) {
+    Orb.pictureView(view, w, h);
+  },
+  web_picture_done: function (view, shown, copy, name) {
+    Orb.pictureDone(view, shown, !!copy, UTF8ToString(name));
   },
   web_segments_reset: function (view, pw, ph, dpr, back) {
     Orb.segmentsReset(view, pw, ph, dpr, back);

@@ -28,7 +28,7 @@ var Orb = (function () {
   const webKeys = { "Ctrl+N": "PageDown", "Ctrl+P": "PageUp" };
   const EV = {
     click: 1, type: 2, keyDown: 3, mouseDown: 4, menu: 5, shortcut: 6, close: 7,
-    canvasDown: 8, resize: 9, activate: 10,
+    canvasDown: 8, resize: 9, activate: 10, focus: 11,
   };
   O.EV = EV;
   O.mark = function (t) {
@@ -134,7 +134,7 @@ var Orb = (function () {
 
   O.viewSize = function (id) {
     const v = O.views.get(id);
-    const dpr = window.devicePixelRatio || 1;
+    const dpr = v.picture ? 1 : window.devicePixelRatio || 1;
     const w = Math.max(1, v.stage.clientWidth), h = Math.max(1, v.stage.clientHeight);
     const pw = Math.max(1, Math.round(w * dpr)), ph = Math.max(1, Math.round(h * dpr));
     if (v.canvas.width !== pw || v.canvas.height !== ph) {
@@ -217,10 +217,16 @@ var Orb = (function () {
       }
     });
     v.menus.push(m);
+    if (!v.badge) {
+      // The playback's state at the bar's right-hand end, as on the desktop.
+      v.badge = el("span", "badge", v.menubar);
+      v.badge.setAttribute("aria-live", "polite");
+      v.badge.textContent = O.badgeText;
+    }
     return m;
   }
 
-  O.menuItem = function (viewId, itemId, level, caption, shortcut, enabled) {
+  O.menuItem = function (viewId, itemId, level, caption, shortcut, others, enabled) {
     const v = O.views.get(viewId);
     if (!v || !v.menubar) return;
     if (level === 0) {
@@ -230,7 +236,8 @@ var Orb = (function () {
     const m = v.menus.length ? v.menus[v.menus.length - 1] : addMenu(v, "&Navigation");
     const b = el("button", "menuitem", m.list);
     b.setAttribute("role", "menuitem");
-    el("span", "caption", b).textContent = plain(caption);
+    const label = el("span", "caption", b);
+    label.textContent = plain(caption);
     const keys = webKeys[shortcut] || shortcut;
     el("span", "keys", b).textContent = keys;
     b.disabled = !enabled;
@@ -238,16 +245,60 @@ var Orb = (function () {
       closeMenus(null);
       O.push(EV.menu, itemId);
     });
-    const item = { button: b, shortcut, keys, enabled: !!enabled };
+    const item = { button: b, label, shortcut, keys, others, enabled: !!enabled };
     v.items.push(item);
     O.menuItems.set(itemId, item);
   };
 
-  O.menuEnable = function (itemId, enabled) {
+  O.menuState = function (itemId, enabled, caption) {
     const item = O.menuItems.get(itemId);
     if (!item) return;
     item.enabled = !!enabled;
     item.button.disabled = !enabled;
+    item.label.textContent = plain(caption);
+  };
+
+  O.badgeText = "";
+  O.badge = function (text) {
+    O.badgeText = text;
+    for (const v of O.views.values()) if (v.badge) v.badge.textContent = text;
+  };
+
+  // A key as the menus name it: "Ctrl+N", "Ctrl+Shift+C", "Ctrl++", "F11", "PageDown"; null
+  // for keys that are typing (no Ctrl, and not a function or paging key).
+  function keyName(e) {
+    if (e.altKey || e.metaKey) return null;
+    let k = e.key;
+    if (k === " " || k === "Spacebar") k = "Space";
+    else if (k.length === 1) k = k.toUpperCase();
+    const letter = /^[A-Z]$/.test(k), named = k.length > 1;
+    if (!e.ctrlKey && !/^(F[0-9]+|PageDown|PageUp|Pause)$/.test(k)) return null;
+    // A shifted punctuation key is its own character ("+"), so Shift is named only for
+    // letters and named keys.
+    return (e.ctrlKey ? "Ctrl+" : "") + (e.shiftKey && (letter || named) ? "Shift+" : "") + k;
+  }
+
+  O.fullScreen = function () {
+    const d = document;
+    const failed = (err) => O.notice("Full screen is not available here" + (err && err.message ? ": " + err.message : "."));
+    try {
+      if (d.fullscreenElement) d.exitFullscreen().catch(() => {});
+      else if (d.documentElement.requestFullscreen) d.documentElement.requestFullscreen().catch(failed);
+      else failed();
+    } catch (err) {
+      failed(err);
+    }
+  };
+
+  // A short note at the foot of the page, for what the browser did not let the page do.
+  let noticeTimer = 0;
+  O.notice = function (text) {
+    const n = document.getElementById("notice");
+    if (!n) return;
+    n.textContent = text;
+    n.hidden = false;
+    clearTimeout(noticeTimer);
+    noticeTimer = setTimeout(() => (n.hidden = true), 4000);
   };
 
   // The menu's shortcuts win over a focused text box, as on the desktop.
@@ -262,11 +313,9 @@ var Orb = (function () {
         v.menus[0].title.focus();
         return;
       }
-      let keys = null;
-      if (e.key === "PageDown" || e.key === "PageUp") keys = e.key;
-      else if (e.ctrlKey && !e.altKey && !e.metaKey && /^[a-z]$/i.test(e.key)) keys = "Ctrl+" + e.key.toUpperCase();
+      const keys = keyName(e);
       if (!keys) return;
-      const item = v.items.find((it) => it.keys === keys || it.shortcut === keys);
+      const item = v.items.find((it) => it.keys === keys || it.shortcut === keys || it.others.includes(keys));
       if (!item) return;
       e.preventDefault();
       e.stopPropagation();
@@ -502,6 +551,10 @@ var Orb = (function () {
       e.addEventListener("keydown", (ev) => O.push(EV.keyDown, id, ev.keyCode));
     }
     e.dataset.control = O.names.get(id) || "";
+    // The user's own focus moves (a click, Tab) reach the program; its own do not come back.
+    (e.input || e).addEventListener("focus", () => {
+      if (!O.focusing) O.push(EV.focus, id);
+    });
     O.controls.set(id, e);
     return e;
   }
@@ -516,6 +569,7 @@ var Orb = (function () {
     s.height = Math.max(0, h) + "px";
     e.hidden = !visible;
     s.font = O.font(px, bold, italic);
+    e.look = { px, bold, italic, kind };
     if (kind === 1) {
       e.disabled = !enabled;
       s.background = O.col(back);
@@ -548,11 +602,139 @@ var Orb = (function () {
     const e = O.controls.get(id);
     if (!e || e.hidden || O.modal) return;
     const target = e.input || e;
-    target.focus({ preventScroll: true });
+    // The user put the focus there already: their caret stays where they put it.
+    if (document.activeElement === target) return;
+    O.focusing = true;
+    try {
+      target.focus({ preventScroll: true });
+    } finally {
+      O.focusing = false;
+    }
     if (target.type === "text") {
       const at = Math.max(0, Math.min(sel, target.value.length));
       target.setSelectionRange(at, at);
     }
+  };
+
+  // --- Pictures of a scene ---------------------------------------------------------------
+  O.pictureView = function (id, w, h) {
+    let v = O.views.get(id);
+    if (!v) {
+      v = { id, picture: true, links: [], items: [], menus: [], stage: { clientWidth: w, clientHeight: h } };
+      v.canvas = document.createElement("canvas");
+      v.ctx = v.canvas.getContext("2d", { alpha: false });
+      v.layer = document.createElement("canvas");
+      v.layerCtx = v.layer.getContext("2d", { alpha: false });
+      O.views.set(id, v);
+    }
+    v.stage.clientWidth = w;
+    v.stage.clientHeight = h;
+  };
+
+  // A page element as the desktop draws its widget, in the shown stage's CSS px.
+  function drawControl(c, e) {
+    const s = e.style, look = e.look;
+    const x = parseFloat(s.left), y = parseFloat(s.top), w = parseFloat(s.width), h = parseFloat(s.height);
+    if (!look || !(w > 0 && h > 0)) return;
+    c.save();
+    c.beginPath();
+    c.rect(x, y, w, h);
+    c.clip();
+    c.fillStyle = s.backgroundColor || "#fff";
+    c.fillRect(x, y, w, h);
+    c.font = O.font(look.px, look.bold, look.italic);
+    c.textBaseline = "middle";
+    const edge = (tl, br) => {
+      c.fillStyle = tl;
+      c.fillRect(x, y, w, 1);
+      c.fillRect(x, y, 1, h);
+      c.fillStyle = br;
+      c.fillRect(x, y + h - 1, w, 1);
+      c.fillRect(x + w - 1, y, 1, h);
+    };
+    if (look.kind === 1) {
+      edge("#808080", "#fff");
+      c.fillStyle = s.color || "#000";
+      const align = s.textAlign || "left";
+      c.textAlign = align;
+      c.fillText(e.value, align === "center" ? x + w / 2 : align === "right" ? x + w - 3 : x + 3, y + h / 2);
+    } else if (look.kind === 2) {
+      const side = parseFloat(e.input.style.width) || 13;
+      const by = y + (h - side) / 2;
+      c.fillStyle = e.input.disabled || e.classList.contains("greyed") ? "#c0c0c0" : "#fff";
+      c.fillRect(x, by, side, side);
+      c.strokeStyle = "#404040";
+      c.lineWidth = 1;
+      c.strokeRect(x + 0.5, by + 0.5, side - 1, side - 1);
+      if (e.input.checked) {
+        c.lineWidth = Math.max(1.5, side / 7);
+        c.beginPath();
+        c.moveTo(x + side * 0.2, by + side * 0.5);
+        c.lineTo(x + side * 0.42, by + side * 0.75);
+        c.lineTo(x + side * 0.8, by + side * 0.25);
+        c.strokeStyle = "#000";
+        c.stroke();
+      }
+      if (!e.caption.hidden) {
+        c.fillStyle = e.input.disabled ? "#808080" : s.color || "#000";
+        c.fillText(e.caption.textContent, x + side + (parseFloat(s.gap) || 4), y + h / 2);
+      }
+    } else {
+      edge("#fff", "#404040");
+      c.fillStyle = e.disabled ? "#808080" : "#000";
+      c.textAlign = "center";
+      c.fillText(e.textContent, x + w / 2, y + h / 2);
+    }
+    c.restore();
+  }
+
+  O.pictures = [];  // what was saved or copied: { name, width, height, copied }
+  O.pictureDone = function (id, shownId, copy, name) {
+    const p = O.views.get(id), v = O.views.get(shownId);
+    if (!p || !v) return;
+    const c = p.ctx;
+    const k = p.canvas.width / Math.max(1, v.stage.clientWidth);
+    c.setTransform(k, 0, 0, k, 0, 0);
+    for (const e of v.box.children) if (!e.hidden) drawControl(c, e);
+    const width = p.canvas.width, height = p.canvas.height;
+    const blob = new Promise((resolve, reject) =>
+      p.canvas.toBlob((b) => {
+        // Let the large images go once the picture is encoded.
+        p.canvas.width = p.canvas.height = p.layer.width = p.layer.height = 0;
+        if (b) resolve(b);
+        else reject(new Error("the picture could not be encoded"));
+      }, "image/png")
+    );
+    const file = name.replace(/[\\/]/g, "-") + ".png";  // the browser makes the rest fit
+    if (!copy) {
+      blob.then(
+        (b) => {
+          const a = document.createElement("a");
+          a.href = URL.createObjectURL(b);
+          a.download = file;
+          document.body.appendChild(a);
+          a.click();
+          a.remove();
+          setTimeout(() => URL.revokeObjectURL(a.href), 60000);
+          O.pictures.push({ name: file, width, height, copied: false });
+        },
+        (err) => O.notice("The picture could not be saved: " + err.message)
+      );
+      return;
+    }
+    if (!navigator.clipboard || !navigator.clipboard.write || typeof ClipboardItem === "undefined") {
+      blob.catch(() => {});
+      O.notice("The picture could not be copied: this browser gives the page no clipboard here.");
+      return;
+    }
+    // The item takes the promise, so the copy keeps the command's user activation.
+    navigator.clipboard.write([new ClipboardItem({ "image/png": blob })]).then(
+      () => {
+        O.pictures.push({ name: file, width, height, copied: true });
+        O.notice("Picture copied");
+      },
+      (err) => O.notice("The picture could not be copied: " + err.message)
+    );
   };
 
   // --- Dialogs and sound -------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include "app/registry.h"
 #include "scene/numbers.h"
 #include "scene/tone.h"
+#include "shell/navigation.h"
 #include "shell/saucer.h"
 #include "web/bridge.h"
 
@@ -20,6 +21,7 @@ using scene::Control;
 using scene::Kind;
 
 App::App() : start_(emscripten_get_now()) {
+    pictureId_ = nextId_++;
     program_ = std::make_unique<scene::Program>(*this);
     app::registerForms(*program_);
     // The program's saucer is the pointer over the main menu's entries, as on the desktop.
@@ -75,9 +77,11 @@ View& App::view(scene::Form& f) {
     for (auto& item : f.menu()) {
         int id = nextId_++;
         controlIds_[id] = item.get();
+        std::string others;
+        for (auto& k : item->otherShortcuts) others += (others.empty() ? "" : "\n") + k;
         web_menu_item(v->id, id, item->level, item->caption.c_str(), item->shortcut.c_str(),
-                      item->Enabled);
-        v->menuEnabled[item.get()] = item->Enabled;
+                      others.c_str(), item->Enabled);
+        v->menus[item.get()] = {bool(item->Enabled), item->caption};
     }
     auto& ref = *v;
     views_[&f] = std::move(v);
@@ -158,6 +162,11 @@ void App::handle(int kind, int id, const std::string& text) {
             }
             break;
         }
+        case kEvFocus:
+            // Where the user put the focus (a click, Tab), the lesson's focus follows; while a
+            // handler runs, once it has ended.
+            if (c && c->kind() != Kind::Menu && c->form().visible()) program_->focus(*c);
+            break;
         case kEvResize:
             for (auto& [f, v] : views_) v->dirty = true;
             break;
@@ -166,14 +175,18 @@ void App::handle(int kind, int id, const std::string& text) {
     }
 }
 
+void App::syncMenus(View& v) {
+    for (auto& [item, shown] : v.menus) {
+        if (shown.enabled == bool(item->Enabled) && shown.caption == item->caption) continue;
+        shown = {bool(item->Enabled), item->caption};
+        for (auto& [id, c] : controlIds_)
+            if (c == item) web_menu_state(id, shown.enabled, shown.caption.c_str());
+    }
+}
+
 void App::sync(View& v) {
     scene::Form& f = *v.form;
-    for (auto& [item, enabled] : v.menuEnabled) {
-        if (enabled == bool(item->Enabled)) continue;
-        enabled = item->Enabled;
-        for (auto& [id, c] : controlIds_)
-            if (c == item) web_menu_enable(id, enabled);
-    }
+    syncMenus(v);
     const Fit& fit = v.fit;
     for (auto& [id, c] : controlIds_) {
         if (&c->form() != &f || c->kind() == Kind::Menu) continue;
@@ -284,11 +297,59 @@ bool App::openUrl(const std::string& url) { return web_open_url(url.c_str()); }
 void App::end() { web_end(); }
 
 void App::frame(scene::Form& f) {
-    // Show what the long handler has done so far, then let the page in until its next frame:
-    // clicks and typing are kept for later, commands that leave the lesson stop the handler.
+    // Show what the long handler has done so far, then let the page in until the next frame is
+    // due on the program clock: clicks and typing are kept for later, the teacher's controls
+    // act, and commands that leave the lesson stop the handler.
+    const auto due = pacer_.next(*program_);
+    if (!due) return;
     if (auto it = views_.find(&f); it != views_.end()) present(*it->second);
     web_next_frame();
     pumpEvents();
+    program_->holdUntil(*due);
+    pacer_.held(*program_, *due);
+}
+
+bool App::waitUntil(std::optional<double> wall) {
+    // Until the page's next animation frame, so that a held handler resumes in step with the
+    // display; while paused, until the user does something. Animation frames come a few
+    // milliseconds early or late: a frame due within half of one is not worth waiting a whole
+    // animation frame for, since what it draws is still shown at the next.
+    if (!wall) {
+        presentAll();
+        web_wait(-1);
+    } else if (const double ms = *wall - now(); ms > 0) {
+        if (ms > scene::kFrameMs / 2)
+            web_next_frame();
+        else
+            web_wait(ms);
+    }
+    pumpEvents();
+    return true;
+}
+
+void App::playbackChanged() {
+    // Also while a handler is held: the badge and the Pause item show at once.
+    web_badge(shell::playbackBadge(*program_).c_str());
+    for (auto& [f, v] : views_)
+        if (f->visible()) syncMenus(*v);
+}
+
+void App::toggleFullScreen(scene::Form&) { web_full_screen(); }
+
+void App::picture(scene::Form& f, bool copy) {
+    auto it = views_.find(&f);
+    if (it == views_.end() || !f.visible()) return;
+    const View& shown = *it->second;
+    if (shown.width <= 0 || shown.height <= 0) return;
+    const double width = std::max(kPictureMinWidth, std::round(shown.width * shown.dpr));
+    const double height = std::max(1.0, std::round(width * shown.height / shown.width));
+    // A view of its own, never shown, so that the one on screen keeps its size and images.
+    View pic;
+    pic.form = &f;
+    pic.id = pictureId_;
+    web_picture_view(pic.id, width, height);
+    paint(pic);
+    web_picture_done(pic.id, shown.id, copy, f.caption().c_str());
 }
 
 void App::visibilityChanged(scene::Form& f) {

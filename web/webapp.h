@@ -6,6 +6,7 @@
 #include <string>
 
 #include "scene/platform.h"
+#include "scene/playback.h"
 #include "scene/pointer.h"
 #include "scene/program.h"
 
@@ -19,6 +20,9 @@ struct Fit {
     double y(double tw) const { return oy + tw * scale / 15.0; }
     double len(double tw) const { return tw * scale / 15.0; }
 };
+
+// The narrowest picture Save Picture and Copy Picture make, as on the desktop.
+constexpr double kPictureMinWidth = 1920;
 
 // The bundled face's pixel size for a control's font at a scale, as the desktop sets it.
 double pixelSize(const scene::FontLook& look, double scale);
@@ -42,7 +46,11 @@ struct View {
         bool known = false;
     };
     std::map<scene::Control*, Synced> controls;
-    std::map<scene::MenuItem*, bool> menuEnabled;
+    struct MenuState {
+        bool enabled = true;
+        std::string caption;
+    };
+    std::map<scene::MenuItem*, MenuState> menus;
     scene::Control* focused = nullptr;
 };
 
@@ -63,6 +71,11 @@ public:
     bool openUrl(const std::string& url) override;
     void end() override;
     void frame(scene::Form&) override;
+    bool waitUntil(std::optional<double> wall) override;
+    void playbackChanged() override;
+    void toggleFullScreen(scene::Form&) override;
+    void savePicture(scene::Form& f) override { picture(f, false); }
+    void copyPicture(scene::Form& f) override { picture(f, true); }
     void visibilityChanged(scene::Form&) override;
     void activated(scene::Form&) override;
     void handlerRan(scene::Form&, const std::string&, double, double) override;
@@ -74,6 +87,9 @@ private:
     void present(View& v);
     void presentAll();
     void sync(View& v);
+    void syncMenus(View& v);
+    // The scene as shown, at least kPictureMinWidth pixels wide, saved or put on the clipboard.
+    void picture(scene::Form& f, bool copy);
     void paint(View& v);
     scene::Control* control(int id) const;
 
@@ -81,7 +97,9 @@ private:
     std::map<scene::Form*, std::unique_ptr<View>> views_;
     std::map<int, scene::Control*> controlIds_;
     int nextId_ = 1;
+    int pictureId_ = 0;
     double start_ = 0;
+    scene::FramePacer pacer_;
 };
 
 }  // namespace web
