@@ -18,7 +18,7 @@ QImage scenePicture(scene::Form& form, QSize shown) {
     if (shown.isEmpty())
         shown = QSize(int(std::lround(form.clientWidth() / 15.0)),
                       int(std::lround(form.clientHeight() / 15.0)));
-    const int width = std::max(shown.width(), kPictureMinWidth);
+    const int width = std::max(shown.width(), scene::kPictureMinWidth);
     const int height =
         std::max(1, int(std::lround(double(width) * shown.height() / shown.width())));
     // A window of its own, never shown, so that the one on screen keeps its size and cache.

@@ -4,17 +4,14 @@
 #include <QString>
 
 #include "scene/form.h"
+#include "scene/platform.h"
 
 class QWidget;
 
 namespace desktop {
 
-// The narrowest picture Save Picture and Copy Picture make: wide enough for a projector or a
-// handout even from a small window.
-constexpr int kPictureMinWidth = 1920;
-
 // The scene of a form as its canvas shows it (segments, labels, shapes and widgets), at the
-// canvas's shape and at least kPictureMinWidth pixels wide.
+// canvas's shape and at least scene::kPictureMinWidth pixels wide.
 QImage scenePicture(scene::Form& form, QSize shown);
 
 // Writes a picture as PNG through a temporary file renamed into place, so that a failure leaves

@@ -8,6 +8,10 @@ namespace scene {
 
 class Form;
 
+// The narrowest picture Save Picture and Copy Picture make: wide enough for a projector or a
+// handout even from a small window.
+inline constexpr int kPictureMinWidth = 1920;
+
 // What the runtime needs from the machine it runs on. The desktop, the script driver and the
 // tests each provide one.
 class Platform {

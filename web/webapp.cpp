@@ -81,7 +81,7 @@ View& App::view(scene::Form& f) {
         for (auto& k : item->otherShortcuts) others += (others.empty() ? "" : "\n") + k;
         web_menu_item(v->id, id, item->level, item->caption.c_str(), item->shortcut.c_str(),
                       others.c_str(), item->Enabled);
-        v->menus[item.get()] = {bool(item->Enabled), item->caption};
+        v->menus[item.get()] = {id, bool(item->Enabled), item->caption};
     }
     auto& ref = *v;
     views_[&f] = std::move(v);
@@ -178,9 +178,9 @@ void App::handle(int kind, int id, const std::string& text) {
 void App::syncMenus(View& v) {
     for (auto& [item, shown] : v.menus) {
         if (shown.enabled == bool(item->Enabled) && shown.caption == item->caption) continue;
-        shown = {bool(item->Enabled), item->caption};
-        for (auto& [id, c] : controlIds_)
-            if (c == item) web_menu_state(id, shown.enabled, shown.caption.c_str());
+        shown.enabled = item->Enabled;
+        shown.caption = item->caption;
+        web_menu_state(shown.id, shown.enabled, shown.caption.c_str());
     }
 }
 
@@ -341,7 +341,8 @@ void App::picture(scene::Form& f, bool copy) {
     if (it == views_.end() || !f.visible()) return;
     const View& shown = *it->second;
     if (shown.width <= 0 || shown.height <= 0) return;
-    const double width = std::max(kPictureMinWidth, std::round(shown.width * shown.dpr));
+    const double width =
+        std::max(double(scene::kPictureMinWidth), std::round(shown.width * shown.dpr));
     const double height = std::max(1.0, std::round(width * shown.height / shown.width));
     // A view of its own, never shown, so that the one on screen keeps its size and images.
     View pic;

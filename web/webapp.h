@@ -21,9 +21,6 @@ struct Fit {
     double len(double tw) const { return tw * scale / 15.0; }
 };
 
-// The narrowest picture Save Picture and Copy Picture make, as on the desktop.
-constexpr double kPictureMinWidth = 1920;
-
 // The bundled face's pixel size for a control's font at a scale, as the desktop sets it.
 double pixelSize(const scene::FontLook& look, double scale);
 
@@ -47,6 +44,7 @@ struct View {
     };
     std::map<scene::Control*, Synced> controls;
     struct MenuState {
+        int id = 0;  // the page's item
         bool enabled = true;
         std::string caption;
     };
@@ -88,7 +86,7 @@ private:
     void presentAll();
     void sync(View& v);
     void syncMenus(View& v);
-    // The scene as shown, at least kPictureMinWidth pixels wide, saved or put on the clipboard.
+    // The scene as shown, at least scene::kPictureMinWidth pixels wide, saved or put on the clipboard.
     void picture(scene::Form& f, bool copy);
     void paint(View& v);
     scene::Control* control(int id) const;
