@@ -86,7 +86,8 @@ private:
     void presentAll();
     void sync(View& v);
     void syncMenus(View& v);
-    // The scene as shown, at least scene::kPictureMinWidth pixels wide, saved or put on the clipboard.
+    // The scene as shown, at least scene::kPictureMinWidth pixels wide, saved or put on the
+    // clipboard.
     void picture(scene::Form& f, bool copy);
     void paint(View& v);
     scene::Control* control(int id) const;
