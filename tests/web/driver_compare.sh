@@ -18,6 +18,9 @@ cases+=(
   "Lesson9 --paced --at 1500 key:Ctrl+N --at 2500 menu:prev --at 4000 menu:pertama"
   "Utama --at 500 click:Label2(1) --at 900 menu:next --at 1200 menu:exit"
   "Lesson1 --until x"
+  "Lesson1 --until 500 --at 700 close"
+  # Typed bytes that are no UTF-8: node hands them over as U+FFFD, the native build makes them so.
+  "Lesson12 --until 200 --at 100 type:vinit=7"$'\xff\xe2\x82'
 )
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
