@@ -1386,12 +1386,12 @@ TEST(SavePicture, AFailedWriteSaysWhyAndLeavesNoFile) {
     img.fill(Qt::white);
     QString why;
     EXPECT_FALSE(desktop::writePicture(img, QStringLiteral("/nonexistent-dir/x.png"), why));
-    EXPECT_EQ(why, QStringLiteral("No such file or directory"));
+    EXPECT_EQ(why.toStdString(), "No such file or directory");
     EXPECT_FALSE(QFile::exists(QStringLiteral("/nonexistent-dir/x.png")));
     // A full disk is named as such; the device stays a device.
     if (QFile::exists(QStringLiteral("/dev/full"))) {
         EXPECT_FALSE(desktop::writePicture(img, QStringLiteral("/dev/full"), why));
-        EXPECT_EQ(why, QStringLiteral("No space left on device"));
+        EXPECT_EQ(why.toStdString(), "No space left on device");
         EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
     }
     QTemporaryDir dir;
@@ -1415,8 +1415,9 @@ TEST(SavePicture, TheSuggestionIsThePicturesFolderElseHomeAndANameAnyStickTakes)
         qunsetenv("XDG_CONFIG_HOME");
     else
         qputenv("XDG_CONFIG_HOME", oldConfig);
-    EXPECT_EQ(withoutPictures, home.path() + name);
-    EXPECT_EQ(withPictures, home.path() + QStringLiteral("/Pictures") + name);
+    EXPECT_EQ(withoutPictures.toStdString(), (home.path() + name).toStdString());
+    EXPECT_EQ(withPictures.toStdString(),
+              (home.path() + QStringLiteral("/Pictures") + name).toStdString());
 }
 
 }  // namespace
