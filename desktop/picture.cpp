@@ -1,16 +1,21 @@
 #include "desktop/picture.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "desktop/formwindow.h"
 #include "desktop/look.h"
 #include "desktop/still_host.h"
+#include "scene/files.h"
 
 namespace desktop {
 
@@ -30,35 +35,36 @@ QImage scenePicture(scene::Form& form, QSize shown) {
 }
 
 bool writePicture(const QImage& picture, const QString& path, QString& why) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        why = file.errorString();
-        return false;
-    }
-    if (!picture.save(&file, "PNG")) {
-        file.cancelWriting();
+    // Encoded in memory first, so that only the file system can fail, and says why.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
         why = QStringLiteral("the picture could not be encoded");
         return false;
     }
-    if (!file.commit()) {
-        why = file.errorString();
-        return false;
-    }
-    return true;
+    std::string error;
+    if (scene::writeWholeFile(QFile::encodeName(path).toStdString(),
+                              std::string_view(png.constData(), std::size_t(png.size())), error))
+        return true;
+    why = QString::fromLocal8Bit(error.c_str());
+    return false;
+}
+
+QString suggestedPicturePath(const QString& title) {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) dir = QDir::homePath();
+    const std::string name = scene::portableFileName(title.toStdString());
+    return QDir(dir).filePath(QString::fromStdString(name) + QStringLiteral(".png"));
 }
 
 void savePictureAs(const QImage& picture, const QString& title, QWidget* parent) {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (dir.isEmpty()) dir = QDir::homePath();
-    // A title may hold characters a file name cannot.
-    QString name = title;
-    name.replace(QLatin1Char('/'), QLatin1Char('-'));
-    QFileDialog dialog(parent, QStringLiteral("Save Picture"), dir,
+    const QString suggested = suggestedPicturePath(title);
+    QFileDialog dialog(parent, QStringLiteral("Save Picture"), QFileInfo(suggested).path(),
                        QStringLiteral("PNG pictures (*.png)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.selectFile(QDir(dir).filePath(name + QStringLiteral(".png")));
+    dialog.selectFile(suggested);
     dialog.setWindowIcon(saucerIcon());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().front();

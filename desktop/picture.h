@@ -15,11 +15,15 @@ namespace desktop {
 QImage scenePicture(scene::Form& form, QSize shown);
 
 // Writes a picture as PNG through a temporary file renamed into place, so that a failure leaves
-// no partial file; false with the reason otherwise.
+// no partial file and an existing one as it was; false with the system's reason otherwise.
 bool writePicture(const QImage& picture, const QString& path, QString& why);
 
-// Asks where to save the picture (~/Pictures/<window title>.png first), writes it there and
-// says why in a message box when it could not.
+// Where Save Picture first offers to save a page's picture: the pictures folder where there is
+// one, else the home folder, under a name made from the title that any stick takes.
+QString suggestedPicturePath(const QString& title);
+
+// Asks where to save the picture (suggestedPicturePath first), writes it there and says why in
+// a message box when it could not.
 void savePictureAs(const QImage& picture, const QString& title, QWidget* parent);
 
 }  // namespace desktop

@@ -1,5 +1,10 @@
 // orbelune-script: plays a form of the program on a virtual clock and prints what happened.
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,7 +14,28 @@
 #include "desktop/png.h"
 #endif
 
+// The whole report on standard output; false with errno set when it could not all go out.
+static bool writeOut(const std::string& text) {
+    const char* p = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t n = ::write(STDOUT_FILENO, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EAGAIN) {
+            ::usleep(1000);
+            continue;
+        }
+        if (n <= 0) return false;
+        p += n;
+        left -= std::size_t(n);
+    }
+    return true;
+}
+
 int main(int argc, char** argv) {
+    // A closed pipe or a file-size limit is an error to report, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string out, err;
 #if defined(ORBELUNE_WITH_DESKTOP)
@@ -24,6 +50,9 @@ int main(int argc, char** argv) {
         std::cerr << "orbelune-script: " << err << "\n";
         return status;
     }
-    std::cout << out;
+    if (!writeOut(out)) {
+        std::cerr << "orbelune-script: cannot write the report: " << std::strerror(errno) << "\n";
+        return 1;
+    }
     return 0;
 }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real program's command line: where it starts, what it prints and its exit status, also
-# where no window can be opened.   command_line.sh PATH-TO-orbelune
+# where no window can be opened; and the script driver's files and output where writing fails.
+#   command_line.sh PATH-TO-orbelune [PATH-TO-orbelune-script]
 set -uo pipefail
 program=$1
+driver=${2:-}
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 work=$(mktemp -d)
@@ -74,6 +76,65 @@ first_paint Utama plain
 first_paint optics2 by_name --lesson OPTICS2
 first_paint Lesson12 by_title --lesson 'Lesson 12: HYPERBOLIC Trajectory'
 first_paint Lesson3 full_screen --fullscreen --lesson=Lesson3
+
+# The script driver: a file it cannot write in full is no file (an existing one stays as it
+# was), a report it cannot hand over is an error, and each failure is one line of its own, also
+# without XDG_RUNTIME_DIR (Qt warns then) and whatever libpng would say.
+if [ -n "$driver" ]; then
+  # drive NAME EXPECTED-STATUS STDOUT FILE-SIZE-LIMIT ARGS...: stderr in $work/NAME.err
+  drive() {
+    local name=$1 want=$2 out=$3 limit=$4
+    shift 4
+    (
+      ulimit -f "$limit"
+      exec env -u XDG_RUNTIME_DIR -u DISPLAY timeout 60 "$driver" "$@" >"$out" 2>"$work/$name.err"
+    )
+    local got=$?
+    [ "$got" -eq "$want" ] || fail "$name: status $got, not $want; stderr: $(cat "$work/$name.err")"
+    [ "$(wc -l <"$work/$name.err")" -eq 1 ] && grep -q '^orbelune-script: ' "$work/$name.err" ||
+      fail "$name: stderr is not one line of the driver's: $(cat "$work/$name.err")"
+  }
+  says() {  # NAME TEXT: the error line says TEXT
+    grep -qF -- "$2" "$work/$1.err" || fail "$1: '$2' not said: $(cat "$work/$1.err")"
+  }
+  files=$work/files
+  mkdir "$files"
+  echo old >"$files/old.png"
+  echo old >"$files/old.wav"
+  drive png_full 2 /dev/null unlimited Lesson1 --png /dev/full
+  says png_full "No space left on device"
+  # A file-size limit fails the write part way, as a full disk does.
+  drive png_cut 2 /dev/null 2 optics1 --until 30000 --png "$files/old.png"
+  says png_cut "File too large"
+  drive wav_cut 2 /dev/null 2 Lesson5 --until 6000 --wav "$files/old.wav"
+  says wav_cut "File too large"
+  for f in old.png old.wav; do
+    echo old | cmp -s - "$files/$f" || fail "a failed write changed the existing $f"
+  done
+  [ "$(ls -A "$files" | wc -l)" -eq 2 ] || fail "a failed write left files behind: $(ls -A "$files")"
+  drive png_empty 2 /dev/null unlimited Lesson1 --png ''
+  drive wav_empty 2 /dev/null unlimited Lesson1 --wav ''
+  drive at_past_until 2 /dev/null unlimited Lesson1 --until 500 --at 700 close
+  says at_past_until "--at 700 comes after --until 500"
+  drive stdout_full 1 /dev/full unlimited Lesson1
+  says stdout_full "No space left on device"
+  # A report far larger than the pipe holds, to a reader that leaves after one byte.
+  (
+    set -o pipefail
+    env -u XDG_RUNTIME_DIR timeout 60 "$driver" optics1 --segments 2>"$work/closed_pipe.err" |
+      head -c1 >/dev/null
+    echo "${PIPESTATUS[0]}" >"$work/closed_pipe.status"
+  )
+  [ "$(cat "$work/closed_pipe.status")" -eq 1 ] ||
+    fail "closed_pipe: status $(cat "$work/closed_pipe.status"), not 1"
+  [ "$(wc -l <"$work/closed_pipe.err")" -eq 1 ] && says closed_pipe "Broken pipe" ||
+    fail "closed_pipe: stderr: $(cat "$work/closed_pipe.err")"
+  # Typed bytes that are no UTF-8 still make a report in UTF-8.
+  env -u XDG_RUNTIME_DIR "$driver" Lesson12 --until 200 --at 100 $'type:vinit=7\xff' \
+    >"$work/typed.out" 2>"$work/typed.err" || fail "typed: $(cat "$work/typed.err")"
+  iconv -f UTF-8 -t UTF-8 "$work/typed.out" >/dev/null 2>&1 || fail "typed: the report is not UTF-8"
+  grep -qF $'"Text":"7\xef\xbf\xbd"' "$work/typed.out" || fail "typed: no U+FFFD in the report"
+fi
 
 [ "$failures" -eq 0 ] || { echo "command line: $failures failures" >&2; exit 1; }
 echo "command line: all checks passed"

@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
@@ -1385,11 +1386,38 @@ TEST(SavePicture, AFailedWriteSaysWhyAndLeavesNoFile) {
     img.fill(Qt::white);
     QString why;
     EXPECT_FALSE(desktop::writePicture(img, QStringLiteral("/nonexistent-dir/x.png"), why));
-    EXPECT_FALSE(why.isEmpty());
+    EXPECT_EQ(why.toStdString(), "No such file or directory");
     EXPECT_FALSE(QFile::exists(QStringLiteral("/nonexistent-dir/x.png")));
+    // A full disk is named as such; the device stays a device.
+    if (QFile::exists(QStringLiteral("/dev/full"))) {
+        EXPECT_FALSE(desktop::writePicture(img, QStringLiteral("/dev/full"), why));
+        EXPECT_EQ(why.toStdString(), "No space left on device");
+        EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+    }
     QTemporaryDir dir;
     EXPECT_TRUE(desktop::writePicture(img, dir.filePath(QStringLiteral("x.png")), why));
     EXPECT_EQ(QImage(dir.filePath(QStringLiteral("x.png"))).size(), img.size());
+}
+
+// Where Save Picture offers to save: a folder that is there, and a name a FAT stick takes.
+TEST(SavePicture, TheSuggestionIsThePicturesFolderElseHomeAndANameAnyStickTakes) {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");  // no user-dirs.dirs of the real user
+    const QString title = QStringLiteral("Lesson 9: Space Station and Space Shuttle");
+    const QString name = QStringLiteral("/Lesson 9 - Space Station and Space Shuttle.png");
+    const QString withoutPictures = desktop::suggestedPicturePath(title);
+    QDir(home.path()).mkdir(QStringLiteral("Pictures"));
+    const QString withPictures = desktop::suggestedPicturePath(title);
+    qputenv("HOME", oldHome);
+    if (oldConfig.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    EXPECT_EQ(withoutPictures.toStdString(), (home.path() + name).toStdString());
+    EXPECT_EQ(withPictures.toStdString(),
+              (home.path() + QStringLiteral("/Pictures") + name).toStdString());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 
+#include "scene/files.h"
 #include "scene/numbers.h"
 #include "scene/pointer.h"
 #include "tools/driver/driver.h"
@@ -321,6 +322,18 @@ TEST(Lesson12Paced, EveryTrialIsWatchable) {
         // cannot stay under 8 s while the circle keeps half a second.
         EXPECT_LE(ms[k], k == 4 ? 20000 : 8000) << "trial " << k;
     }
+}
+
+// Typed bytes that are no UTF-8 reach the report as U+FFFD, as the node build receives them.
+TEST(Lesson12Driver, TypedTextThatIsNoUtf8StillGivesValidJson) {
+    std::string out, err;
+    ASSERT_EQ(
+        driver::runCommand(
+            {"Lesson12", "--until", "200", "--at", "100", "type:vinit=7\xFF\xE2\x82"}, out, err),
+        0)
+        << err;
+    EXPECT_EQ(scene::validUtf8(out), out);
+    EXPECT_NE(out.find("\"Text\":\"7\xEF\xBF\xBD\xEF\xBF\xBD\""), std::string::npos) << out;
 }
 
 }  // namespace

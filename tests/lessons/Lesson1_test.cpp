@@ -144,6 +144,27 @@ TEST(Driver, BadArgumentsExitWithStatusTwoAndOneLine) {
     }
 }
 
+// No file name, and an action after the end, which would silently never happen.
+TEST(Driver, EmptyFileNamesAndActionsPastTheEndAreBadArgumentsToo) {
+    struct Row {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    for (const Row& r : std::vector<Row>{
+             {{"Utama", "--png", ""}, "--png needs a file name"},
+             {{"Utama", "--wav", ""}, "--wav needs a file name"},
+             {{"Lesson1", "--until", "500", "--at", "700", "close"}, "--at 700 comes after"},
+             {{"Lesson1", "--at", "9e2", "close", "--at", "1", "close", "--until", "5"},
+              "--at 9e2"},
+         }) {
+        std::string out, err;
+        EXPECT_EQ(driver::runCommand(r.args, out, err), 2) << r.says;
+        EXPECT_NE(err.find(r.says), std::string::npos) << err;
+        EXPECT_EQ(err.find('\n'), std::string::npos) << err;
+        EXPECT_TRUE(out.empty());
+    }
+}
+
 // A run without an end time stops at most ten virtual minutes after it began, also in a long
 // session where earlier runs already used up ten minutes of the clock.
 TEST(Driver, EveryOpenEndedRunGetsItsOwnTenMinutes) {
@@ -186,6 +207,11 @@ TEST(Driver, UntilSetsTheEndTimeAndTheReportIsValidForTheMenu) {
     EXPECT_NE(out.find("\"time_ms\":2500"), std::string::npos);
     EXPECT_NE(out.find("\"Label2(1)\":{\"kind\":\"Label\""), std::string::npos);
     EXPECT_NE(out.find("\"Caption\":\"2. Optics\""), std::string::npos);
+    // The last moment of a run still takes an action.
+    ASSERT_EQ(driver::runCommand({"Lesson1", "--at", "500", "close", "--until", "500"}, out, err),
+              0)
+        << err;
+    EXPECT_NE(out.find("\"ended\":true"), std::string::npos);
 }
 
 }  // namespace

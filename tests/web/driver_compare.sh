@@ -18,6 +18,9 @@ cases+=(
   "Lesson9 --paced --at 1500 key:Ctrl+N --at 2500 menu:prev --at 4000 menu:pertama"
   "Utama --at 500 click:Label2(1) --at 900 menu:next --at 1200 menu:exit"
   "Lesson1 --until x"
+  "Lesson1 --until 500 --at 700 close"
+  # Typed bytes that are no UTF-8: node hands them over as U+FFFD, the native build makes them so.
+  "Lesson12 --until 200 --at 100 type:vinit=7"$'\xff\xe2\x82'
 )
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -41,6 +44,32 @@ if ! cmp -s "$tmp/native.wav" "$tmp/web.wav"; then
   echo "DIFF: Lesson5 --wav"
   bad=1
 fi
-echo "${#cases[@]} runs and one recording compared"
+# Failures to write: the same status and the same one line from both.
+fails() {  # WHAT STDOUT ARGS...
+  local what=$1 out=$2 a b
+  shift 2
+  "$native" "$@" >"$out" 2>"$tmp/native.err"
+  a=$?
+  "$node" "$web" "$@" >"$out" 2>"$tmp/web.err"
+  b=$?
+  if [ "$a" = 0 ] || [ "$a" != "$b" ] || ! cmp -s "$tmp/native.err" "$tmp/web.err"; then
+    echo "DIFF: $what (status $a / $b): $(cat "$tmp/native.err") / $(cat "$tmp/web.err")"
+    bad=1
+  fi
+}
+fails "a report onto a full disk" /dev/full Lesson1
+fails "a recording onto a full disk" /dev/null Lesson5 --until 6000 --wav /dev/full
+fails "a recording without a name" /dev/null Lesson5 --wav ''
+for d in native web; do
+  if [ $d = native ]; then set -- "$native"; else set -- "$node" "$web"; fi
+  "$@" optics1 --segments 2>"$tmp/$d.err" | head -c1 >/dev/null
+  echo "${PIPESTATUS[0]}" >"$tmp/$d.status"
+done
+if ! cmp -s "$tmp/native.status" "$tmp/web.status" || ! cmp -s "$tmp/native.err" "$tmp/web.err" ||
+  [ "$(cat "$tmp/native.status")" = 0 ]; then
+  echo "DIFF: a report into a closed pipe: $(cat "$tmp/native.err") / $(cat "$tmp/web.err")"
+  bad=1
+fi
+echo "${#cases[@]} runs, one recording and four failures compared"
 if [ $bad = 0 ]; then echo "node and native drivers agree"; fi
 exit $bad

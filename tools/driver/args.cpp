@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "scene/files.h"
 #include "scene/playback.h"
 #include "tools/driver/number_text.h"
 
@@ -125,8 +126,14 @@ std::optional<Action> parseAction(double t, const std::string& spec, std::string
     return a;
 }
 
-std::optional<Options> parseArgs(const std::vector<std::string>& args, std::string& error) {
+std::optional<Options> parseArgs(const std::vector<std::string>& raw, std::string& error) {
+    // Text as node hands it to the driver's web build, so that both builds see the same.
+    std::vector<std::string> args;
+    for (const std::string& a : raw) args.push_back(scene::validUtf8(a));
     Options o;
+    // The latest --at, to be checked against --until wherever that stands.
+    double latest = -1;
+    std::string latestText, untilText;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto need = [&](size_t n) {
@@ -142,6 +149,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
                 return std::nullopt;
             }
             o.until = v;
+            untilText = args[i];
         } else if (a == "--at") {
             if (!need(2)) return std::nullopt;
             double t;
@@ -151,6 +159,10 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
             }
             auto act = parseAction(t, args[i + 2], error);
             if (!act) return std::nullopt;
+            if (t > latest) {
+                latest = t;
+                latestText = args[i + 1];
+            }
             o.actions.push_back(*act);
             i += 2;
         } else if (a == "--segments") {
@@ -170,6 +182,10 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
             o.speed = v;
         } else if (a == "--png" || a == "--wav") {
             if (!need(1)) return std::nullopt;
+            if (args[i + 1].empty()) {
+                error = a + " needs a file name";
+                return std::nullopt;
+            }
             (a == "--png" ? o.png : o.wav) = args[++i];
         } else if (!a.empty() && a[0] == '-') {
             error = "unknown option '" + a + "'";
@@ -185,6 +201,11 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
         error =
             "usage: orbelune-script FORM [--until MS] [--at MS ACTION]... [--segments] [--paced] "
             "[--speed S] [--png FILE] [--wav FILE]";
+        return std::nullopt;
+    }
+    // An action after the end would silently never happen.
+    if (o.until && latest > *o.until) {
+        error = "--at " + latestText + " comes after --until " + untilText;
         return std::nullopt;
     }
     return o;

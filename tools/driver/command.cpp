@@ -44,8 +44,9 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
     if (!opts->wav.empty()) {
         std::vector<Tone> tones;
         for (auto& b : s.platform().beeps) tones.push_back({b.t, b.hz, int(std::lround(b.ms))});
-        if (!writeWav(opts->wav, tones)) {
-            err = "--wav: cannot write '" + opts->wav + "'";
+        std::string why;
+        if (!writeWav(opts->wav, tones, 22050, &why)) {
+            err = "--wav: cannot write '" + opts->wav + "': " + why;
             return 2;
         }
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "scene/files.h"
 #include "tools/driver/number_text.h"
 
 namespace driver {
@@ -22,7 +23,9 @@ const Json* Json::find(const std::string& key) const {
     return nullptr;
 }
 
-static void writeString(std::string& out, const std::string& s) {
+static void writeString(std::string& out, const std::string& text) {
+    // JSON is UTF-8: whatever a lesson or a user put into a text, the report stays readable.
+    const std::string s = scene::validUtf8(text);
     out += '"';
     for (unsigned char c : s) {
         switch (c) {

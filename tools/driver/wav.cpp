@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 #include <limits>
 
+#include "scene/files.h"
 #include "scene/tone.h"
 
 namespace driver {
@@ -70,8 +69,12 @@ std::vector<int16_t> renderTones(const std::vector<Tone>& tones, int sampleRate)
     return out;
 }
 
-bool writeWav(const std::string& path, const std::vector<Tone>& tones, int sampleRate) {
-    if (!validRate(sampleRate)) return false;
+bool writeWav(const std::string& path, const std::vector<Tone>& tones, int sampleRate,
+              std::string* why) {
+    if (!validRate(sampleRate)) {
+        if (why) *why = "no such sample rate";
+        return false;
+    }
     const std::vector<int16_t> samples = renderTones(tones, sampleRate);
 
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * sizeof(int16_t));
@@ -90,9 +93,8 @@ bool writeWav(const std::string& path, const std::vector<Tone>& tones, int sampl
     putTag(header, "data");
     putLe32(header, dataBytes);
 
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return false;
-    bool ok = std::fwrite(header.data(), 1, header.size(), f) == header.size();
+    scene::FileWrite file(path);
+    bool ok = file.open() && file.write(header.data(), header.size());
     // Samples go out byte by byte in chunks: little-endian whatever the host is, without
     // a second full-size copy of a long recording.
     std::vector<unsigned char> chunk;
@@ -100,16 +102,11 @@ bool writeWav(const std::string& path, const std::vector<Tone>& tones, int sampl
         chunk.clear();
         const size_t end = std::min(samples.size(), i + 4096);
         for (size_t j = i; j < end; ++j) putLe16(chunk, static_cast<uint16_t>(samples[j]));
-        ok = std::fwrite(chunk.data(), 1, chunk.size(), f) == chunk.size();
+        ok = file.write(chunk.data(), chunk.size());
     }
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) {
-        // Only a half-written file of ours goes; never a device such as /dev/full.
-        std::error_code ec;
-        if (std::filesystem::is_regular_file(path, ec)) std::filesystem::remove(path, ec);
-        return false;
-    }
-    return true;
+    ok = ok && file.commit();
+    if (!ok && why) *why = file.error();
+    return ok;
 }
 
 }  // namespace driver

@@ -24,8 +24,10 @@ inline constexpr double kMaxRecordingMs = 60.0 * 60.0 * 1000.0;
 // a negative or non-finite start counts as 0. An invalid sampleRate gives no samples.
 std::vector<int16_t> renderTones(const std::vector<Tone>& tones, int sampleRate);
 
-// Writes renderTones(tones, sampleRate) as a 16-bit mono PCM WAV. Returns false, leaving
-// no partial file behind, if the file cannot be written or sampleRate is not positive.
-bool writeWav(const std::string& path, const std::vector<Tone>& tones, int sampleRate = 22050);
+// Writes renderTones(tones, sampleRate) as a 16-bit mono PCM WAV, whole or not at all (an
+// existing file stays as it was). Returns false, with the reason in *why when given, if the
+// file cannot be written or sampleRate is not positive.
+bool writeWav(const std::string& path, const std::vector<Tone>& tones, int sampleRate = 22050,
+              std::string* why = nullptr);
 
 }  // namespace driver
