@@ -471,7 +471,7 @@ try {
   const plainStart = async (name) => {
     await page.goto(url + (name === null ? "" : "?start=" + encodeURIComponent(name)));
     await titled("MAIN MENU", "?start=" + name);
-    return page.evaluate(() => document.getElementById("startnote").hidden);
+    return page.evaluate(() => !document.getElementById("startnote")?.textContent);
   };
   check((await plainStart(null)) && (await plainStart("utama")) && (await plainStart("")),
     "the main menu asked for, or nothing asked for: no note");
