@@ -784,6 +784,8 @@ var Orb = (function () {
     O.linkCursor = "url(" + c.toDataURL() + ") " + hx + " " + hy + ", pointer";
   };
   O.start = function () {
+    if (!O.waiting) return;
+    O.waiting = false;
     // Browsers let a page sound only after a user gesture.
     try {
       O.audio = new (window.AudioContext || window.webkitAudioContext)();
@@ -791,8 +793,6 @@ var Orb = (function () {
     } catch (err) {
       O.audio = null;
     }
-    if (!O.waiting) return;
-    O.waiting = false;
     document.getElementById("overlay").hidden = true;
     O.push(EV.start, 0);
     if (O.pendingFocus) O.focus(O.pendingFocus[0], O.pendingFocus[1]);
