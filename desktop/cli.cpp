@@ -43,14 +43,7 @@ CommandLine finished(int code, QString out, QString err) {
 }  // namespace
 
 std::string findPage(const QString& name, shell::Courses courses) {
-    const QString wanted = name.trimmed();
-    if (wanted.isEmpty()) return {};
-    for (const shell::Course& c : courses)
-        for (const shell::Page& p : c.pages)
-            if (wanted.compare(qtext(p.form), Qt::CaseInsensitive) == 0 ||
-                wanted.compare(qtext(p.title), Qt::CaseInsensitive) == 0)
-                return std::string(p.form);
-    return {};
+    return shell::findPage(courses, name.toStdString());
 }
 
 CommandLine parseCommandLine(const QStringList& arguments, shell::Courses courses,

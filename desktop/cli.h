@@ -23,7 +23,8 @@ CommandLine parseCommandLine(const QStringList& arguments, shell::Courses course
                              const QString& version);
 
 // The form a --lesson NAME means: a page's form or its window title, either in any letter case
-// and with blanks around it ignored; "" when no page has it.
+// and with blanks around it ignored (shell::findPage, as the browser's ?start= takes it); "" when
+// no page has it.
 std::string findPage(const QString& name, shell::Courses courses);
 
 // Why no window can be opened at all, as one line; "" when Qt may try. Where a display is named

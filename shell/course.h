@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,6 +39,28 @@ inline Place placeOf(Courses courses, std::string_view form) {
             return p;
         }
     return Place{std::string(form), "", "", "", false, courses};
+}
+
+// Whether a name someone typed means this form name or title: any letter case, blanks around it
+// ignored. The names and titles are ASCII, so ASCII case folding is enough.
+inline bool sameName(std::string_view typed, std::string_view name) {
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!typed.empty() && blank(typed.front())) typed.remove_prefix(1);
+    while (!typed.empty() && blank(typed.back())) typed.remove_suffix(1);
+    if (typed.size() != name.size()) return false;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (lower(typed[i]) != lower(name[i])) return false;
+    return true;
+}
+
+// The page a name someone typed means (a start page asked for by name): its form name or its
+// window title, as sameName takes them; "" when no page has it.
+inline std::string findPage(Courses courses, std::string_view typed) {
+    for (const Course& c : courses)
+        for (const Page& p : c.pages)
+            if (sameName(typed, p.form) || sameName(typed, p.title)) return std::string(p.form);
+    return {};
 }
 
 // Menu item names of the Lessons menu: "go_Lesson9".

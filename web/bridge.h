@@ -31,6 +31,8 @@ void web_view_activate(int view, const char* caption);
 // The stage's size in CSS px and the device pixel ratio; sizes the view's canvas to match.
 void web_view_size(int view, double* width, double* height, double* dpr);
 void web_end();
+// Beside "Click to start": why the page shown is not the one the address asked for.
+void web_start_note(const char* text);
 bool web_open_url(const char* url);
 
 // --- Menus and the window ---------------------------------------------------------------
@@ -101,4 +103,5 @@ enum WebEvent {
     kEvResize = 9,      // none
     kEvActivate = 10,   // view
     kEvFocus = 11,      // control: the user moved the keyboard focus there
+    kEvStart = 12,      // none: "Click to start" was pressed, the program's clock may run
 };

@@ -77,6 +77,9 @@ mergeInto(LibraryManager.library, {
   web_end: function () {
     Orb.end();
   },
+  web_start_note: function (text) {
+    Orb.startNote(UTF8ToString(text));
+  },
   web_open_url: function (url) {
     return Orb.openUrl(UTF8ToString(url)) ? 1 : 0;
   },

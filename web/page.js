@@ -17,6 +17,8 @@ var Orb = (function () {
     urls: [],
     modal: 0,
     ended: false,
+    waiting: true,  // until "Click to start" is pressed
+    pendingFocus: null,  // where the program put the focus meanwhile
     ctx: null,
     view: null,
     // ?measure=1 in the address records the presented frames' times.
@@ -28,7 +30,7 @@ var Orb = (function () {
   const webKeys = { "Ctrl+N": "PageDown", "Ctrl+P": "PageUp" };
   const EV = {
     click: 1, type: 2, keyDown: 3, mouseDown: 4, menu: 5, shortcut: 6, close: 7,
-    canvasDown: 8, resize: 9, activate: 10, focus: 11,
+    canvasDown: 8, resize: 9, activate: 10, focus: 11, start: 12,
   };
   O.EV = EV;
   O.mark = function (t) {
@@ -128,7 +130,8 @@ var Orb = (function () {
     const v = O.views.get(id);
     if (!v) return;
     O.active = id;
-    document.title = caption;
+    // The page's title, then the program's, so that a tab among others says what it shows.
+    document.title = caption + " \u2013 Orbelune";
     if (v.maximized) v.root.parentNode.appendChild(v.root);  // above the other pages
   };
 
@@ -149,6 +152,7 @@ var Orb = (function () {
   O.end = function () {
     O.ended = true;
     for (const v of O.views.values()) {
+      if (!v.root) continue;  // a picture's view, never shown
       v.root.hidden = true;
       if (v.root.open) v.root.close();
     }
@@ -305,7 +309,8 @@ var Orb = (function () {
   document.addEventListener(
     "keydown",
     (e) => {
-      if (O.ended || O.modal) return;
+      // Behind "Click to start" the keys are the button's: Enter and Space press it.
+      if (O.ended || O.modal || O.waiting) return;
       const v = O.views.get(O.active);
       if (!v) return;
       if (e.key === "F10" && v.menus.length) {
@@ -599,6 +604,11 @@ var Orb = (function () {
   };
 
   O.focus = function (id, sel) {
+    if (O.waiting) {
+      // "Click to start" keeps the focus; the lesson's focus follows once it is pressed.
+      O.pendingFocus = [id, sel];
+      return;
+    }
     const e = O.controls.get(id);
     if (!e || e.hidden || O.modal) return;
     const target = e.input || e;
@@ -774,6 +784,8 @@ var Orb = (function () {
     O.linkCursor = "url(" + c.toDataURL() + ") " + hx + " " + hy + ", pointer";
   };
   O.start = function () {
+    if (!O.waiting) return;
+    O.waiting = false;
     // Browsers let a page sound only after a user gesture.
     try {
       O.audio = new (window.AudioContext || window.webkitAudioContext)();
@@ -782,6 +794,16 @@ var Orb = (function () {
       O.audio = null;
     }
     document.getElementById("overlay").hidden = true;
+    O.push(EV.start, 0);
+    if (O.pendingFocus) O.focus(O.pendingFocus[0], O.pendingFocus[1]);
+    O.pendingFocus = null;
+  };
+  // Why the page behind "Click to start" is not the one the address named.
+  O.startNote = function (text) {
+    const n = document.getElementById("startnote");
+    if (!O.waiting || !n) return O.notice(text);
+    n.textContent = text;
+    n.hidden = false;
   };
 
   return O;

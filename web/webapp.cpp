@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/courses.h"
 #include "app/registry.h"
 #include "scene/numbers.h"
 #include "scene/tone.h"
@@ -38,10 +39,20 @@ App::App() : start_(emscripten_get_now()) {
 
 App::~App() = default;
 
-double App::now() { return emscripten_get_now() - start_; }
+double App::now() { return started_ ? emscripten_get_now() - start_ : 0; }
 
-void App::run(const std::string& startForm) {
-    program_->start(program_->exists(startForm) ? startForm : std::string(app::kStartForm));
+void App::run(const std::string& asked) {
+    // Only the main menu and the lessons are start pages: any other name opens the main menu
+    // and says which name it did not know.
+    std::string form = shell::findPage(app::kCourses, asked);
+    if (form.empty()) {
+        form = app::kStartForm;
+        if (!shell::sameName(asked, "") && !shell::sameName(asked, form) &&
+            !shell::sameName(asked, program_->form(form)->caption()))
+            web_start_note(
+                ("No lesson is called \"" + asked + "\": here is the main menu.").c_str());
+    }
+    program_->start(form);
     for (;;) {
         pumpEvents();
         if (!program_->ended()) {
@@ -169,6 +180,14 @@ void App::handle(int kind, int id, const std::string& text) {
             break;
         case kEvResize:
             for (auto& [f, v] : views_) v->dirty = true;
+            break;
+        case kEvStart:
+            // The first page is shown as it starts; its timers, glides and beeps wait for the
+            // student, so that nothing plays unseen and unheard behind "Click to start".
+            if (!started_) {
+                started_ = true;
+                start_ = emscripten_get_now();
+            }
             break;
         default:
             break;

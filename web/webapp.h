@@ -57,9 +57,10 @@ class App : public scene::Platform {
 public:
     App();
     ~App() override;
-    // Shows the main menu (or the named form, for measuring it), then runs the program for as
-    // long as the page lives.
-    void run(const std::string& startForm);
+    // Shows the main menu, or the lesson asked for by name (as shell::findPage takes names),
+    // then runs the program for as long as the page lives. Its clock stands still until "Click
+    // to start" is pressed.
+    void run(const std::string& asked);
 
     // scene::Platform
     double now() override;
@@ -98,6 +99,7 @@ private:
     int nextId_ = 1;
     int pictureId_ = 0;
     double start_ = 0;
+    bool started_ = false;
     scene::FramePacer pacer_;
 };
 

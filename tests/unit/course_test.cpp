@@ -36,6 +36,39 @@ TEST(CourseTable, PlacesLinkNeighboursAndMarkTheEnds) {
     EXPECT_EQ(stranger.next, "");
 }
 
+// How both front ends take a page asked for by name (--lesson, ?start=).
+TEST(CourseTable, APageIsFoundByItsFormOrTitleInAnyCase) {
+    auto upper = [](std::string_view s) {
+        std::string u(s);
+        for (char& ch : u)
+            if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
+        return u;
+    };
+    for (const shell::Course& c : app::kCourses)
+        for (const shell::Page& page : c.pages) {
+            EXPECT_EQ(shell::findPage(app::kCourses, page.form), page.form);
+            EXPECT_EQ(shell::findPage(app::kCourses, upper(page.form)), page.form);
+            EXPECT_EQ(shell::findPage(app::kCourses, upper(page.title)), page.form);
+        }
+    struct Case {
+        const char* name;
+        const char* form;
+    } cases[] = {
+        {"lesson9", "Lesson9"},
+        {" \tOPTICS2 \n", "optics2"},
+        {"lesson 4: how 'heavy' are earth and sun?", "Lesson4"},
+        {"Lesson99", ""},
+        {"Lesson 9", ""},  // part of a title is not enough
+        {"Lesson9x", ""},
+        {"Les son9", ""},
+        {"frmAbout", ""},  // forms that are no page of a course
+        {"Utama", ""},
+        {"", ""},
+        {"   ", ""},
+    };
+    for (auto& c : cases) EXPECT_EQ(shell::findPage(app::kCourses, c.name), c.form) << c.name;
+}
+
 TEST(CourseTable, MainMenuEntriesOpenEachCoursesFirstPage) {
     for (int i = 0; i < int(std::size(app::kCourses)); ++i) {
         driver::Session s;

@@ -1,8 +1,9 @@
 // browser_test.mjs SITE_DIR SHOTS_DIR: the browser edition in headless Chromium. Walks the main
 // menu, the gravity course with Next, back to the main menu and into the optics course; clicks
 // three light sources and looks for their rays' colours; types into Lesson 12's box; pauses
-// Lesson 9's orbit, steps it, saves and copies its picture, and changes the speed. Checks the
-// title at each step and that the console stays free of errors; saves a screenshot of each page.
+// Lesson 9's orbit, steps it, saves and copies its picture, and changes the speed; Exit after a
+// picture; lessons asked for in the address, waiting behind "Click to start". Checks the title at
+// each step and that the console stays free of errors; saves a screenshot of each page.
 import { spawn } from "node:child_process";
 import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -30,6 +31,9 @@ const gravity = [
   "Lesson 11: Moon's Orbit",
   "Lesson 12: Hyperbolic Trajectory",
 ];
+
+// The tab says the page's title, then the program's.
+const tab = (title) => title + " \u2013 Orbelune";
 
 let failures = 0;
 let checks = 0;
@@ -78,10 +82,10 @@ try {
 
   const titled = async (title, what) => {
     const ok = await page
-      .waitForFunction((t) => document.title === t, { timeout: 15000 }, title)
+      .waitForFunction((t) => document.title === t, { timeout: 15000 }, tab(title))
       .then(() => true)
       .catch(() => false);
-    check(ok, what + ': title "' + title + '"' + (ok ? "" : ', got "' + (await page.title()) + '"'));
+    check(ok, what + ': title "' + tab(title) + '"' + (ok ? "" : ', got "' + (await page.title()) + '"'));
     return ok;
   };
   let shot = 0;
@@ -364,13 +368,14 @@ try {
   });
   const alive = await page
     .waitForFunction(
-      () => {
+      (menu) => {
         const d = document.getElementById("msgbox");
         if (d.open) d.close();
-        if (document.title !== "MAIN MENU") document.dispatchEvent(new KeyboardEvent("keydown", { key: "m", ctrlKey: true }));
-        return document.title === "MAIN MENU";
+        if (document.title !== menu) document.dispatchEvent(new KeyboardEvent("keydown", { key: "m", ctrlKey: true }));
+        return document.title === menu;
       },
-      { timeout: 20000, polling: 500 }
+      { timeout: 20000, polling: 500 },
+      tab("MAIN MENU")
     )
     .then(() => true)
     .catch(() => false);
@@ -385,6 +390,91 @@ try {
     .then(() => true)
     .catch(() => false);
   check(ended, "Exit ends the program");
+
+  // Exit after a picture was saved or copied: the program ends as always.
+  const pictureDownloads = mkdtempSync(join(tmpdir(), "orbelune-downloads-"));
+  await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: pictureDownloads });
+  for (const copy of [false, true]) {
+    const what = copy ? "Copy Picture" : "Save Picture";
+    await page.goto(url + "?start=Lesson1");
+    await titled(gravity[0], "?start=Lesson1");
+    await page.click("#start");
+    const before = errors.length;
+    if (copy) {
+      await page.keyboard.down("Control");
+      await page.keyboard.down("Shift");
+      await page.keyboard.press("C");
+      await page.keyboard.up("Shift");
+      await page.keyboard.up("Control");
+    } else {
+      await ctrl("s");
+    }
+    const pictured = await page
+      .waitForFunction(() => Orb.pictures.length === 1, { timeout: 10000 })
+      .then(() => true)
+      .catch(() => false);
+    await ctrl("e");
+    const gone = await page
+      .waitForSelector("#ended:not([hidden])", { timeout: 5000 })
+      .then(() => true)
+      .catch(() => false);
+    const title = await page.title();
+    const thrown = errors.slice(before);
+    check(pictured && gone && title === "Orbelune" && !thrown.length,
+      "Exit after " + what + ' leaves "Start again" (title "' + title + '"' + (thrown.length ? ", " + thrown.join(" / ") : "") + ")");
+  }
+  rmSync(pictureDownloads, { recursive: true, force: true });
+
+  // A lesson asked for in the address waits behind "Click to start", which has the keyboard.
+  const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+  const focusedId = () => page.evaluate(() => document.activeElement && document.activeElement.id);
+  await page.goto(url + "?start=Lesson3");
+  await titled(gravity[2], "?start=Lesson3");
+  await sleep(300);
+  const waiting = await scene();
+  await sleep(4000);
+  check((await scene()) === waiting, "?start=Lesson3: its countdown has not started 4 s later, behind Click to start");
+  const startFocused = await focusedId();
+  check(startFocused === "start", 'Lesson 3 behind the overlay: "Click to start" has the focus (' + startFocused + ")");
+  await page.keyboard.press("Enter");
+  const overlayGone = await page.evaluate(() => document.getElementById("overlay").hidden);
+  await sleep(4000);
+  check(overlayGone && (await scene()) !== waiting, "Enter presses Click to start and Lesson 3's countdown runs");
+  await page.goto(url + "?start=optics1");
+  await titled("Reflection at Circular Mirror", "?start=optics1");
+  await sleep(500);
+  const opticsFocused = await focusedId();
+  check(opticsFocused === "start", 'optics 1 behind the overlay: "Click to start" has the focus (' + opticsFocused + ")");
+  await page.keyboard.press("Enter");
+  const lessonFocus = await page
+    .waitForFunction(() => document.activeElement.closest("[data-control]")?.dataset.control === "dum", { timeout: 5000 })
+    .then(() => true)
+    .catch(() => false);
+  check(lessonFocus, "Enter starts optics 1 and the focus goes where the lesson puts it");
+
+  // Names in the address as --lesson takes them; any other opens the main menu and says so.
+  await page.goto(url + "?start=lesson9");
+  await titled(gravity[8], "?start=lesson9");
+  await page.goto(url + "?start=" + encodeURIComponent("lesson 4: HOW 'heavy' are earth and sun?"));
+  await titled(gravity[3], "?start= a title in other letter cases");
+  for (const name of ["Lesson99", "frmAbout"]) {
+    await page.goto(url + "?start=" + name);
+    await titled("MAIN MENU", "?start=" + name);
+    const note = await page.evaluate(() => {
+      const n = document.getElementById("startnote");
+      return n && !n.hidden ? n.textContent : "";
+    });
+    const dialogs = await page.evaluate(() => document.querySelectorAll("dialog.window[open]").length);
+    check(note.includes('"' + name + '"') && dialogs === 0, "?start=" + name + ': the main menu and a note ("' + note + '")');
+  }
+  await screenshot("unknown-start");
+  const plainStart = async (name) => {
+    await page.goto(url + (name === null ? "" : "?start=" + encodeURIComponent(name)));
+    await titled("MAIN MENU", "?start=" + name);
+    return page.evaluate(() => !document.getElementById("startnote")?.textContent);
+  };
+  check((await plainStart(null)) && (await plainStart("utama")) && (await plainStart("")),
+    "the main menu asked for, or nothing asked for: no note");
 } finally {
   await browser.close();
   server.kill();
