@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "desktop/look.h"
+#include "desktop/scenepaint.h"
 
 namespace desktop {
 
@@ -28,11 +29,28 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
     p.setPen(QPen(dark, w));
     p.drawLine(r.bottomLeft() + QPointF(w / 2, -w / 2), r.bottomRight() + QPointF(-w / 2, -w / 2));
     p.drawLine(r.topRight() + QPointF(-w / 2, w / 2), r.bottomRight() + QPointF(-w / 2, -w / 2));
-    if (!b_.Caption.get().empty() && b_.style == 0) {
-        p.setPen(b_.Enabled ? QColor(0, 0, 0) : QColor(128, 128, 128));
+    const std::string& caption = b_.Caption.get();
+    if (caption.empty()) return;
+    const QColor ink = b_.Enabled ? QColor(0, 0, 0) : QColor(128, 128, 128);
+    if (b_.style == 0) {
+        p.setPen(ink);
         p.setFont(faceFor(b_.font, emPx(b_.font) * scale));
-        p.drawText(r, Qt::AlignCenter, QString::fromStdString(b_.Caption));
+        p.drawText(r, Qt::AlignCenter, QString::fromStdString(caption));
+        return;
     }
+    // The graphical style shows its caption over its face, placed as the page's labels are and
+    // drawn smaller where its words need more room than the face has.
+    const double inset = scene::text::kButtonCaptionInsetPx;
+    const double roomW = drawnTwips(b_.Width) / 15.0 - 2 * inset,
+                 roomH = drawnTwips(b_.Height) / 15.0 - 2 * inset;
+    if (roomW <= 0 || roomH <= 0) return;
+    const auto fitted = fitText(caption, b_.font, roomW, roomH, 2);
+    const double s = scale * fitted.scale;
+    const double blockH = double(fitted.layout.lines.size()) * fitted.layout.lineHeight * s;
+    const QPointF topLeft(r.center().x() - roomW * scale / 2, r.center().y() - blockH / 2);
+    p.setClipRect(r.adjusted(inset * scale, inset * scale, -inset * scale, -inset * scale));
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    drawLaidOutText(p, fitted.layout, topLeft, s, b_.font, ink);
 }
 
 void ButtonWidget::mousePressEvent(QMouseEvent* e) {

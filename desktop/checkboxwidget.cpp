@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "desktop/look.h"
+#include "desktop/scenepaint.h"
 
 namespace desktop {
 
@@ -37,17 +38,20 @@ void CheckBoxWidget::paintEvent(QPaintEvent*) {
         p.drawPolyline(mark);
     }
     // The caption shows in whole pixels of the box as laid out (its widget is rounded outwards),
-    // so that a box too narrow for it leaves no sliver of a glyph beside the square.
+    // so that a box too narrow for it leaves no sliver of a glyph beside the square; where it has
+    // room but too little, the caption is drawn smaller until its words fit.
     const std::string& cap = box_.Caption.get();
     const double textLeft = side + 4 * scale;
     const double right = std::min(double(width()), drawnTwips(box_.Width) / 15.0 * scale);
     const int clipLeft = int(std::ceil(textLeft)), clipRight = int(std::floor(right));
     if (!cap.empty() && clipRight > clipLeft) {
+        const double roomW = (right - textLeft) / scale, roomH = height() / scale;
+        const auto fitted = fitText(cap, box_.font, roomW, roomH, 0);
+        const double s = scale * fitted.scale;
+        const double blockH = double(fitted.layout.lines.size()) * fitted.layout.lineHeight * s;
         p.setClipRect(QRect(clipLeft, 0, clipRight - clipLeft, height()));
-        p.setPen(qcolor(box_.ForeColor));
-        p.setFont(faceFor(box_.font, emPx(box_.font) * scale));
-        p.drawText(QRectF(textLeft, 0, right - textLeft, height()),
-                   Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(cap));
+        drawLaidOutText(p, fitted.layout, QPointF(textLeft, (height() - blockH) / 2), s, box_.font,
+                        qcolor(box_.ForeColor));
     }
 }
 

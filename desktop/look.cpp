@@ -52,20 +52,44 @@ double emPx(const scene::FontLook& look) {
     return look.size * 96.0 / 72.0;
 }
 
-scene::text::Layout layoutText(const std::string& text, const scene::FontLook& look,
-                               double boxWidthPx, int alignment, bool wordWrap) {
-    scene::text::Font font{look.size, look.bold, look.italic};
+namespace {
+
+// The design widths, or for sizes the table lacks the bundled face's own.
+struct Measures {
+    scene::text::Font font;
     scene::text::AdvanceFn fallback;
     std::optional<scene::text::Metrics> metrics;
+};
+
+Measures measuresFor(const scene::FontLook& look) {
+    Measures m{{look.size, look.bold, look.italic}, {}, std::nullopt};
     if (!scene::text::hasDesignMetrics(look.size)) {
         QFont f = faceFor(look, emPx(look));
         QFontMetricsF fm(f);
-        fallback = [fm](char32_t c) { return fm.horizontalAdvance(QString::fromUcs4(&c, 1)); };
-        metrics = scene::text::Metrics{fm.lineSpacing(), fm.ascent()};
+        m.fallback = [fm](char32_t c) { return fm.horizontalAdvance(QString::fromUcs4(&c, 1)); };
+        m.metrics = scene::text::Metrics{fm.lineSpacing(), fm.ascent()};
     }
-    return scene::text::layout(text, font, boxWidthPx,
-                               scene::text::Align(std::clamp(alignment, 0, 2)), wordWrap, fallback,
-                               metrics);
+    return m;
+}
+
+scene::text::Align alignOf(int alignment) {
+    return scene::text::Align(std::clamp(alignment, 0, 2));
+}
+
+}  // namespace
+
+scene::text::Layout layoutText(const std::string& text, const scene::FontLook& look,
+                               double boxWidthPx, int alignment, bool wordWrap) {
+    const Measures m = measuresFor(look);
+    return scene::text::layout(text, m.font, boxWidthPx, alignOf(alignment), wordWrap, m.fallback,
+                               m.metrics);
+}
+
+scene::text::Fitted fitText(const std::string& text, const scene::FontLook& look, double boxWidthPx,
+                            double boxHeightPx, int alignment, bool wordWrap) {
+    const Measures m = measuresFor(look);
+    return scene::text::fitLayout(text, m.font, boxWidthPx, boxHeightPx, alignOf(alignment),
+                                  wordWrap, m.fallback, m.metrics);
 }
 
 Fit fitScene(const scene::Form& form, QSizeF size) {

@@ -29,6 +29,10 @@ QFont faceFor(const scene::FontLook& look, double pixelSize);
 // bundled face's own.
 scene::text::Layout layoutText(const std::string& text, const scene::FontLook& look,
                                double boxWidthPx, int alignment, bool wordWrap = true);
+// The same at the largest scale, at most 1, at which every word shows inside the box (see
+// scene::text::fitLayout): the caption is drawn `scale` times as large.
+scene::text::Fitted fitText(const std::string& text, const scene::FontLook& look, double boxWidthPx,
+                            double boxHeightPx, int alignment, bool wordWrap = true);
 double emPx(const scene::FontLook& look);
 
 // Where the design-size scene lands in a widget of the given size: uniform scale, centred.

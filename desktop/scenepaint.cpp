@@ -74,17 +74,55 @@ static QRectF drawnRect(const Control& c, const Fit& fit) {
                       drawnTwips(c.Height));
 }
 
+void drawLaidOutText(QPainter& p, const scene::text::Layout& lay, QPointF topLeft, double s,
+                     const scene::FontLook& look, const QColor& color) {
+    QFont font = faceFor(look, emPx(look) * s);
+    p.setFont(font);
+    p.setPen(color);
+    QFontMetricsF fm(font);
+    scene::text::Font tf{look.size, look.bold, look.italic};
+    for (auto& line : lay.lines) {
+        const double baseline = topLeft.y() + line.baseline * s;
+        for (size_t i = 0; i < line.text.size(); ++i) {
+            char32_t c = line.text[i];
+            if (c == U' ') continue;
+            QString g = QString::fromUcs4(&c, 1);
+            double cell =
+                (i + 1 < line.x.size() ? line.x[i + 1] - line.x[i] : scene::text::advance(c, tf)) *
+                s;
+            double own = fm.horizontalAdvance(g);
+            QPointF at(topLeft.x() + line.x[i] * s, baseline);
+            if (own > cell * 1.02 && own > 0) {
+                // The bundled face is wider here than the layout's cell: narrow the glyph to fit.
+                p.save();
+                p.translate(at);
+                p.scale(cell / own, 1.0);
+                p.drawText(QPointF(0, 0), g);
+                p.restore();
+            } else {
+                p.drawText(at, g);
+            }
+        }
+    }
+}
+
 void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit) {
     const QRectF box = drawnRect(l, fit);
     if (box.width() <= 0 || box.height() <= 0) return;
-    const double s = fit.scale;
     const std::string& caption = l.Caption.get();
-    auto lay = layoutText(caption, l.font, drawnTwips(l.Width) / 15.0, l.alignment);
+    // A caption whose words need more room than its box has is drawn smaller, as one piece;
+    // a mark over a formula stays as designed.
+    const bool mark = scene::text::isOverlayMark(caption, l.Width);
+    const auto fitted = mark ? scene::text::Fitted{layoutText(
+                                   caption, l.font, drawnTwips(l.Width) / 15.0, l.alignment)}
+                             : fitText(caption, l.font, drawnTwips(l.Width) / 15.0,
+                                       drawnTwips(l.Height) / 15.0, l.alignment);
+    const auto& lay = fitted.layout;
+    const double s = fit.scale * fitted.scale;
     if (!l.transparent) {
         // A small overlay label (a sub- or superscript) paints its background only behind its
         // own text, so it does not shave the glyphs beside the gap it sits in.
-        bool small = l.Width <= 400 && caption.size() <= 3 && !lay.lines.empty();
-        if (small) {
+        if (mark) {
             for (auto& line : lay.lines) {
                 if (line.x.empty()) continue;
                 QRectF r(box.left() + line.x.front() * s, box.top() + line.top * s, line.width * s,
@@ -97,37 +135,10 @@ void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit) {
     }
     p.save();
     p.setClipRect(box);
-    QFont font = faceFor(l.font, emPx(l.font) * s);
-    p.setFont(font);
-    p.setPen(qcolor(l.ForeColor));
-    QFontMetricsF fm(font);
-    scene::text::Font tf{l.font.size, l.font.bold, l.font.italic};
-    for (auto& line : lay.lines) {
-        const double baseline = box.top() + line.baseline * s;
-        for (size_t i = 0; i < line.text.size(); ++i) {
-            char32_t c = line.text[i];
-            if (c == U' ') continue;
-            QString g = QString::fromUcs4(&c, 1);
-            double cell =
-                (i + 1 < line.x.size() ? line.x[i + 1] - line.x[i] : scene::text::advance(c, tf)) *
-                s;
-            double own = fm.horizontalAdvance(g);
-            QPointF at(box.left() + line.x[i] * s, baseline);
-            if (own > cell * 1.02 && own > 0) {
-                // The bundled face is wider here than the layout's cell: narrow the glyph to fit.
-                p.save();
-                p.translate(at);
-                p.scale(cell / own, 1.0);
-                p.drawText(QPointF(0, 0), g);
-                p.restore();
-            } else {
-                p.drawText(at + QPointF((cell - own) / 2 > 0 ? 0 : 0, 0), g);
-            }
-        }
-    }
+    drawLaidOutText(p, lay, box.topLeft(), s, l.font, qcolor(l.ForeColor));
     p.restore();
     if (l.borderStyle == 1) {
-        p.setPen(QPen(Qt::black, std::max(1.0, s)));
+        p.setPen(QPen(Qt::black, std::max(1.0, fit.scale)));
         p.setBrush(Qt::NoBrush);
         p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
     }

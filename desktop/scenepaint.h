@@ -26,6 +26,10 @@ private:
 // Labels, lines and shapes, back to front (earlier in the stored order lies above).
 void paintCanvasControls(QPainter& p, const scene::Form& form, const Fit& fit);
 void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit);
+// A laid out caption, glyph by glyph at its design positions: `s` device px per layout px, the
+// first line's top at `topLeft`.
+void drawLaidOutText(QPainter& p, const scene::text::Layout& lay, QPointF topLeft, double s,
+                     const scene::FontLook& look, const QColor& color);
 
 // A pointer drawn into the scene where the platform cannot move the real one.
 void paintPointer(QPainter& p, QPointF at, double scale);

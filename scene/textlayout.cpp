@@ -137,6 +137,7 @@ struct LineSpan {
     std::size_t begin;
     std::size_t end;
     double width;
+    bool brokenWord = false;
 };
 
 // Greedy word wrap of one paragraph [b, e) of `text`, appending its lines to `out`.
@@ -186,8 +187,8 @@ public:
 private:
     bool fits(double width) const { return width <= box_ + kFitEpsilon; }
 
-    void newLine(std::size_t at) {
-        out_.push_back({begin_, end_, w_});
+    void newLine(std::size_t at, bool insideWord = false) {
+        out_.push_back({begin_, end_, w_, insideWord});
         begin_ = end_ = at;
         w_ = 0;
         hasWord_ = false;
@@ -217,7 +218,7 @@ private:
                 w_ += adv_[q];
                 end_ = ++q;
             } else {
-                newLine(q);
+                newLine(q, true);
                 hasWord_ = true;
             }
         }
@@ -300,6 +301,7 @@ Layout layout(std::string_view utf8, const Font& font, double boxWidthPx, Align 
         LineLayout line;
         line.text.assign(text, s.begin, s.end - s.begin);
         line.width = s.width;
+        line.brokenWord = s.brokenWord;
         line.top = double(n) * m.linePx;
         line.baseline = line.top + m.ascentPx;
         double x = 0;
@@ -321,6 +323,73 @@ Layout layout(std::string_view utf8, const Font& font, double boxWidthPx, Align 
         result.lines.push_back(std::move(line));
     }
     return result;
+}
+
+bool showsEveryWord(const Layout& lay, double boxWidthPx, double boxHeightPx, double scale) {
+    if (!std::isfinite(scale) || scale <= 0) return false;
+    // Compared in the layout's own units: the box as large as the unscaled font sees it. A
+    // character ends where the next one starts, the last one where the line's width ends.
+    const double width = boxWidthPx / scale, height = boxHeightPx / scale;
+    std::optional<std::size_t> lastWithWord;
+    for (std::size_t n = 0; n < lay.lines.size(); ++n) {
+        const LineLayout& line = lay.lines[n];
+        if (line.brokenWord) return false;
+        const std::size_t count = std::min(line.text.size(), line.x.size());
+        for (std::size_t i = 0; i < count; ++i) {
+            if (isBlank(line.text[i])) continue;
+            lastWithWord = n;
+            const double right = i + 1 < count ? line.x[i + 1] : line.x.front() + line.width;
+            if (line.x[i] < -kFitEpsilon || right > width + kFitEpsilon) return false;
+        }
+    }
+    if (!lastWithWord || *lastWithWord == 0) return true;
+    return lay.lines[*lastWithWord].baseline <= height + kFitEpsilon;
+}
+
+bool isOverlayMark(std::string_view caption, double boxWidthTwips) {
+    return boxWidthTwips <= 400 && caption.size() <= 3 && !caption.empty();
+}
+
+Fitted fitLayout(std::string_view utf8, const Font& font, double boxWidthPx, double boxHeightPx,
+                 Align align, bool wordWrap, const AdvanceFn& fallback,
+                 const std::optional<Metrics>& fallbackMetrics) {
+    Fitted fitted;
+    fitted.layout = layout(utf8, font, boxWidthPx, align, wordWrap, fallback, fallbackMetrics);
+    const bool usable = std::isfinite(boxWidthPx) && boxWidthPx > 0 && std::isfinite(boxHeightPx) &&
+                        boxHeightPx > 0;
+    if (!usable || showsEveryWord(fitted.layout, boxWidthPx, boxHeightPx, 1)) return fitted;
+
+    // Scales in whole steps, so that every front end lands on the same one and a report can
+    // name it. Smaller scales widen the box the wrap sees, which never adds a line, so the
+    // captions that fit form one range of steps from the smallest up.
+    constexpr int kSteps = 1024;
+    const auto scaleAt = [](int step) { return double(step) / kSteps; };
+    const auto layoutAt = [&](int step) {
+        return layout(utf8, font, boxWidthPx / scaleAt(step), align, wordWrap, fallback,
+                      fallbackMetrics);
+    };
+    int lo = int(std::ceil(kMinFitScale * kSteps));
+    Layout best = layoutAt(lo);
+    if (!showsEveryWord(best, boxWidthPx, boxHeightPx, scaleAt(lo))) {
+        fitted.layout = std::move(best);
+        fitted.scale = scaleAt(lo);
+        fitted.fits = false;
+        return fitted;
+    }
+    int hi = kSteps;  // does not fit
+    while (hi - lo > 1) {
+        const int mid = lo + (hi - lo) / 2;
+        Layout candidate = layoutAt(mid);
+        if (showsEveryWord(candidate, boxWidthPx, boxHeightPx, scaleAt(mid))) {
+            lo = mid;
+            best = std::move(candidate);
+        } else {
+            hi = mid;
+        }
+    }
+    fitted.layout = std::move(best);
+    fitted.scale = scaleAt(lo);
+    return fitted;
 }
 
 std::u32string decodeUtf8(std::string_view s) {

@@ -52,6 +52,7 @@ struct LineLayout {
     double width = 0;  // sum of the line's advances
     double top = 0;
     double baseline = 0;
+    bool brokenWord = false;  // wrapped inside a word wider than the box
 };
 
 struct Layout {
@@ -69,6 +70,41 @@ enum class Align { Left = 0, Right = 1, Center = 2 };
 Layout layout(std::string_view utf8, const Font&, double boxWidthPx, Align, bool wordWrap = true,
               const AdvanceFn& fallback = {},
               const std::optional<Metrics>& fallbackMetrics = std::nullopt);
+
+// A caption laid out at the largest scale, at most 1, at which it shows every word inside its box.
+// The layout is in px of the unscaled font for a box `1 / scale` times as wide; the front end
+// draws it, glyphs and positions, `scale` times as large. A caption that fits as designed gets
+// scale 1 and exactly the layout `layout` gives.
+struct Fitted {
+    Layout layout;
+    double scale = 1;
+    bool fits = true;  // false: even at kMinFitScale a word stays outside the box
+};
+
+// A caption of at most three characters in a box at most 400 twips wide is a mark laid over a
+// formula or a figure (a sub- or superscript, a root's stroke, an axis's letter): the page was
+// designed with it clipped by its box, so it is drawn as laid out, never smaller, and paints its
+// background only behind its own text.
+bool isOverlayMark(std::string_view caption, double boxWidthTwips);
+
+// The room a command button's raised edges leave its caption on each side [px at scale 1].
+inline constexpr double kButtonCaptionInsetPx = 2;
+
+// Smaller than this, text would no longer be read from a projected page.
+inline constexpr double kMinFitScale = 0.5;
+
+// Whether `lay`, drawn `scale` times as large, shows every word inside a box of that size: no word
+// is broken across lines, every character lies inside the box's width, and every line holding a
+// word after the first has its baseline inside the box (the first line shows from the box's top
+// whatever the box's height, as a caption of one line always has).
+bool showsEveryWord(const Layout& lay, double boxWidthPx, double boxHeightPx, double scale = 1);
+
+// The caption in `utf8`, wrapped as `layout` wraps it, at the largest scale in [kMinFitScale, 1]
+// (in steps of 1/1024) at which `showsEveryWord` holds; at kMinFitScale when none does. A box of
+// no usable size is not fitted.
+Fitted fitLayout(std::string_view utf8, const Font&, double boxWidthPx, double boxHeightPx, Align,
+                 bool wordWrap = true, const AdvanceFn& fallback = {},
+                 const std::optional<Metrics>& fallbackMetrics = std::nullopt);
 
 // Invalid or truncated sequences, surrogates and overlong forms become U+FFFD (one per maximal
 // ill-formed subsequence). Never throws.

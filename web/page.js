@@ -598,8 +598,7 @@ var Orb = (function () {
       e.disabled = !enabled;
       s.background = O.col(back);
       s.borderWidth = Math.max(1, scale) + "px";
-      if (text !== null) e.textContent = style === 1 ? "" : text;
-      if (style === 1) e.setAttribute("aria-label", text || "");
+      if (text !== null) e.textContent = text;
     }
   };
 

@@ -25,23 +25,47 @@ double emPx(const scene::FontLook& look) {
     return look.size * 96.0 / 72.0;
 }
 
-scene::text::Layout layoutText(const std::string& text, const scene::FontLook& look,
-                               double boxWidthPx, int alignment) {
-    scene::text::Font font{look.size, look.bold, look.italic};
+// The design widths, or for sizes the table lacks the page's own measures of the bundled face.
+struct Measures {
+    scene::text::Font font;
     scene::text::AdvanceFn fallback;
     std::optional<scene::text::Metrics> metrics;
+};
+
+Measures measuresFor(const scene::FontLook& look) {
+    Measures m{{look.size, look.bold, look.italic}, {}, std::nullopt};
     if (!scene::text::hasDesignMetrics(look.size)) {
         const double px = pixelSize(look, 1);
         const int bold = look.bold, italic = look.italic;
-        fallback = [=](char32_t c) { return web_advance(std::uint32_t(c), px, bold, italic); };
+        m.fallback = [=](char32_t c) { return web_advance(std::uint32_t(c), px, bold, italic); };
         double line = 0, ascent = 0;
         web_font_metrics(px, bold, italic, &line, &ascent);
-        metrics = scene::text::Metrics{line, ascent};
+        m.metrics = scene::text::Metrics{line, ascent};
     }
-    return scene::text::layout(text, font, boxWidthPx,
-                               scene::text::Align(std::clamp(alignment, 0, 2)), true, fallback,
-                               metrics);
+    return m;
 }
+
+scene::text::Align alignOf(int alignment) {
+    return scene::text::Align(std::clamp(alignment, 0, 2));
+}
+
+scene::text::Layout layoutText(const std::string& text, const scene::FontLook& look,
+                               double boxWidthPx, int alignment) {
+    const Measures m = measuresFor(look);
+    return scene::text::layout(text, m.font, boxWidthPx, alignOf(alignment), true, m.fallback,
+                               m.metrics);
+}
+
+}  // namespace
+
+scene::text::Fitted fitText(const std::string& text, const scene::FontLook& look, double boxWidthPx,
+                            double boxHeightPx, int alignment) {
+    const Measures m = measuresFor(look);
+    return scene::text::fitLayout(text, m.font, boxWidthPx, boxHeightPx, alignOf(alignment), true,
+                                  m.fallback, m.metrics);
+}
+
+namespace {
 
 struct Rect {
     double x, y, w, h;
@@ -55,14 +79,19 @@ Rect drawnRect(const Control& c, const Fit& fit) {
 void paintLabel(const scene::Label& l, const Fit& fit) {
     const Rect box = drawnRect(l, fit);
     if (box.w <= 0 || box.h <= 0) return;
-    const double s = fit.scale;
     const std::string& caption = l.Caption.get();
-    auto lay = layoutText(caption, l.font, drawn(l.Width) / 15.0, l.alignment);
+    // A caption whose words need more room than its box has is drawn smaller, as one piece;
+    // a mark over a formula stays as designed.
+    const bool mark = scene::text::isOverlayMark(caption, l.Width);
+    const auto fitted =
+        mark ? scene::text::Fitted{layoutText(caption, l.font, drawn(l.Width) / 15.0, l.alignment)}
+             : fitText(caption, l.font, drawn(l.Width) / 15.0, drawn(l.Height) / 15.0, l.alignment);
+    const auto& lay = fitted.layout;
+    const double s = fit.scale * fitted.scale;
     if (!l.transparent) {
         // A small overlay label (a sub- or superscript) paints its background only behind its
         // own text, so it does not shave the glyphs beside the gap it sits in.
-        bool small = l.Width <= 400 && caption.size() <= 3 && !lay.lines.empty();
-        if (small) {
+        if (mark) {
             for (auto& line : lay.lines) {
                 if (line.x.empty()) continue;
                 double x0 = std::max(box.x, box.x + line.x.front() * s);
@@ -95,7 +124,7 @@ void paintLabel(const scene::Label& l, const Fit& fit) {
                  l.font.bold, l.font.italic, l.ForeColor);
     }
     web_unclip();
-    if (l.borderStyle == 1) web_frame_rect(box.x, box.y, box.w, box.h, std::max(1.0, s));
+    if (l.borderStyle == 1) web_frame_rect(box.x, box.y, box.w, box.h, std::max(1.0, fit.scale));
 }
 
 void paintLine(const scene::LineControl& l, const Fit& fit) {

@@ -250,7 +250,20 @@ void App::sync(View& v) {
             default:
                 continue;
         }
-        const double px = pixelSize(*font, fit.scale);
+        // A caption that needs more room than its control leaves it is drawn smaller, as the
+        // desktop draws it.
+        double captionScale = 1;
+        const double roomH = scene::roundHalfEven(c->Height) / 15.0;
+        if (kind == 2 && !text->empty()) {
+            const double roomW = scene::roundHalfEven(c->Width) / 15.0 - 13 - 4;
+            if (roomW > 0) captionScale = fitText(*text, *font, roomW, roomH, 0).scale;
+        } else if (kind == 3 && style == 1 && !text->empty()) {
+            const double inset = scene::text::kButtonCaptionInsetPx;
+            const double roomW = scene::roundHalfEven(c->Width) / 15.0 - 2 * inset;
+            if (roomW > 0 && roomH > 2 * inset)
+                captionScale = fitText(*text, *font, roomW, roomH - 2 * inset, 2).scale;
+        }
+        const double px = pixelSize(*font, fit.scale * captionScale);
         char key[256];
         std::snprintf(key, sizeof key, "%g %g %g %g %d %d %d %g %d %d %u %u %d %d", x, y, w, h,
                       bool(c->Visible), bool(c->Enabled), value, px, font->bold, font->italic,

@@ -9,6 +9,7 @@
 #include "scene/playback.h"
 #include "scene/pointer.h"
 #include "scene/program.h"
+#include "scene/textlayout.h"
 
 namespace web {
 
@@ -23,6 +24,11 @@ struct Fit {
 
 // The bundled face's pixel size for a control's font at a scale, as the desktop sets it.
 double pixelSize(const scene::FontLook& look, double scale);
+
+// A caption at the largest scale, at most 1, at which every word shows inside its box
+// (scene::text::fitLayout), measured as the page measures text.
+scene::text::Fitted fitText(const std::string& text, const scene::FontLook& look, double boxWidthPx,
+                            double boxHeightPx, int alignment);
 
 // What was last handed to the page for one form, so that a frame sends only what changed.
 struct View {

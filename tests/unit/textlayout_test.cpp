@@ -497,4 +497,67 @@ TEST(TextRobustness, VeryLongInputIsLaidOutCompletely) {
     EXPECT_EQ(unwrapped.lines[0].x.size(), prose.size());
 }
 
+// ---------------------------------------------------------------------------------------------
+// Fitting a caption to its box
+
+TEST(TextFit, ACaptionThatFitsKeepsScaleOneAndItsLayout) {
+    const std::string text = "We see here, as V init  surpasses 1.414 * V circle";
+    const auto fitted = fitLayout(text, k9, 3015 / kTwipsPerPx, 735 / kTwipsPerPx, Align::Left);
+    const auto plain = layout(text, k9, 3015 / kTwipsPerPx, Align::Left);
+    EXPECT_EQ(fitted.scale, 1);
+    EXPECT_TRUE(fitted.fits);
+    EXPECT_EQ(texts(fitted.layout), texts(plain));
+    // One line taller than its box is shown from the top as it always was: the formulas' small
+    // labels are such boxes.
+    EXPECT_EQ(fitLayout("2", k9, 135 / kTwipsPerPx, 135 / kTwipsPerPx, Align::Left).scale, 1);
+}
+
+TEST(TextFit, LinesBeyondTheBoxShrinkTheCaptionAndTheWrapFollowsTheScale) {
+    // Three lines at 13 px in a box of two: drawn smaller, wrapped anew for the wider room.
+    const double w = 1575 / kTwipsPerPx, h = 495 / kTwipsPerPx;
+    const std::string text = "13164 km high from earth surface";
+    ASSERT_FALSE(showsEveryWord(layout(text, k9, w, Align::Left), w, h));
+    const auto fitted = fitLayout(text, k9, w, h, Align::Left);
+    EXPECT_TRUE(fitted.fits);
+    EXPECT_LT(fitted.scale, 1);
+    EXPECT_GE(fitted.scale, kMinFitScale);
+    EXPECT_EQ(fitted.layout.lines.size(), 2u);
+    EXPECT_TRUE(showsEveryWord(fitted.layout, w, h, fitted.scale));
+    // The largest such scale: one step larger loses the word again.
+    const double larger = fitted.scale + 1.0 / 1024;
+    EXPECT_FALSE(showsEveryWord(layout(text, k9, w / larger, Align::Left), w, h, larger));
+
+    // A single line a little too wide for its one-line box stays one line, a little smaller.
+    const auto one = fitLayout("Initial Velocity", k9, 73, 17, Align::Center);
+    EXPECT_EQ(texts(one.layout), (std::vector<std::u32string>{U"Initial Velocity"}));
+    EXPECT_GT(one.scale, 0.85);
+    EXPECT_LT(one.scale, 1);
+}
+
+TEST(TextFit, AWordBrokenBetweenCharactersOrOutsideTheBoxIsNotShown) {
+    // "HYPERBOLIC" alone is wider than 40 px: broken between characters, so it must shrink.
+    EXPECT_FALSE(showsEveryWord(layout("HYPERBOLIC", k8, 40, Align::Left), 40, 100));
+    const auto fitted = fitLayout("HYPERBOLIC", k8, 40, 100, Align::Left);
+    EXPECT_TRUE(fitted.fits);
+    EXPECT_EQ(fitted.layout.lines.size(), 1u);
+    // Without wrapping, a line crossing either edge loses its ends.
+    EXPECT_FALSE(showsEveryWord(layout("V circle", k8, 20, Align::Center, false), 20, 100));
+    EXPECT_TRUE(fitLayout("V circle", k8, 20, 100, Align::Center, false).fits);
+}
+
+TEST(TextFit, WhatCannotFitIsDrawnAtTheSmallestScaleAndSaysSo) {
+    std::string prose;
+    for (int i = 0; i < 40; ++i) prose += "words and more words ";
+    const auto fitted = fitLayout(prose, k8, 60, 20, Align::Left);
+    EXPECT_FALSE(fitted.fits);
+    EXPECT_EQ(fitted.scale, kMinFitScale);
+    EXPECT_TRUE(allFinite(fitted.layout));
+    // A box of no usable size is not fitted at all.
+    for (double bad : {0.0, -5.0, std::nan(""), std::numeric_limits<double>::infinity()}) {
+        EXPECT_EQ(fitLayout(prose, k8, bad, 20, Align::Left).scale, 1);
+        EXPECT_EQ(fitLayout(prose, k8, 60, bad, Align::Left).scale, 1);
+    }
+    EXPECT_TRUE(fitLayout("", k8, 60, 20, Align::Left).fits);
+}
+
 }  // namespace

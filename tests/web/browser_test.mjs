@@ -209,6 +209,17 @@ try {
     const after = await pixels(sources[i][1]);
     check(after > before[i] + 100, sources[i][0] + "'s ray drawn (" + before[i] + " -> " + after + " pixels of its colour)");
   }
+  // The sources say what they are: their caption in black over the face, whole.
+  const faces = await page.$$eval('.page:last-child [data-control^="lt("]', (els) =>
+    els.map((e) => {
+      const st = getComputedStyle(e), r = e.getBoundingClientRect();
+      return { text: e.innerText, color: st.color, fontPx: parseFloat(st.fontSize), fits: e.scrollWidth <= e.clientWidth + 1 && e.scrollHeight <= e.clientHeight + 1, shown: !e.hidden && r.width > 0 };
+    })
+  );
+  check(
+    faces.length === 12 && faces.every((f) => f.shown && f.text === "-----<O Light" && f.color === "rgb(0, 0, 0)" && f.fontPx > 5 && f.fits),
+    'every light source shows "-----<O Light" in black inside its face: ' + JSON.stringify(faces[0])
+  );
   await screenshot("optics1");
   for (const title of ["Reflection at Parabolic Mirror", "3D Image of Parabola Antenna"]) {
     await page.keyboard.press("PageDown");

@@ -41,6 +41,9 @@ public:
     void frame(scene::Form&) override;
     bool waitUntil(std::optional<double> wall) override;
     void handlerRan(scene::Form& f, const std::string& name, double start, double end) override;
+    void formChanged(scene::Form& f) override {
+        if (onChange) onChange(f);
+    }
 
     double clock = 0;
     bool paced = false;
@@ -48,6 +51,7 @@ public:
     bool urlsAccepted = true;
     std::function<void(const std::string&)> onMessage;  // tests may act while a box is open
     std::function<void()> onFrame;                      // tests may act between frames
+    std::function<void(scene::Form&)> onChange;         // tests may look at every scene change
     // What the user does while a handler is held at a frame, until wall time `wall` (none: the
     // program is paused); false when nothing more will come.
     std::function<bool(std::optional<double> wall)> whileHeld;
