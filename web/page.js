@@ -28,7 +28,7 @@ var Orb = (function () {
   const webKeys = { "Ctrl+N": "PageDown", "Ctrl+P": "PageUp" };
   const EV = {
     click: 1, type: 2, keyDown: 3, mouseDown: 4, menu: 5, shortcut: 6, close: 7,
-    canvasDown: 8, resize: 9, activate: 10, focus: 11,
+    canvasDown: 8, resize: 9, activate: 10, focus: 11, messageOk: 12,
   };
   O.EV = EV;
   O.mark = function (t) {
@@ -258,6 +258,13 @@ var Orb = (function () {
     item.label.textContent = plain(caption);
   };
 
+  O.menuCheck = function (itemId, checked) {
+    const item = O.menuItems.get(itemId);
+    if (!item) return;
+    item.button.setAttribute("role", "menuitemcheckbox");
+    item.button.setAttribute("aria-checked", checked ? "true" : "false");
+  };
+
   O.badgeText = "";
   O.badge = function (text) {
     O.badgeText = text;
@@ -305,7 +312,7 @@ var Orb = (function () {
   document.addEventListener(
     "keydown",
     (e) => {
-      if (O.ended || O.modal) return;
+      if (O.ended) return;
       const v = O.views.get(O.active);
       if (!v) return;
       if (e.key === "F10" && v.menus.length) {
@@ -738,20 +745,34 @@ var Orb = (function () {
   };
 
   // --- Dialogs and sound -------------------------------------------------------------------
-  O.message = function (text) {
-    return new Promise((resolve) => {
-      const d = document.getElementById("msgbox");
-      d.querySelector("p").textContent = text;
-      O.modal++;
-      const done = () => {
-        d.removeEventListener("close", done);
-        O.modal--;
-        resolve();
-      };
-      d.addEventListener("close", done);
-      d.showModal();
-      d.querySelector("button").focus();
-    });
+  // The message box is not modal: the page's menus and shortcuts stay usable while it is open
+  // (a leaving command closes it through the program); Space and Enter press OK, Escape too.
+  O.messageOpen = function (text) {
+    const d = document.getElementById("msgbox");
+    d.querySelector("p").textContent = text;
+    if (!d.dataset.wired) {
+      d.dataset.wired = "1";
+      // The user's answer (OK, Escape). Closing comes as a later event: by then the program may
+      // have closed this box itself, or opened the next one, which no earlier close answers.
+      d.addEventListener("close", () => {
+        if (d.open || !O.modal) return;
+        O.modal = 0;
+        O.push(EV.messageOk, 0);
+      });
+      d.addEventListener("keydown", (e) => {
+        if (e.key !== "Escape") return;
+        e.preventDefault();
+        d.close();
+      });
+    }
+    O.modal = 1;
+    if (!d.open) d.show();
+    d.querySelector("button").focus();
+  };
+  O.messageClose = function () {
+    const d = document.getElementById("msgbox");
+    O.modal = 0;  // first: the program's closing is no answer
+    if (d.open) d.close();
   };
 
   O.sampleRate = () => (O.audio && O.audio.state === "running" ? O.audio.sampleRate : 0);
