@@ -42,7 +42,6 @@ public:
     void setCursorPos(int px, int py) override;
     void openMessageBox(scene::Form& over, const std::string& text) override;
     void closeMessageBox() override;
-    QMessageBox* messageBox() const { return messageBox_; }  // the open one, or nullptr
     bool openUrl(const std::string& url) override;
     void end() override;
     void frame(scene::Form&) override;
