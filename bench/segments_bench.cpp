@@ -9,7 +9,7 @@ struct NullPlatform : scene::Platform {
     double now() override { return 0; }
     void beep(int, double) override {}
     void setCursorPos(int, int) override {}
-    void messageBox(const std::string&) override {}
+    void openMessageBox(scene::Form&, const std::string&) override {}
     bool openUrl(const std::string&) override { return true; }
 };
 

@@ -151,19 +151,40 @@ void App::placed(FormWindow& w) {
     placeCursor(w, cursor_.twips);
 }
 
-void App::messageBox(const std::string& text) {
-    scene::Form* f = program_->active();
+void App::openMessageBox(scene::Form& over, const std::string& text) {
+    closeMessageBox();
+    scene::Form* f = over.visible() ? &over : program_->active();
     if (f) showWindow(*f);
-    QWidget* parent = f ? window(*f) : nullptr;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Orbelune"), QString::fromStdString(text),
-                    QMessageBox::Ok, parent);
-    box.setWindowIcon(saucerIcon());
-    keepTitleReadable(box);
+    FormWindow* page = f ? window(*f) : nullptr;
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Orbelune"),
+                                QString::fromStdString(text), QMessageBox::Ok, page);
+    // Above its page but not modal: the page's Navigation and Lessons menus stay open to the
+    // teacher, and the page's shortcuts work from the box too (Ctrl+Space pauses, it does not
+    // press OK; Space and Enter do).
+    box->setWindowModality(Qt::NonModal);
+    if (page) box->addActions(page->menuActions());
+    box->setWindowIcon(saucerIcon());
+    keepTitleReadable(*box);
+    connect(box, &QDialog::finished, this,
+            [this] { dispatch([this] { program_->messageAnswered(); }); });
+    messageBox_ = box;
     inMessageBox_ = true;
-    const double opened = now();
-    box.exec();
+    messageOpened_ = now();
+    box->show();
+    box->raise();
+    box->activateWindow();
+}
+
+void App::closeMessageBox() {
+    QMessageBox* box = messageBox_;
+    messageBox_ = nullptr;
+    if (!box) return;
+    // Closed by the program (the time is up, the page is left): that is no answer.
+    disconnect(box, nullptr, this, nullptr);
+    box->hide();
+    box->deleteLater();  // it may be inside its own signal still
     inMessageBox_ = false;
-    measuring_.messageBox(opened, now());
+    measuring_.messageBox(messageOpened_, now());
     ignoreActivationUntil_ = now() + kActivationEchoMs;
 }
 

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
@@ -39,7 +40,8 @@ public:
     double now() override;
     void beep(int hz, double ms) override;
     void setCursorPos(int px, int py) override;
-    void messageBox(const std::string& text) override;
+    void openMessageBox(scene::Form& over, const std::string& text) override;
+    void closeMessageBox() override;
     bool openUrl(const std::string& url) override;
     void end() override;
     void frame(scene::Form&) override;
@@ -79,6 +81,8 @@ private:
     bool drawPointer_ = false;
     bool fullScreen_ = false;
     bool inMessageBox_ = false;
+    QPointer<QMessageBox> messageBox_;
+    double messageOpened_ = 0;
     bool windowsDue_ = false;      // a form was shown or hidden since the windows followed
     bool releasePending_ = false;  // a window was hidden: give back its buffers when idle
     // Where a lesson last put the pointer. A lesson often does so while its window is still

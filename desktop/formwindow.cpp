@@ -191,6 +191,7 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
         }
         if (!menu) menu = menuBar()->addMenu(QStringLiteral("&Navigation"));
         QAction* a = menu->addAction(qtext(item->caption));
+        a->setCheckable(item->checkable);
         if (!item->shortcut.empty()) {
             QList<QKeySequence> keys{QKeySequence(qtext(item->shortcut))};
             for (auto& k : item->otherShortcuts) keys << QKeySequence(qtext(k));
@@ -278,11 +279,18 @@ void FormWindow::syncMenus() {
     for (auto& [m, a] : actions_) {
         if (a->isEnabled() != bool(m->Enabled)) a->setEnabled(m->Enabled);
         if (const QString t = qtext(m->caption); a->text() != t) a->setText(t);
+        if (a->isCheckable() && a->isChecked() != m->checked) a->setChecked(m->checked);
     }
     if (!badge_) return;
     const QString text = playbackBadge(app_.program());
     if (badge_->text() != text) badge_->setText(text);
     badge_->setVisible(!text.isEmpty());
+}
+
+QList<QAction*> FormWindow::menuActions() const {
+    QList<QAction*> out;
+    for (auto& [m, a] : actions_) out << a;
+    return out;
 }
 
 void FormWindow::sync() {

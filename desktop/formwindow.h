@@ -55,6 +55,8 @@ public:
     void sync();       // model -> window: caption, menu states, widgets
     void syncMenus();  // menu captions and states, and the playback badge
     void present();    // sync and repaint now
+    // The menu's commands with their shortcuts, for a message box over the page to offer too.
+    QList<QAction*> menuActions() const;
     // A hidden window gives back its native window and backing store (a screen-sized buffer
     // each); showing it again makes new ones. Not while one of its events is being handled.
     void releaseNative();

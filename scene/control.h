@@ -377,6 +377,9 @@ public:
     bool immediate = false;
     // Its state is no scene change: setting it does not count against a running handler's pace.
     bool quiet = false;
+    // A check item (Continue after Messages) shows whether its setting is on.
+    bool checkable = false;
+    bool checked = false;
     bool hasShortcut(const std::string& keys) const;
     void properties(PropList& out) const override;
     void changed(const void* prop) override;

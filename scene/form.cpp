@@ -206,7 +206,7 @@ void Form::MoveCursor(double x, double y) {
     program_.platform().setCursorPos(toLong(toSingle(x)), toLong(toSingle(y)));
 }
 
-void Form::MsgBox(const std::string& text) { program_.platform().messageBox(text); }
+void Form::MsgBox(const std::string& text) { program_.messageBox(*this, text); }
 
 void Form::End() { program_.end(); }
 

@@ -25,8 +25,12 @@ public:
     virtual void beep(int hz, double ms) = 0;
     // Whole screen pixels, as the lessons compute them for a classic maximised window.
     virtual void setCursorPos(int px, int py) = 0;
-    // Modal, OK only; returns when the user has closed it.
-    virtual void messageBox(const std::string& text) = 0;
+    // Shows an OK-only message box over the page `over` and returns at once; Program::messageBox
+    // waits for it. The user's OK (a click, Enter, Space) reaches Program::messageAnswered(); the
+    // page's menus and the teacher's keys keep working while it is open.
+    virtual void openMessageBox(Form& over, const std::string& text) = 0;
+    // Takes the box away: answered, closed by itself or left with its page.
+    virtual void closeMessageBox() {}
     // Hands a URL to the desktop; false when nothing could take it.
     virtual bool openUrl(const std::string& url) = 0;
     virtual int twipsPerPixelX() { return kClassicTwipsPerPixel; }

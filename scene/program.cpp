@@ -392,6 +392,51 @@ bool Program::holdUntil(double t) {
     return waited;
 }
 
+// --- Message boxes ---------------------------------------------------------------------------
+
+void Program::messageBox(Form& over, const std::string& text, bool mayContinue) {
+    if (ended_) return;
+    // A handler on its way out shows nothing more.
+    if (stopRequested_ && busy()) throw StopSignal{};
+    message_ = OpenMessage{time(), mayContinue};
+    struct Close {
+        Program& p;
+        ~Close() {
+            p.message_.reset();
+            p.platform_.closeMessageBox();
+        }
+    };
+    {
+        Close close{*this};
+        platform_.openMessageBox(over, text);
+        while (!message_->answered && !stopRequested_ && !ended_) {
+            std::optional<double> wall;  // none: until the user does something
+            if (messageClosesItself()) {
+                const double until = message_->opened + kMessageMs;
+                if (time() >= until) break;
+                wall = clock_.wallAt(until);
+            }
+            if (!platform_.waitUntil(wall)) break;  // a machine that cannot wait answers at once
+        }
+    }
+    // A command that leaves or restarts the page took the box with it; the handler goes too.
+    if ((stopRequested_ || ended_) && busy()) throw StopSignal{};
+}
+
+void Program::messageAnswered() {
+    if (message_) message_->answered = true;
+}
+
+bool Program::messageClosesItself() const {
+    return message_ && message_->mayContinue && continueAfterMessages_;
+}
+
+void Program::setContinueAfterMessages(bool on) {
+    if (ended_ || continueAfterMessages_ == on) return;
+    continueAfterMessages_ = on;
+    playbackChanged();
+}
+
 void Program::beep(int hz, int ms) {
     // A beep asked for while paused (by a click's handler, or the frame a Next Frame ran)
     // waits for the clock to move on.

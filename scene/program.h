@@ -97,6 +97,21 @@ public:
     // A beep the lessons ask for: the wait is on the program clock.
     void beep(int hz, int ms);
 
+    // --- Message boxes ---------------------------------------------------------------------
+    // How long a box stays open with Continue after Messages on [ms of the program clock].
+    static constexpr double kMessageMs = 4000;
+    // Shows a message box over `over` and holds the running handler, letting commands in, until
+    // the user answers it, a command that leaves or restarts the page stops the handler (the box
+    // goes with it), or, where `mayContinue` and Continue after Messages is on, kMessageMs of
+    // the program clock have passed since it opened (so it waits while paused).
+    void messageBox(Form& over, const std::string& text, bool mayContinue = true);
+    void messageAnswered();  // the user pressed OK on the open box
+    bool messageOpen() const { return message_.has_value(); }
+    // Whether the open box goes away by itself.
+    bool messageClosesItself() const;
+    bool continuesAfterMessages() const { return continueAfterMessages_; }
+    void setContinueAfterMessages(bool on);
+
     bool busy() const { return depth_ > 0; }
     bool stopRequested() const { return stopRequested_; }
 
@@ -129,6 +144,13 @@ private:
     int holding_ = 0;     // holds in progress (the running handler waits for its next frame)
     int stepCredit_ = 0;  // Next Frames not yet taken by the held handler
     std::deque<std::pair<std::function<void()>, bool>> queue_;
+    struct OpenMessage {
+        double opened;  // program time
+        bool mayContinue;
+        bool answered = false;
+    };
+    std::optional<OpenMessage> message_;  // handlers run one at a time: one box at most
+    bool continueAfterMessages_ = false;
 };
 
 }  // namespace scene

@@ -40,6 +40,10 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
     viewItem("faster", "Faster", "Ctrl++", [&p] { p.faster(); }).otherShortcuts = {"Ctrl+="};
     viewItem("normal", "Normal Speed", "Ctrl+0", [&p] { p.normalSpeed(); });
     viewItem("frame", "Next Frame", "Ctrl+.", [&p] { p.stepFrame(); });
+    // For a class watching a projected lesson: its message boxes close by themselves.
+    viewItem("continue", "Continue after Messages", "", [&p] {
+        p.setContinueAfterMessages(!p.continuesAfterMessages());
+    }).checkable = true;
     viewItem("fullscreen", "Full Screen", "F11",
              [this, &p] { p.platform().toggleFullScreen(*this); });
     viewItem("savepicture", "Save Picture\u2026", "Ctrl+S",
@@ -64,6 +68,7 @@ void LessonForm::playbackChanged() {
     menuItem("slower")->Enabled = !p.slowest();
     menuItem("faster")->Enabled = !p.fastest();
     menuItem("frame")->Enabled = p.paused();
+    menuItem("continue")->checked = p.continuesAfterMessages();
 }
 
 static Navigation placed(const Place& place, Navigation nav) {
@@ -148,9 +153,13 @@ std::string contactMailto() {
 }
 
 void LessonForm::contact_Click() {
+    // The addresses are there to be written down: this box waits for OK also when the
+    // lessons' messages continue by themselves.
     if (!program().platform().openUrl(contactMailto()))
-        MsgBox(std::string("No mail program could be started. Please write to: ") +
-               kContactAddresses);
+        program().messageBox(
+            *this,
+            std::string("No mail program could be started. Please write to: ") + kContactAddresses,
+            false);
 }
 
 void LessonForm::exit_Click() { End(); }

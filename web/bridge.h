@@ -15,8 +15,10 @@ void web_beep(const std::int16_t* samples, int count, int sampleRate, int ms);
 int web_sample_rate();
 // A handler has ended (for measuring the frames of each animation apart).
 void web_handler_ended();
-// A modal message box; returns when the user has closed it.
-void web_message_box(const char* text);
+// A message box over the pages, OK only; the page's menus and keys stay usable. The user's OK
+// arrives as kEvMessageOk; web_message_close takes the box away.
+void web_message_open(const char* text);
+void web_message_close();
 
 // --- Input: the oldest waiting event, 0 when none ------------------------------------------
 // Writes the event's view or control id and, for events with text, a malloc'ed UTF-8 string
@@ -40,6 +42,8 @@ bool web_open_url(const char* url);
 void web_menu_item(int view, int item, int level, const char* caption, const char* shortcut,
                    const char* others, int enabled);
 void web_menu_state(int item, int enabled, const char* caption);
+// A check item's state (Continue after Messages).
+void web_menu_check(int item, int checked);
 // Beside every menu bar: "Paused", "2×", or nothing.
 void web_badge(const char* text);
 void web_full_screen();
@@ -104,4 +108,5 @@ enum WebEvent {
     kEvActivate = 10,   // view
     kEvFocus = 11,      // control: the user moved the keyboard focus there
     kEvStart = 12,      // none: "Click to start" was pressed, the program's clock may run
+    kEvMessageOk = 13,  // none: the user pressed OK on the message box
 };

@@ -1,5 +1,5 @@
 // The program's calls to the page (declared in web/bridge.h), handed to Orb of web/page.js.
-// The first four suspend the program (Asyncify) until the page resumes it.
+// The first three suspend the program (Asyncify) until the page resumes it.
 mergeInto(LibraryManager.library, {
   web_wait: function (ms) {
     return Asyncify.handleSleep(function (wakeUp) {
@@ -31,14 +31,12 @@ mergeInto(LibraryManager.library, {
       setTimeout(wakeUp, ms);
     });
   },
-  web_message_box: function (text) {
-    const s = UTF8ToString(text);
-    return Asyncify.handleSleep(function (wakeUp) {
-      Orb.mark(-1);
-      Orb.message(s).then(function () {
-        wakeUp();
-      });
-    });
+  web_message_open: function (text) {
+    Orb.mark(-1);
+    Orb.messageOpen(UTF8ToString(text));
+  },
+  web_message_close: function () {
+    Orb.messageClose();
   },
   web_handler_ended: function () {
     Orb.mark(-1);
@@ -89,6 +87,9 @@ mergeInto(LibraryManager.library, {
   },
   web_menu_state: function (item, enabled, caption) {
     Orb.menuState(item, enabled, UTF8ToString(caption));
+  },
+  web_menu_check: function (item, checked) {
+    Orb.menuCheck(item, !!checked);
   },
   web_badge: function (text) {
     Orb.badge(UTF8ToString(text));

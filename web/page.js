@@ -30,7 +30,7 @@ var Orb = (function () {
   const webKeys = { "Ctrl+N": "PageDown", "Ctrl+P": "PageUp" };
   const EV = {
     click: 1, type: 2, keyDown: 3, mouseDown: 4, menu: 5, shortcut: 6, close: 7,
-    canvasDown: 8, resize: 9, activate: 10, focus: 11, start: 12,
+    canvasDown: 8, resize: 9, activate: 10, focus: 11, start: 12, messageOk: 13,
   };
   O.EV = EV;
   O.mark = function (t) {
@@ -151,6 +151,7 @@ var Orb = (function () {
 
   O.end = function () {
     O.ended = true;
+    O.messageClose();  // a lesson's box may still be open when Exit comes over it
     for (const v of O.views.values()) {
       if (!v.root) continue;  // a picture's view, never shown
       v.root.hidden = true;
@@ -262,6 +263,13 @@ var Orb = (function () {
     item.label.textContent = plain(caption);
   };
 
+  O.menuCheck = function (itemId, checked) {
+    const item = O.menuItems.get(itemId);
+    if (!item) return;
+    item.button.setAttribute("role", "menuitemcheckbox");
+    item.button.setAttribute("aria-checked", checked ? "true" : "false");
+  };
+
   O.badgeText = "";
   O.badge = function (text) {
     O.badgeText = text;
@@ -310,7 +318,7 @@ var Orb = (function () {
     "keydown",
     (e) => {
       // Behind "Click to start" the keys are the button's: Enter and Space press it.
-      if (O.ended || O.modal || O.waiting) return;
+      if (O.ended || O.waiting) return;
       const v = O.views.get(O.active);
       if (!v) return;
       if (e.key === "F10" && v.menus.length) {
@@ -747,20 +755,34 @@ var Orb = (function () {
   };
 
   // --- Dialogs and sound -------------------------------------------------------------------
-  O.message = function (text) {
-    return new Promise((resolve) => {
-      const d = document.getElementById("msgbox");
-      d.querySelector("p").textContent = text;
-      O.modal++;
-      const done = () => {
-        d.removeEventListener("close", done);
-        O.modal--;
-        resolve();
-      };
-      d.addEventListener("close", done);
-      d.showModal();
-      d.querySelector("button").focus();
-    });
+  // The message box is not modal: the page's menus and shortcuts stay usable while it is open
+  // (a leaving command closes it through the program); Space and Enter press OK, Escape too.
+  O.messageOpen = function (text) {
+    const d = document.getElementById("msgbox");
+    d.querySelector("p").textContent = text;
+    if (!d.dataset.wired) {
+      d.dataset.wired = "1";
+      // The user's answer (OK, Escape). Closing comes as a later event: by then the program may
+      // have closed this box itself, or opened the next one, which no earlier close answers.
+      d.addEventListener("close", () => {
+        if (d.open || !O.modal) return;
+        O.modal = 0;
+        O.push(EV.messageOk, 0);
+      });
+      d.addEventListener("keydown", (e) => {
+        if (e.key !== "Escape") return;
+        e.preventDefault();
+        d.close();
+      });
+    }
+    O.modal = 1;
+    if (!d.open) d.show();
+    d.querySelector("button").focus();
+  };
+  O.messageClose = function () {
+    const d = document.getElementById("msgbox");
+    O.modal = 0;  // first: the program's closing is no answer
+    if (d.open) d.close();
   };
 
   O.sampleRate = () => (O.audio && O.audio.state === "running" ? O.audio.sampleRate : 0);

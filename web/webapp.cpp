@@ -92,7 +92,8 @@ View& App::view(scene::Form& f) {
         for (auto& k : item->otherShortcuts) others += (others.empty() ? "" : "\n") + k;
         web_menu_item(v->id, id, item->level, item->caption.c_str(), item->shortcut.c_str(),
                       others.c_str(), item->Enabled);
-        v->menus[item.get()] = {id, bool(item->Enabled), item->caption};
+        v->menus[item.get()] = {id, bool(item->Enabled), item->checked, item->caption};
+        if (item->checkable) web_menu_check(id, item->checked);
     }
     auto& ref = *v;
     views_[&f] = std::move(v);
@@ -178,6 +179,9 @@ void App::handle(int kind, int id, const std::string& text) {
             // handler runs, once it has ended.
             if (c && c->kind() != Kind::Menu && c->form().visible()) program_->focus(*c);
             break;
+        case kEvMessageOk:
+            program_->messageAnswered();
+            break;
         case kEvResize:
             for (auto& [f, v] : views_) v->dirty = true;
             break;
@@ -196,6 +200,10 @@ void App::handle(int kind, int id, const std::string& text) {
 
 void App::syncMenus(View& v) {
     for (auto& [item, shown] : v.menus) {
+        if (item->checkable && shown.checked != item->checked) {
+            shown.checked = item->checked;
+            web_menu_check(shown.id, shown.checked);
+        }
         if (shown.enabled == bool(item->Enabled) && shown.caption == item->caption) continue;
         shown.enabled = item->Enabled;
         shown.caption = item->caption;
@@ -319,10 +327,12 @@ void App::setCursorPos(int px, int py) {
     v.dirty = true;
 }
 
-void App::messageBox(const std::string& text) {
+void App::openMessageBox(scene::Form&, const std::string& text) {
     presentAll();
-    web_message_box(text.c_str());
+    web_message_open(text.c_str());
 }
+
+void App::closeMessageBox() { web_message_close(); }
 
 bool App::openUrl(const std::string& url) { return web_open_url(url.c_str()); }
 
@@ -346,6 +356,9 @@ bool App::waitUntil(std::optional<double> wall) {
     // display; while paused, until the user does something. Animation frames come a few
     // milliseconds early or late: a frame due within half of one is not worth waiting a whole
     // animation frame for, since what it draws is still shown at the next.
+    // Over an open message box the pages still follow the teacher's commands (a new size in
+    // full screen); paced frames present their own page.
+    if (program_->messageOpen()) presentAll();
     if (!wall) {
         presentAll();
         web_wait(-1);

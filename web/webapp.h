@@ -52,6 +52,7 @@ struct View {
     struct MenuState {
         int id = 0;  // the page's item
         bool enabled = true;
+        bool checked = false;
         std::string caption;
     };
     std::map<scene::MenuItem*, MenuState> menus;
@@ -72,7 +73,8 @@ public:
     double now() override;
     void beep(int hz, double ms) override;
     void setCursorPos(int px, int py) override;
-    void messageBox(const std::string& text) override;
+    void openMessageBox(scene::Form& over, const std::string& text) override;
+    void closeMessageBox() override;
     bool openUrl(const std::string& url) override;
     void end() override;
     void frame(scene::Form&) override;

@@ -25,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -142,13 +143,21 @@ QAction* menuAction(QMainWindow* w, const QString& text) {
     return nullptr;
 }
 
-// Clicks OK on the next modal message box as soon as it is open; its text lands in *text, its
+// The message box on screen, modal or not; nullptr when none is.
+QMessageBox* shownMessageBox() {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) return box;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+    return nullptr;
+}
+
+// Clicks OK on the next message box as soon as it is open; its text lands in *text, its
 // size in *size. Gives up once the test no longer holds `text`.
 void answerNextMessageBox(std::shared_ptr<QString> text, int triesLeft = 1000,
                           QSize* size = nullptr) {
     QTimer::singleShot(5, [text, triesLeft, size] {
         if (text.use_count() == 1) return;
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (auto* box = shownMessageBox()) {
             *text = box->text();
             if (size) *size = box->size();
             if (QAbstractButton* ok = box->button(QMessageBox::Ok))
@@ -354,10 +363,11 @@ TEST_F(LessonShortcuts, TheCloseButtonOfALessonEndsTheProgram) {
 // heights (a window manager's title bar is narrower only with smaller buttons).
 TEST(MessageBox, AShortMessageIsWideEnoughForItsTitle) {
     TestApp app;
+    add<Probe>(app.program(), "Probe");
     auto text = std::make_shared<QString>();
     QSize size;
     answerNextMessageBox(text, 1000, &size);
-    app.messageBox("6 hours passed");
+    app.dispatch([&] { app.program().messageBox(*app.program().form("Probe"), "6 hours passed"); });
     ASSERT_EQ(*text, QStringLiteral("6 hours passed"));
     QFont bold = QApplication::font();
     bold.setBold(true);
@@ -746,6 +756,7 @@ struct Runner : shell::LessonForm {
             Runner& r;
             ~Ended() { r.log.push_back("tick ended"); }
         } ended{*this};
+        if (!message.empty()) MsgBox(message);
         for (drawn = 0; drawn < segments;) {
             if (drawn == 0 && duringFirstFrame) QTimer::singleShot(0, duringFirstFrame);
             ++drawn;
@@ -756,6 +767,7 @@ struct Runner : shell::LessonForm {
 
     long segments = 1000000;
     bool oneTick = false;
+    std::string message;  // shown in a message box before the drawing, unless empty
     long drawn = 0;
     std::function<void()> duringFirstFrame;  // runs inside the first presented frame
     std::vector<std::string> log;
@@ -883,6 +895,71 @@ TEST_F(LongHandler, TheCloseButtonStopsItAndEndsTheProgram) {
     EXPECT_EQ(runner->drawn, kPace);
     EXPECT_EQ(runner->log, (std::vector<std::string>{"tick", "tick ended"}));
     EXPECT_FALSE(win->isVisible());
+}
+
+// --- A lesson's message box in class ------------------------------------------------------------
+
+// Once a message box is open and has the keyboard, `act` runs with it, from the event loop as a
+// user's keys would; a box still open 3 s later is answered, so that a front end that ignores
+// the keys lets the test end.
+void withNextMessageBox(std::function<void(QMessageBox*)> act, int triesLeft = 1000) {
+    QTimer::singleShot(5, [act, triesLeft] {
+        QMessageBox* box = shownMessageBox();
+        if (!box || !box->isActiveWindow()) {
+            if (triesLeft > 0) withNextMessageBox(act, triesLeft - 1);
+            return;
+        }
+        act(box);
+        QTimer::singleShot(3000, [open = QPointer<QMessageBox>(box)] {
+            if (open && open->isVisible()) open->button(QMessageBox::Ok)->click();
+        });
+    });
+}
+
+TEST_F(LongHandler, NextWithAMessageBoxOpenTakesTheBoxAndLeavesForTheNextPage) {
+    runner->message = "1 day passed";
+    runner->segments = 5 * kPace;
+    runner->oneTick = true;
+    bool opened = false;
+    withNextMessageBox([&](QMessageBox* box) {
+        opened = true;
+        pressKey(box, Qt::Key_N, Qt::ControlModifier);
+    });
+    start();
+    ASSERT_TRUE(waitUntil([&] { return handlerDone(); }, 10000)) << "the handler did not end";
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(shownMessageBox(), nullptr);
+    EXPECT_EQ(runner->drawn, 0) << "the handler went on after the box";
+    scene::Form* quiet = app->program().created("Quiet");
+    ASSERT_NE(quiet, nullptr) << "Next did not run";
+    EXPECT_EQ(app->program().active(), quiet);
+    EXPECT_TRUE(app->window(*quiet)->isVisible());
+    EXPECT_FALSE(win->isVisible());
+}
+
+TEST_F(LongHandler, CtrlSpaceOnAMessageBoxPausesAndEnterStillPressesOk) {
+    runner->message = "1 day passed";
+    runner->segments = 5 * kPace;
+    runner->oneTick = true;
+    bool pausedWithBoxOpen = false, closedByEnter = false;
+    long drawnWhilePaused = -1;
+    withNextMessageBox([&](QMessageBox* box) {
+        pressKey(box, Qt::Key_Space, Qt::ControlModifier);
+        pausedWithBoxOpen = app->program().paused() && box->isVisible();
+        pressKey(box, Qt::Key_Return);
+        QTimer::singleShot(200, [&, open = QPointer<QMessageBox>(box)] {
+            closedByEnter = !open || !open->isVisible();
+            drawnWhilePaused = runner->drawn;
+            if (QAction* resume = menuAction(win, "Resume")) resume->trigger();
+        });
+    });
+    start();
+    ASSERT_TRUE(waitUntil([&] { return handlerDone(); }, 10000)) << "the handler did not end";
+    EXPECT_TRUE(pausedWithBoxOpen) << "Ctrl+Space pressed OK instead of pausing";
+    EXPECT_TRUE(closedByEnter);
+    EXPECT_LE(drawnWhilePaused, kPace) << "after OK the paused handler waits at its frame";
+    EXPECT_EQ(runner->drawn, 5 * kPace);
+    EXPECT_EQ(app->program().active(), runner);
 }
 
 // Lesson 8's check box is too narrow for its caption "Check1": at no scale does any of the

@@ -186,20 +186,24 @@ TEST(Playback, TicksRunOnTheProgramClock) {
     EXPECT_EQ(p.program.time(), 5200);
 }
 
-// Lesson 9 played paced by the driver with these actions ("MS ACTION"), until `until`.
+// A form (Lesson 9 paced, unless told) played by the driver with these actions ("MS ACTION"),
+// until `until`.
 struct Driven {
     driver::Session s;
+    std::string name;
     bool ok = false;
     Driven(std::vector<std::pair<double, std::string>> actions, std::optional<double> until,
-           double speed = 1) {
-        s.platform().paced = true;
+           double speed = 1, std::string formName = "Lesson9", bool paced = true)
+        : name(std::move(formName)) {
+        s.platform().paced = paced;
         s.program().setSpeed(speed);
         std::vector<driver::Action> list;
         std::string err;
         for (auto& [t, spec] : actions) list.push_back(*driver::parseAction(t, spec, err));
-        ok = s.start("Lesson9") && s.run(until, list, err);
+        ok = s.start(name) && s.run(until, list, err);
+        EXPECT_TRUE(ok) << err;
     }
-    Form& form() { return *s.program().form("Lesson9"); }
+    Form& form() { return *s.program().form(name); }
     std::map<std::string, std::string> picture() { return lessontest::snapshot(form()); }
     // How long the orbit's tick ran on screen [ms].
     double orbitMs() const {
@@ -335,6 +339,54 @@ TEST(Playback, LeavingAPausedLessonPlaysThePageItOpens) {
     p.program.shortcut(p.form(), "Ctrl+N");
     EXPECT_FALSE(p.program.paused());
     EXPECT_NE(p.program.active(), &p.form());
+}
+
+// --- Message boxes on the program clock ----------------------------------------------------------
+
+// Lesson 11 tells the days passed in twelve message boxes, unpaced as the driver plays it.
+Driven lesson11(std::vector<std::pair<double, std::string>> actions,
+                std::optional<double> until = std::nullopt, double speed = 1) {
+    return Driven(std::move(actions), until, speed, "Lesson11", false);
+}
+
+TEST(MessageBoxes, WithContinueAfterMessagesEachClosesAfterFourSecondsOfItsClockToTheLessonsEnd) {
+    auto pressed = lesson11({});  // the driver's user presses OK at once
+    ASSERT_TRUE(pressed.ok);
+    ASSERT_EQ(pressed.s.platform().messages.size(), 12u);
+    auto item = driver::report(pressed.s, "Lesson11", false)["menu"]["continue"];
+    EXPECT_EQ(item["caption"].string(), "Continue after Messages");
+    EXPECT_FALSE(item["checked"].boolean());
+    for (double speed : {1.0, 2.0}) {
+        auto alone = lesson11({{0, "menu:continue"}}, std::nullopt, speed);
+        ASSERT_TRUE(alone.ok);
+        const auto& boxes = alone.s.platform().messages;
+        ASSERT_EQ(boxes.size(), 12u) << speed << "x";
+        for (auto& m : boxes)
+            EXPECT_EQ(m.closed - m.t, Program::kMessageMs / speed) << m.text << " at " << speed;
+        EXPECT_EQ(alone.picture(), pressed.picture()) << "the lesson did not go on to its end";
+        EXPECT_TRUE(
+            driver::report(alone.s, "Lesson11", false)["menu"]["continue"]["checked"].boolean());
+    }
+}
+
+TEST(MessageBoxes, NextDuringABoxLeavesWithItAndPauseHoldsIt) {
+    const double opened = lesson11({}).s.platform().messages.at(0).t;
+    auto next = lesson11({{0, "menu:continue"}, {opened + 1000, "key:Ctrl+N"}}, opened + 5000);
+    ASSERT_TRUE(next.ok);
+    ASSERT_EQ(next.s.platform().messages.size(), 1u);
+    EXPECT_EQ(next.s.platform().messages[0].closed, opened + 1000);
+    EXPECT_FALSE(next.s.program().messageOpen());
+    ASSERT_NE(next.s.program().active(), nullptr);
+    EXPECT_EQ(next.s.program().active()->name(), "Lesson12");
+
+    // Paused for six seconds: the box stays open that much longer, and the lesson goes on.
+    auto held = lesson11(
+        {{0, "menu:continue"}, {opened + 1000, "key:Pause"}, {opened + 7000, "key:Ctrl+Space"}});
+    ASSERT_TRUE(held.ok);
+    const auto& boxes = held.s.platform().messages;
+    ASSERT_EQ(boxes.size(), 12u);
+    EXPECT_EQ(boxes[0].closed - boxes[0].t, Program::kMessageMs + 6000);
+    EXPECT_EQ(boxes[1].closed - boxes[1].t, Program::kMessageMs);
 }
 
 }  // namespace

@@ -335,6 +335,23 @@ try {
     .then(() => true)
     .catch(() => false);
   check(next, "OK goes on to the next message");
+  // The teacher's keys work over a box: Ctrl+Space pauses and leaves it open, Ctrl+M takes it
+  // away with the lesson and opens the main menu.
+  const boxOpen = () => page.evaluate(() => document.getElementById("msgbox").open);
+  await ctrl("Space");
+  await new Promise((r) => setTimeout(r, 300));
+  const overBox = await playback();
+  check(overBox.startsWith("Paused") && (await boxOpen()), "Ctrl+Space over a message box pauses and leaves it open (" + overBox + ")");
+  await ctrl("Space");
+  const openForM = await page
+    .waitForSelector("#msgbox[open]", { timeout: 8000 })
+    .then(() => true)
+    .catch(() => false);
+  await ctrl("m");
+  await titled("MAIN MENU", "Ctrl+M over Lesson 11's message box");
+  check(openForM && !(await boxOpen()), "Ctrl+M took the open message box away");
+  await page.goto(url + "?start=Lesson11");
+  await page.click("#start");
   await page.evaluate(() => document.getElementById("msgbox").close());
   await new Promise((r) => setTimeout(r, 300));
   await page.evaluate(() => {

@@ -43,9 +43,12 @@ void addForm(Json& r, const Form* shown, bool withSegments) {
     Json controls = Json::object();
     Json segments = Json::object();
     if (shown) {
-        for (auto& m : shown->menu())
-            menu[m->name()] = Json::Object{
+        for (auto& m : shown->menu()) {
+            Json::Object item{
                 {"caption", m->caption}, {"shortcut", m->shortcut}, {"enabled", m->Enabled.get()}};
+            if (m->checkable) item.emplace_back("checked", m->checked);
+            menu[m->name()] = item;
+        }
         for (auto& c : shown->controls()) {
             Json entry = Json::object();
             entry["kind"] = scene::kindName(c->kind());

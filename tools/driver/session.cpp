@@ -104,9 +104,14 @@ bool Session::run(std::optional<double> until, std::vector<Action> actions, std:
             }
     };
     platform_.whileHeld = [&](std::optional<double> wall) {
+        const bool more = next < actions.size() && actions[next].t <= limit;
         if (!wall) {
-            if (next >= actions.size() || actions[next].t > limit) throw RunOver{};
+            if (!more) throw RunOver{};
             wall = actions[next].t;
+        } else if (more && program_->messageOpen()) {
+            // A message box lasts seconds, not a frame: what the user does meanwhile comes at
+            // its own time.
+            wall = std::min(*wall, std::max(platform_.clock, actions[next].t));
         }
         platform_.clock = std::max(platform_.clock, *wall);
         performUpTo(platform_.clock);

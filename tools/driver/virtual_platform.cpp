@@ -17,9 +17,19 @@ void VirtualPlatform::beep(int hz, double ms) {
 
 void VirtualPlatform::setCursorPos(int px, int py) { cursor.push_back({clock, px, py}); }
 
-void VirtualPlatform::messageBox(const std::string& text) {
+void VirtualPlatform::openMessageBox(Form& over, const std::string& text) {
     messages.push_back({clock, text});
     if (onMessage) onMessage(text);
+    // The virtual user presses OK at once, but for a box that goes away by itself.
+    if (auto& p = over.program(); p.messageOpen() && !p.messageClosesItself()) p.messageAnswered();
+}
+
+void VirtualPlatform::closeMessageBox() {
+    for (auto it = messages.rbegin(); it != messages.rend(); ++it)
+        if (it->closed < 0) {
+            it->closed = clock;
+            break;
+        }
 }
 
 bool VirtualPlatform::openUrl(const std::string& url) {

@@ -20,6 +20,7 @@ struct CursorRecord {
 struct MessageRecord {
     double t;
     std::string text;
+    double closed = -1;  // when the box went away; -1 while it is open
 };
 struct HandlerRecord {
     double t;
@@ -28,14 +29,16 @@ struct HandlerRecord {
 };
 
 // The machine as the driver plays it: a virtual clock that only beeps and (when paced) frames
-// advance, message boxes answered at once, everything recorded. A paced frame lasts 1/60 s of
-// the program clock; a paused handler is held at its frame.
+// advance, message boxes answered at once (unless they close by themselves, with Continue after
+// Messages: then they stay open on the virtual clock), everything recorded. A paced frame lasts
+// 1/60 s of the program clock; a paused handler is held at its frame.
 class VirtualPlatform : public scene::Platform {
 public:
     double now() override { return clock; }
     void beep(int hz, double ms) override;
     void setCursorPos(int px, int py) override;
-    void messageBox(const std::string& text) override;
+    void openMessageBox(scene::Form& over, const std::string& text) override;
+    void closeMessageBox() override;
     bool openUrl(const std::string& url) override;
     void end() override { ended = true; }
     void frame(scene::Form&) override;
