@@ -955,6 +955,46 @@ TEST(OnePage, ThePageLeftGoesBeforeTheNextDrawsAndAboutStaysOverItsPage) {
     settled("optics1");
 }
 
+// A page left gives back its native window; the one it gets when it is shown again must be
+// maximised too (or full screen), as the window system is asked for it.
+TEST(OnePage, APageShownAgainAsksForItsStateAgain) {
+    TestApp app;
+    app.start("Lesson3");
+    auto page = [&] { return app.window(*app.program().active()); };
+    auto state = [&] {
+        ([&] { ASSERT_TRUE(waitUntil([&] { return !app.program().busy(); }, 15000)); })();
+        settle();  // the page left gives back its native window
+        QWindow* w = page()->windowHandle();
+        return w ? w->windowStates() & (Qt::WindowMaximized | Qt::WindowFullScreen)
+                 : Qt::WindowStates();
+    };
+    struct Step {
+        Qt::Key key;
+        const char* page;
+        Qt::WindowState state;
+    };
+    for (Step s : {Step{Qt::Key_N, "Lesson4", Qt::WindowMaximized},
+                   Step{Qt::Key_P, "Lesson3", Qt::WindowMaximized},
+                   Step{Qt::Key_M, "Utama", Qt::WindowMaximized},
+                   Step{Qt::Key_2, "optics1", Qt::WindowMaximized},
+                   Step{Qt::Key_M, "Utama", Qt::WindowMaximized},
+                   Step{Qt::Key_2, "optics1", Qt::WindowMaximized},
+                   Step{Qt::Key_F11, "optics1", Qt::WindowFullScreen},
+                   Step{Qt::Key_M, "Utama", Qt::WindowFullScreen},
+                   Step{Qt::Key_2, "optics1", Qt::WindowFullScreen},
+                   Step{Qt::Key_F11, "optics1", Qt::WindowMaximized},
+                   Step{Qt::Key_M, "Utama", Qt::WindowMaximized}}) {
+        SCOPED_TRACE(s.page);
+        ASSERT_TRUE(waitUntil([&] { return page()->isActiveWindow(); }));
+        if (s.key == Qt::Key_2)
+            pressKey(page(), s.key, Qt::NoModifier, QStringLiteral("2"));
+        else
+            pressKey(page(), s.key, s.key == Qt::Key_F11 ? Qt::NoModifier : Qt::ControlModifier);
+        EXPECT_EQ(app.program().active()->name(), s.page);
+        EXPECT_EQ(state(), s.state);
+    }
+}
+
 // Lesson 8's check box is too narrow for its caption "Check1": at no scale does any of the
 // caption show right of the square, not even a pixel's edge of it.
 TEST(CheckBoxPicture, ACaptionWithoutRoomLeavesNoMarkBesideTheSquare) {
