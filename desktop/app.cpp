@@ -304,16 +304,32 @@ void App::visibilityChanged(scene::Form& f) {
     windowsDue_ = true;
 }
 
+scene::Form* App::shownPage() const {
+    // A command that goes to another page shows that page (and runs its activation, which may
+    // draw for seconds) before it hides the one it leaves: the page left is still visible to
+    // the program meanwhile, but no longer on the screen.
+    return page_ && page_->visible() ? page_ : nullptr;
+}
+
 void App::followVisibility() {
     if (!windowsDue_) return;
     windowsDue_ = false;
     // Shown before hidden, so that the desktop always has one of the program's pages to show.
-    for (auto& [form, w] : windows_) showWindow(*form);
+    const scene::Form* page = shownPage();
     for (auto& [form, w] : windows_)
-        if (!form->visible() && w->isVisible()) {
+        if (!page || form == page || !form->maximized()) showWindow(*form);
+    hideGoneWindows();
+}
+
+void App::hideGoneWindows() {
+    const scene::Form* page = shownPage();
+    for (auto& [form, w] : windows_) {
+        const bool gone = !form->visible() || (page && form->maximized() && form != page);
+        if (gone && w->isVisible()) {
             w->hide();
             releasePending_ = true;
         }
+    }
 }
 
 void App::showWindow(scene::Form& f) {
@@ -331,8 +347,8 @@ void App::showWindow(scene::Form& f) {
     // A small window such as the About box opens over the middle of the page beneath it.
     if (!w.property("placed").toBool()) {
         QRect area = w.screen()->availableGeometry();
-        for (scene::Form* under : program_->visibleForms())
-            if (under != &f && under->maximized()) area = window(*under)->frameGeometry();
+        if (scene::Form* under = shownPage(); under && under != &f)
+            area = window(*under)->frameGeometry();
         w.move(area.center() - QPoint(w.width() / 2, w.height() / 2));
         w.setProperty("placed", true);
     }
@@ -341,8 +357,14 @@ void App::showWindow(scene::Form& f) {
 
 void App::activated(scene::Form& f) {
     // Only this window: one that the same command hides and shows again (Replay while the
-    // About box is open) stays as it is.
+    // About box is open) stays as it is. A page activated is the one page on the screen from
+    // now on: the page a command leaves goes as soon as the new one is there, before the new
+    // one's activation draws its first frame.
     showWindow(f);
+    if (f.maximized()) {
+        page_ = &f;
+        hideGoneWindows();
+    }
     FormWindow* w = window(f);
     ignoreActivationUntil_ = now() + kActivationEchoMs;
     w->raise();

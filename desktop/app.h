@@ -70,6 +70,8 @@ private:
     bool launch(const QString& launcher, const QUrl& url);  // true when a program took the link
     void followVisibility();  // the windows shown and hidden as their forms are
     void showWindow(scene::Form& f);
+    void hideGoneWindows();
+    scene::Form* shownPage() const;
 
     std::unique_ptr<scene::Program> program_;
     std::map<scene::Form*, std::unique_ptr<FormWindow>> windows_;
@@ -96,6 +98,7 @@ private:
     };
     CursorRequest cursor_;
     scene::Form* pointerTaken_ = nullptr;  // the page whose run the user took the pointer from
+    scene::Form* page_ = nullptr;          // the maximised form activated last
     void placeCursor(FormWindow& w, QPointF twips);
     void userTookPointer(scene::Form& f);
     Measuring measuring_;

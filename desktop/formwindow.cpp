@@ -304,7 +304,12 @@ void FormWindow::present() {
 }
 
 void FormWindow::releaseNative() {
-    if (!isVisible() && testAttribute(Qt::WA_WState_Created)) destroy();
+    if (isVisible() || !testAttribute(Qt::WA_WState_Created)) return;
+    // The native window made when it is shown again starts in no state. Were the widget still
+    // to hold the state it had, showing it maximised would change nothing, and it would be
+    // mapped as a normal window where the maximised one was.
+    setWindowState(Qt::WindowNoState);
+    destroy();
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {

@@ -23,7 +23,13 @@ xdisplay_start() {
     if kill -0 "$xdisplay_xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1; then
       openbox >/dev/null 2>&1 &
       xdisplay_wm=$!
-      sleep 0.5
+      # A window mapped before openbox has taken the screen may never be managed: it stays
+      # unmapped. openbox names its check window on the root once it is ready.
+      for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.05
+      done
+      sleep 0.2
       return 0
     fi
     kill "$xdisplay_xvfb" 2>/dev/null || true

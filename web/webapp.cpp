@@ -299,7 +299,7 @@ void App::sync(View& v) {
 }
 
 void App::present(View& v) {
-    if (!v.form->visible()) return;
+    if (!v.form->visible() || v.left) return;
     if (v.dirty || v.paintedVersion != v.form->version()) paint(v);
     sync(v);
 }
@@ -401,7 +401,18 @@ void App::picture(scene::Form& f, bool copy) {
 void App::visibilityChanged(scene::Form& f) {
     View& v = view(f);
     v.dirty = true;
+    v.left = false;
     if (!f.visible()) v.segmentGeneration = ~std::uint64_t(0);  // the page lets its images go
+    // A page shown is the one page on the screen. The page a command leaves is hidden by the
+    // program only after the new page's activation has run (and drawn, maybe for seconds):
+    // it goes now.
+    if (f.visible() && f.maximized())
+        for (auto& [other, o] : views_)
+            if (other != &f && other->maximized() && other->visible() && !o->left) {
+                o->left = true;
+                o->segmentGeneration = ~std::uint64_t(0);
+                web_view_show(o->id, false);
+            }
     web_view_show(v.id, f.visible());
     if (f.visible()) present(v);
 }

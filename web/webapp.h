@@ -42,6 +42,7 @@ struct View {
     double segmentScale = 0, segmentDpr = 0;
     scene::Color segmentBack = 0;
     bool dirty = true;
+    bool left = false;  // a page being left: off the screen before the program hides it
     std::optional<scene::TwipPoint> pointer;
     struct Synced {
         std::string state;  // everything but the text, laid out as one key

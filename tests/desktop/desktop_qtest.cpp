@@ -30,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -960,6 +961,116 @@ TEST_F(LongHandler, CtrlSpaceOnAMessageBoxPausesAndEnterStillPressesOk) {
     EXPECT_LE(drawnWhilePaused, kPace) << "after OK the paused handler waits at its frame";
     EXPECT_EQ(runner->drawn, 5 * kPace);
     EXPECT_EQ(app->program().active(), runner);
+}
+
+// --- One page on the screen at a time ----------------------------------------------------------
+
+// Which pages have their window shown, at every frame a paced handler presents: the page a
+// command leaves is hidden by the program only after the next page's activation has run.
+class PageWatch : public TestApp {
+public:
+    void frame(scene::Form& f) override {
+        desktop::App::frame(f);
+        ++frames;
+        if (auto shown = shownPages(); shown != std::vector<std::string>{f.name()})
+            seen.insert(f.name() + " drawing, shown: " + ::testing::PrintToString(shown));
+    }
+    std::vector<std::string> shownPages() {
+        std::vector<std::string> out;
+        for (scene::Form* f : program().createdForms())
+            if (f->maximized() && window(*f)->isVisible()) out.push_back(f->name());
+        return out;
+    }
+    int frames = 0;
+    std::set<std::string> seen;  // what was shown at frames where another page was shown too
+};
+
+TEST(OnePage, ThePageLeftGoesBeforeTheNextDrawsAndAboutStaysOverItsPage) {
+    PageWatch app;
+    app.start("optics2");
+    scene::Form& optics2 = *app.program().created("optics2");
+    ASSERT_TRUE(waitUntil([&] { return !app.program().busy(); }, 15000));
+    scene::Form* optics3 = nullptr;
+    auto settled = [&](const char* page) {
+        SCOPED_TRACE(page);
+        ASSERT_TRUE(waitUntil([&] { return !app.program().busy(); }, 15000));
+        EXPECT_EQ(app.shownPages(), std::vector<std::string>{page});
+        EXPECT_EQ(app.seen, std::set<std::string>{});
+        app.seen.clear();
+    };
+    // Next: optics 3 draws its wireframe as it opens, for some two seconds.
+    pressKey(app.window(optics2), Qt::Key_N, Qt::ControlModifier);
+    optics3 = app.program().created("optics3");
+    ASSERT_NE(optics3, nullptr);
+    settled("optics3");
+    EXPECT_GT(app.frames, 10) << "optics 3 no longer draws as it opens";
+    desktop::FormWindow* page = app.window(*optics3);
+    // About over the page, then Replay beneath it: the page keeps its window, About stays.
+    pressKey(page, Qt::Key_A, Qt::ControlModifier);
+    desktop::FormWindow* about = shownWindow(app, "frmAbout");
+    ASSERT_NE(about, nullptr);
+    int hidden = 0;
+    QObject::connect(page->windowHandle(), &QWindow::visibleChanged,
+                     [&](bool visible) { hidden += !visible; });
+    app.frames = 0;
+    QAction* redraw = menuAction(page, QStringLiteral("Redraw"));
+    ASSERT_NE(redraw, nullptr);
+    redraw->trigger();
+    settled("optics3");
+    EXPECT_GT(app.frames, 10) << "Replay did not draw the page again";
+    EXPECT_EQ(hidden, 0) << "Replay took the page's window away";
+    EXPECT_TRUE(about->isVisible());
+    about->close();
+    EXPECT_FALSE(about->isVisible());
+    settled("optics3");
+    // Back, to the main menu and into a course: one page each time.
+    pressKey(page, Qt::Key_P, Qt::ControlModifier);
+    settled("optics2");
+    pressKey(app.window(optics2), Qt::Key_M, Qt::ControlModifier);
+    settled("Utama");
+    pressKey(app.window(*app.program().created("Utama")), Qt::Key_2, Qt::NoModifier,
+             QStringLiteral("2"));
+    settled("optics1");
+}
+
+// A page left gives back its native window; the one it gets when it is shown again must be
+// maximised too (or full screen), as the window system is asked for it.
+TEST(OnePage, APageShownAgainAsksForItsStateAgain) {
+    TestApp app;
+    app.start("Lesson3");
+    auto page = [&] { return app.window(*app.program().active()); };
+    auto state = [&] {
+        ([&] { ASSERT_TRUE(waitUntil([&] { return !app.program().busy(); }, 15000)); })();
+        settle();  // the page left gives back its native window
+        QWindow* w = page()->windowHandle();
+        return w ? w->windowStates() & (Qt::WindowMaximized | Qt::WindowFullScreen)
+                 : Qt::WindowStates();
+    };
+    struct Step {
+        Qt::Key key;
+        const char* page;
+        Qt::WindowState state;
+    };
+    for (Step s : {Step{Qt::Key_N, "Lesson4", Qt::WindowMaximized},
+                   Step{Qt::Key_P, "Lesson3", Qt::WindowMaximized},
+                   Step{Qt::Key_M, "Utama", Qt::WindowMaximized},
+                   Step{Qt::Key_2, "optics1", Qt::WindowMaximized},
+                   Step{Qt::Key_M, "Utama", Qt::WindowMaximized},
+                   Step{Qt::Key_2, "optics1", Qt::WindowMaximized},
+                   Step{Qt::Key_F11, "optics1", Qt::WindowFullScreen},
+                   Step{Qt::Key_M, "Utama", Qt::WindowFullScreen},
+                   Step{Qt::Key_2, "optics1", Qt::WindowFullScreen},
+                   Step{Qt::Key_F11, "optics1", Qt::WindowMaximized},
+                   Step{Qt::Key_M, "Utama", Qt::WindowMaximized}}) {
+        SCOPED_TRACE(s.page);
+        ASSERT_TRUE(waitUntil([&] { return page()->isActiveWindow(); }));
+        if (s.key == Qt::Key_2)
+            pressKey(page(), s.key, Qt::NoModifier, QStringLiteral("2"));
+        else
+            pressKey(page(), s.key, s.key == Qt::Key_F11 ? Qt::NoModifier : Qt::ControlModifier);
+        EXPECT_EQ(app.program().active()->name(), s.page);
+        EXPECT_EQ(state(), s.state);
+    }
 }
 
 // Lesson 8's check box is too narrow for its caption "Check1": at no scale does any of the

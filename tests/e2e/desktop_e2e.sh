@@ -2,9 +2,10 @@
 # The real program in a real X window (Xvfb + openbox), driven as a user would with xdotool:
 # the main menu by mouse and keyboard, both courses walked with Ctrl+N and back with Ctrl+M,
 # Replay, typing and the pointer in Lesson 8, Lesson 9 paused mid-orbit and full screen, About,
-# and Exit. Checks
-# every window title on the way and that exactly one page window is mapped at a time, and saves
-# a screenshot of each page (ORBELUNE_E2E_SHOTS, default ./e2e-shots) for looking at.
+# the Lessons menu, and Exit. Checks every window title on the way, that exactly one page window
+# is mapped at a time (also while a page draws as it opens) and that every page, however it was
+# reached, is maximised (or full screen) as the window manager sees it, and saves a screenshot
+# of each page (ORBELUNE_E2E_SHOTS, default ./e2e-shots) for looking at.
 #   desktop_e2e.sh path/to/orbelune
 set -euo pipefail
 bin=$(realpath "$1")
@@ -25,7 +26,8 @@ cleanup() {
 trap cleanup EXIT
 # shellcheck source=../../scripts/xdisplay.sh
 . "$(dirname "$0")/../../scripts/xdisplay.sh"
-xdisplay_start 1280x1024 91 140 || fail "no X display"
+screen_w=1280 screen_h=1024
+xdisplay_start "${screen_w}x${screen_h}" 91 140 || fail "no X display"
 
 # The program's mapped windows, one "id<TAB>title" per line.
 mapped() {
@@ -35,8 +37,54 @@ mapped() {
   done
 }
 
-# Waits until the page window with this exact title is mapped, and no other page is. A message
-# box of a lesson ("Orbelune") is answered with Return on the way, as a student would.
+page_state=MAXIMIZED  # or FULLSCREEN while Full Screen is on
+
+# Waits up to 5 s until the window manager has the page window $page maximised (both ways) and
+# filling the work area with its frame, or full screen and filling the screen.
+expect_filled() {
+  local deadline=$((SECONDS + 5)) state l r t b x y w h ax ay aw ah
+  while :; do
+    state=$(xprop -id "$page" _NET_WM_STATE 2>/dev/null || true)
+    read -r l r t b < <(xprop -id "$page" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //; s/,//gp')
+    read -r ax ay aw ah _ < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g')
+    eval "$(xwininfo -id "$page" 2>/dev/null | awk '/Absolute upper-left X/ { print "x=" $NF }
+      /Absolute upper-left Y/ { print "y=" $NF } /Width:/ { print "w=" $NF } /Height:/ { print "h=" $NF }')"
+    l=${l:-0} r=${r:-0} t=${t:-0} b=${b:-0}
+    if [ "$page_state" = FULLSCREEN ]; then
+      ax=0 ay=0 aw=$screen_w ah=$screen_h
+      case $state in *_NET_WM_STATE_FULLSCREEN*) ok=1 ;; *) ok=0 ;; esac
+    else
+      case $state in *_NET_WM_STATE_MAXIMIZED_VERT*_NET_WM_STATE_MAXIMIZED_HORZ* | \
+        *_NET_WM_STATE_MAXIMIZED_HORZ*_NET_WM_STATE_MAXIMIZED_VERT*) ok=1 ;; *) ok=0 ;; esac
+    fi
+    [ "$ok" = 1 ] && [ $((x - l)) = "$ax" ] && [ $((y - t)) = "$ay" ] &&
+      [ $((w + l + r)) = "$aw" ] && [ $((h + t + b)) = "$ah" ] && return 0
+    [ $SECONDS -lt $deadline ] ||
+      fail "'$(xdotool getwindowname "$page")' is not ${page_state,,}: ${state#*= }, ${w}x${h}+${x}+${y} in frame $l,$r,$t,$b, area ${aw}x${ah}+${ax}+${ay}"
+    sleep 0.1
+  done
+}
+
+# The titles of the program's mapped page windows (not About, not a message box), one a line.
+mapped_pages() {
+  mapped | cut -f2 | grep -vxF -e "About this program" -e "Orbelune" | grep -v '^$' || true
+}
+
+# For S seconds after a command that opens the page titled so: never two pages mapped at once,
+# while the page being left goes and the new one draws as it opens.
+one_page_while_opening() {
+  local title=$1 until=$((SECONDS + $2)) pages
+  while [ $SECONDS -lt "$until" ]; do
+    pages=$(mapped_pages)
+    [ "$(printf '%s' "$pages" | grep -c .)" -le 1 ] ||
+      fail "two pages mapped on the way to '$title': $(printf '%s\n' "$pages" | tr '\n' '|')"
+    sleep 0.05
+  done
+}
+
+# Waits until the page window with this exact title is mapped, and no other page is, and that
+# it fills the screen as a page does. A message box of a lesson ("Orbelune") is answered with
+# Return on the way, as a student would.
 expect_page() {
   local title=$1 deadline=$((SECONDS + 20)) list pages
   while [ $SECONDS -lt $deadline ]; do
@@ -51,6 +99,7 @@ expect_page() {
     if [ "$pages" = "$title" ]; then
       shown=$EPOCHREALTIME
       page=$(printf '%s\n' "$list" | awk -F'\t' -v t="$title" '$2 == t { print $1; exit }')
+      expect_filled
       return 0
     fi
     sleep 0.1
@@ -146,15 +195,22 @@ lesson9_pause() {
   local title=$1
   xdotool key F11
   sleep 0.8
+  page_state=FULLSCREEN
   expect_page "$title"
   eval "$(xdotool getwindowgeometry --shell "$page")"
-  [ "$WIDTH" = 1280 ] && [ "$HEIGHT" = 1024 ] || fail "F11 did not fill the screen (${WIDTH}x${HEIGHT})"
+  [ "$WIDTH" = "$screen_w" ] && [ "$HEIGHT" = "$screen_h" ] || fail "F11 did not fill the screen (${WIDTH}x${HEIGHT})"
   screenshot Lesson9-fullscreen
+  # The pages opened meanwhile are full screen too, also one shown before.
+  xdotool key ctrl+p
+  expect_page "Lesson 8: Trajectory of Object around Gravity"
+  xdotool key ctrl+n
+  expect_page "$title"
   xdotool key Escape
   sleep 0.8
+  page_state=MAXIMIZED
   expect_page "$title"
   eval "$(xdotool getwindowgeometry --shell "$page")"
-  [ "$HEIGHT" -lt 1024 ] || fail "Escape did not leave full screen (${WIDTH}x${HEIGHT})"
+  [ "$HEIGHT" -lt "$screen_h" ] || fail "Escape did not leave full screen (${WIDTH}x${HEIGHT})"
 }
 
 # Replay, pressed ten times, leaves the page window exactly where and as large as it was.
@@ -260,7 +316,13 @@ closes_about Return
 open_about
 xdotool windowactivate --sync "$about"
 closes_about alt+F4
+expect_page "Lesson 12: Hyperbolic Trajectory"
 xdotool windowactivate --sync "$page" 2>/dev/null || true
+# The Lessons menu opens on its first item, Lesson 1: two down is Lesson 3, shown once before.
+xdotool key alt+l
+sleep 0.3
+xdotool key Down Down Return
+expect_page "Lesson 3: Earth's Gravitational Acceleration"
 xdotool key ctrl+m
 expect_page "MAIN MENU"
 
@@ -271,6 +333,8 @@ for t in "Reflection at Circular Mirror" "Reflection at Parabolic Mirror" "3D Im
   [ "$t" = "Reflection at Circular Mirror" ] && replay_keeps_geometry "$t"
   screenshot "$(echo "$t" | tr -c 'A-Za-z0-9\n' '-')"
   xdotool key ctrl+n
+  # The antenna's wireframe takes about two seconds to draw as its page opens.
+  if [ "$t" = "Reflection at Parabolic Mirror" ]; then one_page_while_opening "3D Image of Parabola Antenna" 2; fi
 done
 sleep 0.5
 expect_page "3D Image of Parabola Antenna"

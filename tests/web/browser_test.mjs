@@ -222,8 +222,27 @@ try {
   );
   await screenshot("optics1");
   for (const title of ["Reflection at Parabolic Mirror", "3D Image of Parabola Antenna"]) {
+    // The antenna's wireframe draws for some two seconds as its page opens: at every animation
+    // frame meanwhile one page is shown, never the one left beside it.
+    const shown = page.evaluate(
+      () =>
+        new Promise((done) => {
+          const counts = [], t0 = performance.now();
+          const sample = () => {
+            counts.push(document.querySelectorAll("#pages > .page:not([hidden])").length);
+            if (performance.now() - t0 < 1500) requestAnimationFrame(sample);
+            else done(counts);
+          };
+          requestAnimationFrame(sample);
+        }),
+    );
     await page.keyboard.press("PageDown");
     await titled(title, "Next");
+    if (title.startsWith("3D")) {
+      const counts = await shown;
+      check(counts.length > 30 && counts.every((n) => n === 1),
+        "one page shown at every frame while optics 3 draws (pages shown: " + [...new Set(counts)].join(", ") + " over " + counts.length + " frames)");
+    }
     await screenshot(title.split(" ").pop());
   }
   const menuKeys = await page.evaluate(() => Orb.views.get(Orb.active).items.map((i) => i.button.textContent));
