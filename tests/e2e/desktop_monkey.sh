@@ -93,7 +93,11 @@ for f in Utama "${pages[@]}"; do
 done
 
 home=$work/home
-mkdir -p "$home"
+mkdir -p "$home" "$work/bin"
+# Contact hands its link to the desktop's launcher: here one that takes it and does nothing, so
+# that no browser or mail program of this machine starts.
+printf '#!/bin/sh\nexit 0\n' > "$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
 err=$work/stderr
 app="" ended_ok=0
 start_program() {
@@ -103,7 +107,7 @@ start_program() {
   if [ $((r % 10)) -eq 1 ]; then args+=(--fullscreen); fi
   note "start orbelune ${args[*]}"
   starts=$((starts + 1))
-  HOME=$home "$bin" "${args[@]}" > /dev/null 2> "$err" &
+  HOME=$home PATH=$work/bin:$PATH "$bin" "${args[@]}" > /dev/null 2> "$err" &
   app=$!
 }
 
@@ -116,12 +120,13 @@ reap() {
   [ ! -s "$err" ] || fail "the program wrote on stderr: $(head -c 2000 "$err")"
 }
 
-# Looks at the screen (see orbelune-xprobe) for at least $1 ms; sets page_* and dialogs, or
-# ended=1 when the program is no longer running.
+# Looks at the screen (see orbelune-xprobe) for at least $1 ms, then until the page settles, at
+# most $2 ms (default 5000); sets page_* and dialogs, or ended=1 when the program is no longer
+# running.
 look() {
   local out rc=0
   ended=0
-  out=$("$probe" "$app" --watch-ms "$1" "${probe_skip[@]}" 2> "$work/probe") || rc=$?
+  out=$("$probe" "$app" --watch-ms "$1" --settle-ms "${2:-5000}" "${probe_skip[@]}" 2> "$work/probe") || rc=$?
   if [ $rc -eq 3 ]; then
     ended=1
     return 0
@@ -188,7 +193,7 @@ act() {
     note "key $k"
     xdotool key "$k"
   elif [ $a -lt 39 ]; then
-    local rights=$((p % 3)) downs=$((q % 10)) keys=(F10)
+    local rights=$((p % 3)) downs=$((q % 18)) keys=(F10)
     for _ in $(seq $rights); do keys+=(Right); done
     for _ in $(seq $downs); do keys+=(Down); done
     if [ $((s % 6)) -eq 0 ]; then keys+=(Escape Escape); else keys+=(Return); fi
@@ -227,9 +232,17 @@ act() {
     if [ $((q % 2)) -eq 0 ]; then keys+=(space); else keys+=(Return); fi
     note "keys ${keys[*]}"
     xdotool key --delay 30 "${keys[@]}"
-  elif [ $a -lt 87 ]; then
+  elif [ $a -lt 83 ]; then
     watch=$((300 + p % 2700))
     note "watch for $watch ms"
+  elif [ $a -lt 87 ]; then
+    # The Lessons menu is the last on the bar (the only one on the main menu).
+    local keys=(F10 Right Right)
+    for _ in $(seq $((q % 15 + 1))); do keys+=(Down); done
+    keys+=(Return)
+    watch=$((4000 + p % 5000))
+    note "a page from the Lessons menu (${keys[*]}), watched for $watch ms"
+    xdotool key --delay 40 "${keys[@]}"
   elif [ $a -lt 95 ]; then
     local answers=(Return space Escape alt+F4 click)
     k=${answers[$((p % 5))]}
@@ -270,7 +283,7 @@ act() {
 
 echo "desktop monkey: seed $seed, $seconds s"
 start_program
-look 0
+look 0 15000
 deadline=$((SECONDS + seconds))
 while [ $SECONDS -lt $deadline ]; do
   action=$((action + 1))
@@ -288,7 +301,7 @@ while [ $SECONDS -lt $deadline ]; do
     reap
     note "the program ended"
     start_program
-    look 0
+    look 0 15000
   fi
 done
 
@@ -302,6 +315,11 @@ for _ in $(seq 20); do
   [ $ended -eq 1 ] && break
 done
 if [ $ended -eq 0 ]; then
+  # The main menu has no Exit: its first course's first lesson has.
+  if [ "$page_form" = Utama ]; then
+    xdotool key 1
+    look 500
+  fi
   xdotool key ctrl+e
   for _ in $(seq 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
   kill -0 "$app" 2> /dev/null && fail "the final Exit did not end the program"

@@ -1,4 +1,4 @@
-// monkey.mjs SITE_DIR [--seed N] [--seconds S] [--skip two-pages]: random input to the browser
+// monkey.mjs SITE_DIR [--seed N] [--seconds S] [--skip two-pages|pictures]: random input to the browser
 // edition in headless Chromium, as a restless student would give it: keys (the shortcuts, the
 // teacher's controls, Tab, Enter, letters), clicks and taps anywhere, clicks on the page's
 // elements, the menus by mouse and keyboard, typing into text boxes, Save and Copy Picture,
@@ -7,7 +7,8 @@
 // exactly one page view is shown (none once the program has ended, and then "Start again" is),
 // also sampled while the monkey waits. A seed gives the same actions again; a failure prints
 // the seed, the action's number and the last actions. Default: seed 1, 120 seconds.
-// --skip two-pages leaves out the one-page check (for looking past a known fault by hand).
+// --skip two-pages leaves out the one-page check, --skip pictures Save and Copy Picture (for
+// looking past a known fault by hand).
 import { spawn } from "node:child_process";
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -27,7 +28,7 @@ const seconds = Number(option("--seconds", "120"));
 const skip = new Set(args.flatMap((a, i) => (i > 0 && args[i - 1] === "--skip" ? [a] : [])));
 const chromium = process.env.CHROMIUM || "/usr/bin/chromium";
 if (!Number.isInteger(seed) || !(seconds > 0)) {
-  console.error("usage: node monkey.mjs SITE_DIR [--seed N] [--seconds S] [--skip two-pages]");
+  console.error("usage: node monkey.mjs SITE_DIR [--seed N] [--seconds S] [--skip two-pages|pictures]");
   process.exit(2);
 }
 
@@ -43,16 +44,18 @@ const random = () => {
 const pick = (list) => list[Math.floor(random() * list.length)];
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
-const starts = ["", "Lesson9", "Lesson10", "Lesson11", "Lesson12", "optics1", "optics2", "optics3", "Lesson3", "Lesson8"];
+const starts = ["", "Lesson10", "Lesson11", "Lesson10", "Lesson11", "optics2", "optics3", "Lesson3", "Lesson8", "Lesson9"];
 const texts = ["12", "-0", "1e308", "abc", "\u00e9\u4e2d", "", " ", "3000", "nan", "x".repeat(200)];
 // [key, modifiers]: the menus' shortcuts and the teacher's controls, the browser's own keys for
 // Next and Previous, and keys a student presses anyway.
-const keys = [
+const allKeys = [
   ["PageDown"], ["PageUp"], ["p", ["Control"]], ["n", ["Control"]], ["r", ["Control"]], ["m", ["Control"]],
   ["a", ["Control"]], [" ", ["Control"]], ["Pause"], ["-", ["Control"]], ["=", ["Control"]], ["+", ["Control", "Shift"]],
   ["0", ["Control"]], [".", ["Control"]], ["F11"], ["Escape"], ["s", ["Control"]], ["C", ["Control", "Shift"]],
   ["Tab"], ["Tab", ["Shift"]], ["Enter"], [" "], ["ArrowDown"], ["ArrowRight"], ["x"], ["7"], ["F10"],
 ];
+const picture = (k) => k[1] && ((k[0] === "s" && k[1].length === 1) || k[0] === "C");
+const keys = skip.has("pictures") ? allKeys.filter((k) => !picture(k)) : allKeys;
 
 const server = spawn(process.execPath, [join(here, "../../web/serve.mjs"), site, "0"], {
   stdio: ["ignore", "pipe", "inherit"],
@@ -73,6 +76,7 @@ const browser = await puppeteer.launch({
 
 const errors = [];
 const log = [];
+const seen = { titles: new Set(), messages: 0, dialogs: 0, exits: 0 };
 let action = 0;
 let failed = "";
 const fail = (what) => {
@@ -128,6 +132,9 @@ try {
     if (s === late) return fail("the page did not answer within 10 s");
     if (typeof s === "string") return fail(s);
     if (s.loading) return s;
+    seen.titles.add(s.title);
+    if (s.message) seen.messages++;
+    if (s.dialog) seen.dialogs++;
     if (s.ended) {
       if (s.pages !== 0) fail("the program ended with " + s.pages + " pages still shown");
       else if (s.again !== "Start again") fail('the program ended without "Start again" (' + s.again + ")");
@@ -137,7 +144,7 @@ try {
 
   const start = async () => {
     const name = pick(starts);
-    log.push("open " + (name ? "?start=" + name : "the site"));
+    log[log.length - 1] += " " + (name ? "?start=" + name : "the site");
     await page.goto(url + (name ? "?start=" + name : ""));
     await page.waitForFunction(() => typeof Orb !== "undefined" && document.title !== "Orbelune", { timeout: 20000 })
       .catch(() => fail("the site did not load within 20 s"));
@@ -151,8 +158,12 @@ try {
   };
 
   // A random element among those the selector finds, clicked; false when there is none.
-  const clickOne = async (selector) => {
-    const all = (await page.$$(selector)).filter(Boolean);
+  const clickOne = async (selector, except) => {
+    let all = await page.$$(selector);
+    if (except) {
+      const texts = await Promise.all(all.map((e) => e.evaluate((el) => el.textContent).catch(() => "")));
+      all = all.filter((e, i) => !except.test(texts[i]));
+    }
     const r = random();
     if (!all.length) return false;
     const e = all[Math.floor(r * all.length)];
@@ -196,10 +207,11 @@ try {
       if (!titles.length) return;
       await titles[Math.floor(r * titles.length)].click().catch(() => {});
       await sleep(100);
-      if (item) await clickOne(shownPage + " .menulist:not([hidden]) .menuitem:not([disabled])");
+      const items = shownPage + " .menulist:not([hidden]) .menuitem:not([disabled])";
+      if (item) await clickOne(items, skip.has("pictures") ? /Picture/ : null);
     }],
-    [3, "Save Picture", async () => press("s", ["Control"])],
-    [3, "Copy Picture", async () => press("C", ["Control", "Shift"])],
+    [3, "Save Picture", async () => skip.has("pictures") || press("s", ["Control"])],
+    [3, "Copy Picture", async () => skip.has("pictures") || press("C", ["Control", "Shift"])],
     [3, "About", async () => press("a", ["Control"])],
     [10, "answer", async () => {
       const how = pick(["OK", "Enter", "Escape", "close", " "]);
@@ -212,6 +224,15 @@ try {
       const ms = 200 + Math.floor(random() * 2500);
       log[log.length - 1] += " " + ms + " ms";
       // The one-page check also while the program runs on its own.
+      for (const end = Date.now() + ms; Date.now() < end && !failed; ) {
+        await sleep(100);
+        await check();
+      }
+    }],
+    [3, "open a page and watch it", async () => {
+      const ms = 4000 + Math.floor(random() * 5000);
+      await start();
+      log[log.length - 1] += " for " + ms + " ms";
       for (const end = Date.now() + ms; Date.now() < end && !failed; ) {
         await sleep(100);
         await check();
@@ -236,11 +257,14 @@ try {
       if (s && s.ended) {
         await check();
         if (failed) return;
+        log[log.length - 1] += ", Start again";
+        seen.exits++;
         await page.click("#ended button").catch(() => fail('"Start again" could not be pressed'));
         await page.waitForFunction(() => typeof Orb !== "undefined" && !Orb.ended && !document.getElementById("overlay").hidden, { timeout: 20000 })
           .catch(() => fail('"Start again" did not start the program again'));
         await page.click("#start").catch(() => {});
-      } else if (s && typeof s === "object" && !s.message && !s.loading) {
+      } else if (s && typeof s === "object" && !s.message && !s.loading && s.title !== "MAIN MENU") {
+        // (The main menu has no Exit.)
         fail("Exit did not end the program within 5 s (" + s.title + ")");
       }
     }],
@@ -248,6 +272,7 @@ try {
   const total = steps.reduce((n, s) => n + s[0], 0);
 
   console.log("monkey: seed " + seed + ", " + seconds + " s");
+  log.push("0: open");
   await start();
   const until = Date.now() + seconds * 1000;
   while (Date.now() < until && !failed) {
@@ -297,7 +322,9 @@ try {
 if (failed) {
   console.log("FAIL: seed " + seed + ", action " + action + ": " + failed);
   console.log("the last actions:\n  " + log.slice(-12).join("\n  "));
-  console.log("again: node tests/web/monkey.mjs " + site + " --seed " + seed + " --seconds " + seconds);
+  console.log("again: node tests/web/monkey.mjs " + site + " --seed " + seed + " --seconds " + seconds +
+    [...skip].map((k) => " --skip " + k).join(""));
   process.exit(1);
 }
-console.log("monkey: " + action + " actions, no fault (seed " + seed + ")");
+console.log("monkey: " + action + " actions, no fault (seed " + seed + "); " + seen.titles.size + " titles seen, " +
+  seen.exits + " exits, looked at " + seen.messages + " times with a message box open and " + seen.dialogs + " times with About open");
