@@ -23,12 +23,7 @@ xdisplay_start() {
     if kill -0 "$xdisplay_xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1; then
       openbox >/dev/null 2>&1 &
       xdisplay_wm=$!
-      # Until openbox manages the screen, windows would be mapped without it (not maximised).
-      for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-      done
-      sleep 0.2
+      sleep 0.5
       return 0
     fi
     kill "$xdisplay_xvfb" 2>/dev/null || true
