@@ -46,7 +46,7 @@ cleanup() {
 trap cleanup EXIT
 # shellcheck source=../../scripts/xdisplay.sh
 . "$(dirname "$0")/../../scripts/xdisplay.sh"
-xdisplay_start 1920x1080 191 220 || { echo "FAIL: no X display" >&2; exit 1; }
+xdisplay_start 1920x1080 261 290 || { echo "FAIL: no X display" >&2; exit 1; }
 # On a busy machine openbox takes seconds to manage the screen; a page mapped before would not
 # be maximised by it.
 for _ in $(seq 200); do
