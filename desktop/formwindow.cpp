@@ -191,6 +191,7 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
         }
         if (!menu) menu = menuBar()->addMenu(QStringLiteral("&Navigation"));
         QAction* a = menu->addAction(qtext(item->caption));
+        a->setCheckable(item->checked >= 0);
         if (!item->shortcut.empty()) {
             QList<QKeySequence> keys{QKeySequence(qtext(item->shortcut))};
             for (auto& k : item->otherShortcuts) keys << QKeySequence(qtext(k));
@@ -278,6 +279,7 @@ void FormWindow::syncMenus() {
     for (auto& [m, a] : actions_) {
         if (a->isEnabled() != bool(m->Enabled)) a->setEnabled(m->Enabled);
         if (const QString t = qtext(m->caption); a->text() != t) a->setText(t);
+        if (a->isCheckable() && a->isChecked() != (m->checked == 1)) a->setChecked(m->checked == 1);
     }
     if (!badge_) return;
     const QString text = playbackBadge(app_.program());

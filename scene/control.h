@@ -377,6 +377,8 @@ public:
     bool immediate = false;
     // Its state is no scene change: setting it does not count against a running handler's pace.
     bool quiet = false;
+    // A check item shows a tick while this is 1; -1 for an ordinary command.
+    int checked = -1;
     bool hasShortcut(const std::string& keys) const;
     void properties(PropList& out) const override;
     void changed(const void* prop) override;

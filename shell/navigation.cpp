@@ -40,6 +40,11 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
     viewItem("faster", "Faster", "Ctrl++", [&p] { p.faster(); }).otherShortcuts = {"Ctrl+="};
     viewItem("normal", "Normal Speed", "Ctrl+0", [&p] { p.normalSpeed(); });
     viewItem("frame", "Next Frame", "Ctrl+.", [&p] { p.stepFrame(); });
+    viewItem("projector", "Projector Colours", "", [&p] {
+        p.setColorScheme(p.colorScheme() == scene::ColorScheme::Projector
+                             ? scene::ColorScheme::Standard
+                             : scene::ColorScheme::Projector);
+    });
     viewItem("fullscreen", "Full Screen", "F11",
              [this, &p] { p.platform().toggleFullScreen(*this); });
     viewItem("savepicture", "Save Picture\u2026", "Ctrl+S",
@@ -47,6 +52,7 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
     viewItem("copypicture", "Copy Picture", "Ctrl+Shift+C",
              [this, &p] { p.platform().copyPicture(*this); });
     playbackChanged();
+    colorSchemeChanged();
 }
 
 scene::MenuItem& LessonForm::viewItem(const std::string& name, const std::string& caption,
@@ -64,6 +70,11 @@ void LessonForm::playbackChanged() {
     menuItem("slower")->Enabled = !p.slowest();
     menuItem("faster")->Enabled = !p.fastest();
     menuItem("frame")->Enabled = p.paused();
+}
+
+void LessonForm::colorSchemeChanged() {
+    menuItem("projector")->checked =
+        program().colorScheme() == scene::ColorScheme::Projector ? 1 : 0;
 }
 
 static Navigation placed(const Place& place, Navigation nav) {

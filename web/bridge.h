@@ -38,8 +38,12 @@ bool web_open_url(const char* url);
 // --- Menus and the window ---------------------------------------------------------------
 // others: the item's further shortcuts, one per line.
 void web_menu_item(int view, int item, int level, const char* caption, const char* shortcut,
-                   const char* others, int enabled);
-void web_menu_state(int item, int enabled, const char* caption);
+                   const char* others, int enabled, int checked);
+// checked: 1 or 0 for a check item, -1 for a command.
+void web_menu_state(int item, int enabled, const char* caption, int checked);
+// Projector Colours as the browser remembers it from the last visit (1 on), and remembering it.
+int web_projector_remembered();
+void web_remember_projector(int on);
 // Beside every menu bar: "Paused", "2×", or nothing.
 void web_badge(const char* text);
 void web_full_screen();

@@ -83,12 +83,18 @@ mergeInto(LibraryManager.library, {
   web_open_url: function (url) {
     return Orb.openUrl(UTF8ToString(url)) ? 1 : 0;
   },
-  web_menu_item: function (view, item, level, caption, shortcut, others, enabled) {
+  web_menu_item: function (view, item, level, caption, shortcut, others, enabled, checked) {
     const more = UTF8ToString(others);
-    Orb.menuItem(view, item, level, UTF8ToString(caption), UTF8ToString(shortcut), more ? more.split("\n") : [], enabled);
+    Orb.menuItem(view, item, level, UTF8ToString(caption), UTF8ToString(shortcut), more ? more.split("\n") : [], enabled, checked);
   },
-  web_menu_state: function (item, enabled, caption) {
-    Orb.menuState(item, enabled, UTF8ToString(caption));
+  web_menu_state: function (item, enabled, caption, checked) {
+    Orb.menuState(item, enabled, UTF8ToString(caption), checked);
+  },
+  web_projector_remembered: function () {
+    return Orb.projectorRemembered() ? 1 : 0;
+  },
+  web_remember_projector: function (on) {
+    Orb.rememberProjector(!!on);
   },
   web_badge: function (text) {
     Orb.badge(UTF8ToString(text));

@@ -230,7 +230,7 @@ var Orb = (function () {
     return m;
   }
 
-  O.menuItem = function (viewId, itemId, level, caption, shortcut, others, enabled) {
+  O.menuItem = function (viewId, itemId, level, caption, shortcut, others, enabled, checked) {
     const v = O.views.get(viewId);
     if (!v || !v.menubar) return;
     if (level === 0) {
@@ -239,7 +239,8 @@ var Orb = (function () {
     }
     const m = v.menus.length ? v.menus[v.menus.length - 1] : addMenu(v, "&Navigation");
     const b = el("button", "menuitem", m.list);
-    b.setAttribute("role", "menuitem");
+    b.setAttribute("role", checked >= 0 ? "menuitemcheckbox" : "menuitem");
+    if (checked >= 0) b.setAttribute("aria-checked", checked === 1 ? "true" : "false");
     const label = el("span", "caption", b);
     label.textContent = plain(caption);
     const keys = webKeys[shortcut] || shortcut;
@@ -254,12 +255,30 @@ var Orb = (function () {
     O.menuItems.set(itemId, item);
   };
 
-  O.menuState = function (itemId, enabled, caption) {
+  O.menuState = function (itemId, enabled, caption, checked) {
     const item = O.menuItems.get(itemId);
     if (!item) return;
+    if (checked >= 0) item.button.setAttribute("aria-checked", checked === 1 ? "true" : "false");
     item.enabled = !!enabled;
     item.button.disabled = !enabled;
     item.label.textContent = plain(caption);
+  };
+
+  // Projector Colours, kept for the next visit where the browser lets the page keep anything.
+  const projectorKey = "orbelune.projectorColours";
+  O.projectorRemembered = function () {
+    try {
+      return window.localStorage.getItem(projectorKey) === "1";
+    } catch (err) {
+      return false;
+    }
+  };
+  O.rememberProjector = function (on) {
+    try {
+      window.localStorage.setItem(projectorKey, on ? "1" : "0");
+    } catch (err) {
+      // Storage refused (a private window): the choice holds for this visit only.
+    }
   };
 
   O.badgeText = "";
@@ -597,6 +616,7 @@ var Orb = (function () {
     } else {
       e.disabled = !enabled;
       s.background = O.col(back);
+      s.color = O.col(fore);
       s.borderWidth = Math.max(1, scale) + "px";
       if (text !== null) e.textContent = text;
     }

@@ -52,6 +52,7 @@ void App::run(const std::string& asked) {
             web_start_note(
                 ("No lesson is called \"" + asked + "\": here is the main menu.").c_str());
     }
+    if (web_projector_remembered()) program_->setColorScheme(scene::ColorScheme::Projector);
     program_->start(form);
     for (;;) {
         pumpEvents();
@@ -91,8 +92,8 @@ View& App::view(scene::Form& f) {
         std::string others;
         for (auto& k : item->otherShortcuts) others += (others.empty() ? "" : "\n") + k;
         web_menu_item(v->id, id, item->level, item->caption.c_str(), item->shortcut.c_str(),
-                      others.c_str(), item->Enabled);
-        v->menus[item.get()] = {id, bool(item->Enabled), item->caption};
+                      others.c_str(), item->Enabled, item->checked);
+        v->menus[item.get()] = {id, bool(item->Enabled), item->caption, item->checked};
     }
     auto& ref = *v;
     views_[&f] = std::move(v);
@@ -196,10 +197,13 @@ void App::handle(int kind, int id, const std::string& text) {
 
 void App::syncMenus(View& v) {
     for (auto& [item, shown] : v.menus) {
-        if (shown.enabled == bool(item->Enabled) && shown.caption == item->caption) continue;
+        if (shown.enabled == bool(item->Enabled) && shown.caption == item->caption &&
+            shown.checked == item->checked)
+            continue;
         shown.enabled = item->Enabled;
         shown.caption = item->caption;
-        web_menu_state(shown.id, shown.enabled, shown.caption.c_str());
+        shown.checked = item->checked;
+        web_menu_state(shown.id, shown.enabled, shown.caption.c_str(), shown.checked);
     }
 }
 
@@ -250,6 +254,8 @@ void App::sync(View& v) {
             default:
                 continue;
         }
+        // As the colour scheme draws them (web::drawnControlColors).
+        drawnControlColors(*c, back, fore);
         // A caption that needs more room than its control leaves it is drawn smaller, as the
         // desktop draws it.
         double captionScale = 1;
@@ -364,6 +370,14 @@ void App::playbackChanged() {
     web_badge(shell::playbackBadge(*program_).c_str());
     for (auto& [f, v] : views_)
         if (f->visible()) syncMenus(*v);
+}
+
+void App::colorSchemeChanged() {
+    web_remember_projector(program_->colorScheme() == scene::ColorScheme::Projector);
+    for (auto& [f, v] : views_) {
+        v->dirty = true;
+        if (f->visible()) present(*v);
+    }
 }
 
 void App::toggleFullScreen(scene::Form&) { web_full_screen(); }

@@ -30,6 +30,10 @@ double pixelSize(const scene::FontLook& look, double scale);
 scene::text::Fitted fitText(const std::string& text, const scene::FontLook& look, double boxWidthPx,
                             double boxHeightPx, int alignment);
 
+// A text box's, check box's or button's back and text colour as the program's colour scheme
+// draws them (a button's text is black, grey while disabled).
+void drawnControlColors(const scene::Control& c, scene::Color& back, scene::Color& fore);
+
 // What was last handed to the page for one form, so that a frame sends only what changed.
 struct View {
     scene::Form* form = nullptr;
@@ -53,6 +57,7 @@ struct View {
         int id = 0;  // the page's item
         bool enabled = true;
         std::string caption;
+        int checked = -1;
     };
     std::map<scene::MenuItem*, MenuState> menus;
     scene::Control* focused = nullptr;
@@ -78,6 +83,7 @@ public:
     void frame(scene::Form&) override;
     bool waitUntil(std::optional<double> wall) override;
     void playbackChanged() override;
+    void colorSchemeChanged() override;
     void toggleFullScreen(scene::Form&) override;
     void savePicture(scene::Form& f) override { picture(f, false); }
     void copyPicture(scene::Form& f) override { picture(f, true); }
