@@ -29,9 +29,18 @@ Linear linear(Color c) { return {toLinear(red(c)), toLinear(green(c)), toLinear(
 Color bytes(Linear l) { return rgb(toByte(l.r), toByte(l.g), toByte(l.b)); }
 double lum(Linear l) { return 0.2126 * l.r + 0.7152 * l.g + 0.0722 * l.b; }
 
-// Below a quarter of the allowed luminance (or above the mirror of that on a dark ground) a
-// colour is left alone; the rest of the range is squeezed into what remains.
-constexpr double kKnee = 0.25;
+// Lightness L* (CIE 1976, 0..100) of a luminance and back: the squeeze below is even in L*, so
+// that equal steps of lightness stay equal steps, only smaller.
+double lightness(double Y) {
+    return Y > 216.0 / 24389 ? 116 * std::cbrt(Y) - 16 : Y * 24389.0 / 27;
+}
+double luminanceOf(double Lstar) {
+    return Lstar > 8 ? std::pow((Lstar + 16) / 116, 3) : Lstar * 27 / 24389.0;
+}
+
+// Colours darker than this lightness (or, on a dark ground, as much lighter than the ground's
+// limit) are left alone; the rest of the range is squeezed into what remains.
+constexpr double kKneeLightness = 30;
 
 // The same chromaticity at luminance `target`: scaled towards black, or mixed with white.
 Color withLuminance(Linear l, double target) {
@@ -55,13 +64,15 @@ Color reaching(Color c, double ratio, Color ground) {
     if (darker) {
         const double most = (G + 0.05) / want - 0.05;
         if (most <= 0) return kBlack;
-        const double knee = most * kKnee;
-        target = L <= knee ? L : knee + (L - knee) * (most - knee) / (1 - knee);
+        const double top = lightness(most), knee = std::min(kKneeLightness, top),
+                     now = lightness(L);
+        target = now <= knee ? L : luminanceOf(knee + (now - knee) * (top - knee) / (100 - knee));
     } else {
         const double least = want * (G + 0.05) - 0.05;
         if (least >= 1) return kWhite;
-        const double knee = least + (1 - least) * (1 - kKnee);
-        target = L >= knee ? L : least + L * (knee - least) / knee;
+        const double bottom = lightness(least), now = lightness(L);
+        const double knee = std::max(100 - kKneeLightness, bottom);
+        target = now >= knee ? L : luminanceOf(bottom + now * (knee - bottom) / knee);
     }
     Color out = withLuminance(l, target);
     // Whole bytes can land a hair short of the ratio: step on until they do not.
