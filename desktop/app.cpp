@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <cmath>
@@ -26,6 +27,9 @@ namespace desktop {
 // within this time they are not taken for the user's.
 constexpr double kActivationEchoMs = 400;
 
+// Where the View menu's Projector Colours is kept between runs.
+static const QString kProjectorKey = QStringLiteral("view/projectorColours");
+
 App::App() {
     clock_.start();
     program_ = std::make_unique<scene::Program>(*this);
@@ -35,12 +39,21 @@ App::App() {
     connect(&ticker_, &QTimer::timeout, this,
             [this] { dispatch([this] { program_->fireDueTimers(); }); });
     drawPointer_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    rememberScheme_ = false;
+    if (QSettings().value(kProjectorKey, false).toBool())
+        program_->setColorScheme(scene::ColorScheme::Projector);
+    rememberScheme_ = true;
 }
 
 App::~App() { windows_.clear(); }
 
-void App::start(const std::string& form, bool fullScreen) {
+void App::start(const std::string& form, bool fullScreen, bool projector) {
     fullScreen_ = fullScreen;
+    if (projector) {
+        rememberScheme_ = false;
+        program_->setColorScheme(scene::ColorScheme::Projector);
+        rememberScheme_ = true;
+    }
     // A lesson may also be opened directly for measuring it; a name the program lacks is ignored.
     std::string first = app::kStartForm;
     if (program_->exists(form))
@@ -268,6 +281,18 @@ void App::playbackChanged() {
     // Also while a handler is held: the badge and the Pause item show at once.
     for (auto& [form, w] : windows_)
         if (form->visible()) w->syncMenus();
+}
+
+void App::colorSchemeChanged() {
+    if (rememberScheme_)
+        QSettings().setValue(kProjectorKey,
+                             program_->colorScheme() == scene::ColorScheme::Projector);
+    for (auto& [form, w] : windows_) {
+        if (!form->visible()) continue;
+        w->sync();
+        w->canvas()->update();
+        for (QWidget* child : w->canvas()->findChildren<QWidget*>()) child->update();
+    }
 }
 
 void App::toggleFullScreen(scene::Form&) {

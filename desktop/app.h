@@ -28,7 +28,8 @@ public:
     scene::Program& program() override { return *program_; }
     // Shows the main menu, or the form named (from the command line); pages that open maximised
     // open full screen instead when asked.
-    void start(const std::string& form = {}, bool fullScreen = false);
+    // `projector` draws in projector colours for this run, whatever the View menu last chose.
+    void start(const std::string& form = {}, bool fullScreen = false, bool projector = false);
 
     // Runs an input's effect on the program, then brings the windows and the timer up to date.
     void dispatch(const std::function<void()>& f) override;
@@ -47,6 +48,7 @@ public:
     void frame(scene::Form&) override;
     bool waitUntil(std::optional<double> wall) override;
     void playbackChanged() override;
+    void colorSchemeChanged() override;
     void toggleFullScreen(scene::Form&) override;
     void savePicture(scene::Form&) override;
     void copyPicture(scene::Form&) override;
@@ -82,6 +84,7 @@ private:
     double ignoreActivationUntil_ = 0;
     bool drawPointer_ = false;
     bool fullScreen_ = false;
+    bool rememberScheme_ = true;  // a choice in the View menu is kept for the next run
     bool inMessageBox_ = false;
     QPointer<QMessageBox> messageBox_;
     double messageOpened_ = 0;

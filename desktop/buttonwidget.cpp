@@ -19,7 +19,9 @@ ButtonWidget::ButtonWidget(Host& app, scene::CommandButton& b, QWidget* parent)
 void ButtonWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QRectF r = QRectF(rect());
-    p.fillRect(r, qcolor(b_.BackColor));
+    const scene::Color face =
+        scene::drawnColor(schemeOf(b_), b_.BackColor, scene::Ink::Face, drawnPage(b_));
+    p.fillRect(r, qcolor(face));
     const double w = std::max(1.0, scale);
     QColor light(255, 255, 255), dark(64, 64, 64);
     if (pressed_) std::swap(light, dark);
@@ -31,7 +33,8 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
     p.drawLine(r.topRight() + QPointF(-w / 2, w / 2), r.bottomRight() + QPointF(-w / 2, -w / 2));
     const std::string& caption = b_.Caption.get();
     if (caption.empty()) return;
-    const QColor ink = b_.Enabled ? QColor(0, 0, 0) : QColor(128, 128, 128);
+    const QColor ink = drawnQColor(b_, b_.Enabled ? scene::kBlack : scene::rgb(128, 128, 128),
+                                   scene::Ink::Text, face);
     if (b_.style == 0) {
         p.setPen(ink);
         p.setFont(faceFor(b_.font, emPx(b_.font) * scale));

@@ -20,7 +20,9 @@ CheckBoxWidget::CheckBoxWidget(Host& app, scene::CheckBox& box, QWidget* parent)
 void CheckBoxWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.fillRect(rect(), qcolor(box_.BackColor));
+    const scene::Color back =
+        scene::drawnColor(schemeOf(box_), box_.BackColor, scene::Ink::Ground, drawnPage(box_));
+    p.fillRect(rect(), qcolor(back));
     const double side = std::min(13.0 * scale, double(std::min(width(), height())));
     QRectF sq(0.5, (height() - side) / 2, side - 1, side - 1);
     const bool grey = box_.Value == 2 || !box_.Enabled;
@@ -51,7 +53,7 @@ void CheckBoxWidget::paintEvent(QPaintEvent*) {
         const double blockH = double(fitted.layout.lines.size()) * fitted.layout.lineHeight * s;
         p.setClipRect(QRect(clipLeft, 0, clipRight - clipLeft, height()));
         drawLaidOutText(p, fitted.layout, QPointF(textLeft, (height() - blockH) / 2), s, box_.font,
-                        qcolor(box_.ForeColor));
+                        drawnQColor(box_, box_.ForeColor, scene::Ink::Text, back));
     }
 }
 

@@ -68,7 +68,11 @@ CommandLine parseCommandLine(const QStringList& arguments, shell::Courses course
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
                                         QStringLiteral("Show the pages full screen, without the "
                                                        "window frame and the desktop's panels."));
-    parser.addOptions({help, showVersion, lesson, fullScreen});
+    const QCommandLineOption projector(
+        QStringLiteral("projector"),
+        QStringLiteral("Draw in projector colours: a white page and every colour dark enough to "
+                       "read on a projector (the View menu's Projector Colours)."));
+    parser.addOptions({help, showVersion, lesson, fullScreen, projector});
     // Options QApplication reads itself; accepted here so that they reach it.
     const QCommandLineOption platform(QStringLiteral("platform"), {}, QStringLiteral("NAME"));
     const QCommandLineOption display(QStringLiteral("display"), {}, QStringLiteral("NAME"));
@@ -111,6 +115,7 @@ CommandLine parseCommandLine(const QStringList& arguments, shell::Courses course
                                 .arg(name, pageList(courses)));
     }
     cl.fullScreen = parser.isSet(fullScreen);
+    cl.projector = parser.isSet(projector);
     cl.platform = parser.value(platform);
     cl.display = parser.value(display);
     return cl;

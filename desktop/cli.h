@@ -15,6 +15,7 @@ struct CommandLine {
     QString out, err;       // for stdout and stderr, each ending in a newline when not empty
     std::string startForm;  // the page asked for with --lesson; "" for the program's own start
     bool fullScreen = false;
+    bool projector = false;     // projector colours for this run
     QString platform, display;  // Qt's own -platform and -display, left for QApplication
 };
 

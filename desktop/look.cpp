@@ -10,9 +10,21 @@
 
 #include "scene/form.h"
 #include "scene/numbers.h"
+#include "scene/program.h"
 #include "shell/saucer.h"
 
 namespace desktop {
+
+scene::ColorScheme schemeOf(const scene::Control& c) { return c.form().program().colorScheme(); }
+
+QColor drawnQColor(const scene::Control& c, scene::Color color, scene::Ink ink,
+                   scene::Color ground) {
+    return qcolor(scene::drawnColor(c.form().program().colorScheme(), color, ink, ground));
+}
+
+scene::Color drawnPage(const scene::Control& c) {
+    return scene::pageColor(c.form().program().colorScheme(), c.form().backColor());
+}
 
 static QString& family() {
     static QString f = QStringLiteral("FreeSans");

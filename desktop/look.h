@@ -8,6 +8,7 @@
 #include <QRectF>
 
 #include "scene/color.h"
+#include "scene/colorscheme.h"
 #include "scene/control.h"
 #include "scene/textlayout.h"
 
@@ -20,6 +21,13 @@ namespace desktop {
 inline QColor qcolor(scene::Color c) {
     return QColor(scene::red(c), scene::green(c), scene::blue(c));
 }
+
+// A lesson's colour as the program's colour scheme draws it, lying on `ground` (as drawn).
+QColor drawnQColor(const scene::Control& c, scene::Color color, scene::Ink ink,
+                   scene::Color ground);
+scene::ColorScheme schemeOf(const scene::Control& c);
+// The page's colour as drawn under a control's form.
+scene::Color drawnPage(const scene::Control& c);
 
 // Registers the bundled sans-serif faces once; every text of the program uses them.
 void loadBundledFonts();

@@ -44,11 +44,12 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     quiet.reset();
     fonts.join();
+    QApplication::setOrganizationName(QStringLiteral("Orbelune"));
     QApplication::setApplicationName(QStringLiteral("Orbelune"));
     QApplication::setApplicationVersion(QStringLiteral(ORBELUNE_VERSION));
     QApplication::setWindowIcon(desktop::saucerIcon());
     desktop::loadBundledFonts();
     desktop::App app;
-    app.start(cl.startForm, cl.fullScreen);
+    app.start(cl.startForm, cl.fullScreen, cl.projector);
     return QApplication::exec();
 }

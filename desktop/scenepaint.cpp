@@ -4,6 +4,9 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "scene/colorscheme.h"
+#include "scene/program.h"
+
 namespace desktop {
 
 using scene::Control;
@@ -14,17 +17,18 @@ void SegmentLayer::paint(QPainter& p, const scene::Form& form, const Fit& fit, Q
     const QSize px(std::max(1, int(std::ceil(size.width() * dpr))),
                    std::max(1, int(std::ceil(size.height() * dpr))));
     const auto& surface = form.surface();
+    const scene::ColorScheme scheme = form.program().colorScheme();
+    const scene::Color page = scene::pageColor(scheme, form.backColor());
     if (image_.size() != px || dpr_ != dpr || scale_ != fit.scale || origin_ != fit.origin ||
-        generation_ != surface.generation() || back_ != form.backColor() ||
-        drawn_ > surface.size()) {
+        generation_ != surface.generation() || back_ != page || drawn_ > surface.size()) {
         if (image_.size() != px) image_ = QImage(px, QImage::Format_RGB32);
         image_.setDevicePixelRatio(dpr);
-        image_.fill(qcolor(form.backColor()));
+        image_.fill(qcolor(page));
         generation_ = surface.generation();
         scale_ = fit.scale;
         dpr_ = dpr;
         origin_ = fit.origin;
-        back_ = form.backColor();
+        back_ = page;
         drawn_ = 0;
     }
     if (drawn_ < surface.size()) {
@@ -37,7 +41,7 @@ void SegmentLayer::paint(QPainter& p, const scene::Form& form, const Fit& fit, Q
         surface.forEach(drawn_, [&](const scene::Segment& s) {
             if (s.color != current) {
                 current = s.color;
-                pen.setColor(qcolor(s.color));
+                pen.setColor(qcolor(drawnColor(scheme, s.color, scene::Ink::Graphic, page)));
                 ip.setPen(pen);
             }
             QPointF a(mid.x() + s.x1 * k, mid.y() + s.y1 * k);
@@ -119,6 +123,11 @@ void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit) {
                                        drawnTwips(l.Height) / 15.0, l.alignment);
     const auto& lay = fitted.layout;
     const double s = fit.scale * fitted.scale;
+    const scene::ColorScheme scheme = l.form().program().colorScheme();
+    const scene::Color page = scene::pageColor(scheme, l.form().backColor());
+    const scene::Color back = l.transparent
+                                  ? scene::groundUnder(l.form(), l, scheme)
+                                  : drawnColor(scheme, l.BackColor, scene::Ink::Ground, page);
     if (!l.transparent) {
         // A small overlay label (a sub- or superscript) paints its background only behind its
         // own text, so it does not shave the glyphs beside the gap it sits in.
@@ -127,15 +136,16 @@ void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit) {
                 if (line.x.empty()) continue;
                 QRectF r(box.left() + line.x.front() * s, box.top() + line.top * s, line.width * s,
                          lay.lineHeight * s);
-                p.fillRect(r.intersected(box), qcolor(l.BackColor));
+                p.fillRect(r.intersected(box), qcolor(back));
             }
         } else {
-            p.fillRect(box, qcolor(l.BackColor));
+            p.fillRect(box, qcolor(back));
         }
     }
     p.save();
     p.setClipRect(box);
-    drawLaidOutText(p, lay, box.topLeft(), s, l.font, qcolor(l.ForeColor));
+    drawLaidOutText(p, lay, box.topLeft(), s, l.font,
+                    qcolor(drawnColor(scheme, l.ForeColor, scene::Ink::Text, back)));
     p.restore();
     if (l.borderStyle == 1) {
         p.setPen(QPen(Qt::black, std::max(1.0, fit.scale)));
@@ -144,8 +154,15 @@ void paintLabel(QPainter& p, const scene::Label& l, const Fit& fit) {
     }
 }
 
+// Lines and shapes are drawn against the page: what they cross varies along them.
+static QColor graphic(const scene::Control& c, scene::Color color) {
+    const scene::ColorScheme scheme = c.form().program().colorScheme();
+    return qcolor(drawnColor(scheme, color, scene::Ink::Graphic,
+                             scene::pageColor(scheme, c.form().backColor())));
+}
+
 static void paintLine(QPainter& p, const scene::LineControl& l, const Fit& fit) {
-    QPen pen(qcolor(l.BorderColor), std::max(1.0, l.borderWidth * fit.scale),
+    QPen pen(graphic(l, l.BorderColor), std::max(1.0, l.borderWidth * fit.scale),
              penStyle(l.borderStyle));
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
@@ -162,16 +179,16 @@ static void paintShape(QPainter& p, const scene::Shape& sh, const Fit& fit) {
         r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
     }
     if (sh.fillStyle == 0)
-        p.setBrush(qcolor(sh.FillColor));
+        p.setBrush(graphic(sh, sh.FillColor));
     else if (sh.backStyle == 1)
-        p.setBrush(qcolor(sh.BackColor));
+        p.setBrush(graphic(sh, sh.BackColor));
     else
         p.setBrush(Qt::NoBrush);
     const double w = std::max(1.0, sh.borderWidth * fit.scale);
     if (sh.borderStyle == 0) {
         p.setPen(Qt::NoPen);
     } else {
-        p.setPen(QPen(qcolor(sh.BorderColor), w, penStyle(sh.borderStyle)));
+        p.setPen(QPen(graphic(sh, sh.BorderColor), w, penStyle(sh.borderStyle)));
         r = r.adjusted(w / 2, w / 2, -w / 2, -w / 2);  // the border lies inside the box
     }
     switch (sh.shape) {

@@ -32,7 +32,10 @@ void TextBoxWidget::sync(const Fit& fit) {
                                 : box_.alignment == 1 ? Qt::AlignRight
                                                       : Qt::AlignLeft;
     if (alignment() != align) setAlignment(align);
-    const QColor base = qcolor(box_.BackColor), ink = qcolor(box_.ForeColor);
+    const scene::Color back =
+        scene::drawnColor(schemeOf(box_), box_.BackColor, scene::Ink::Ground, drawnPage(box_));
+    const QColor base = qcolor(back),
+                 ink = drawnQColor(box_, box_.ForeColor, scene::Ink::Text, back);
     if (palette().color(QPalette::Base) != base || palette().color(QPalette::Text) != ink) {
         QPalette pal = palette();
         pal.setColor(QPalette::Base, base);

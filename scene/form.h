@@ -75,6 +75,8 @@ public:
     virtual void Form_Unload() {}
     // The program was paused or resumed, or its speed changed.
     virtual void playbackChanged() {}
+    // The program's colour scheme changed (Program::colorScheme()).
+    virtual void colorSchemeChanged() {}
 
     // The stored control list: its order is the layering order (earlier lies above later).
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }

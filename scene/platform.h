@@ -46,6 +46,9 @@ public:
     virtual bool waitUntil(std::optional<double> /*wall*/) { return false; }
     // Pause or speed changed (Program::paused(), Program::speed()).
     virtual void playbackChanged() {}
+    // The colour scheme changed (Program::colorScheme()): repaint, and remember it for the next
+    // run.
+    virtual void colorSchemeChanged() {}
     // The View menu's window commands: full screen on and off, the scene as shown saved to a
     // file the user chooses, or put on the clipboard. A machine without a screen ignores them.
     virtual void toggleFullScreen(Form&) {}

@@ -334,6 +334,13 @@ void Program::playbackChanged() {
     platform_.playbackChanged();
 }
 
+void Program::setColorScheme(ColorScheme scheme) {
+    if (scheme == scheme_) return;
+    scheme_ = scheme;
+    for (Form* f : creationOrder_) f->colorSchemeChanged();
+    platform_.colorSchemeChanged();
+}
+
 void Program::pause() {
     if (ended_ || clock_.paused()) return;
     clock_.pause(platform_.now());

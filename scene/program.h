@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "scene/colorscheme.h"
 #include "scene/form.h"
 #include "scene/platform.h"
 #include "scene/playback.h"
@@ -111,6 +112,10 @@ public:
     bool messageClosesItself() const;
     bool continuesAfterMessages() const { return continueAfterMessages_; }
     void setContinueAfterMessages(bool on);
+    // --- Look --------------------------------------------------------------------------------
+    // How the front ends draw the lessons' colours; the lessons and the reports never see it.
+    ColorScheme colorScheme() const { return scheme_; }
+    void setColorScheme(ColorScheme scheme);
 
     bool busy() const { return depth_ > 0; }
     bool stopRequested() const { return stopRequested_; }
@@ -141,6 +146,7 @@ private:
     int changes_ = 0;
     std::uint64_t frames_ = 0;
     ProgramClock clock_;
+    ColorScheme scheme_ = ColorScheme::Standard;
     int holding_ = 0;     // holds in progress (the running handler waits for its next frame)
     int stepCredit_ = 0;  // Next Frames not yet taken by the held handler
     std::deque<std::pair<std::function<void()>, bool>> queue_;

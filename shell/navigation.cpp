@@ -44,6 +44,11 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
     viewItem("continue", "Continue after Messages", "", [&p] {
         p.setContinueAfterMessages(!p.continuesAfterMessages());
     }).checkable = true;
+    viewItem("projector", "Projector Colours", "", [&p] {
+        p.setColorScheme(p.colorScheme() == scene::ColorScheme::Projector
+                             ? scene::ColorScheme::Standard
+                             : scene::ColorScheme::Projector);
+    }).checkable = true;
     viewItem("fullscreen", "Full Screen", "F11",
              [this, &p] { p.platform().toggleFullScreen(*this); });
     viewItem("savepicture", "Save Picture\u2026", "Ctrl+S",
@@ -51,6 +56,7 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
     viewItem("copypicture", "Copy Picture", "Ctrl+Shift+C",
              [this, &p] { p.platform().copyPicture(*this); });
     playbackChanged();
+    colorSchemeChanged();
 }
 
 scene::MenuItem& LessonForm::viewItem(const std::string& name, const std::string& caption,
@@ -69,6 +75,10 @@ void LessonForm::playbackChanged() {
     menuItem("faster")->Enabled = !p.fastest();
     menuItem("frame")->Enabled = p.paused();
     menuItem("continue")->checked = p.continuesAfterMessages();
+}
+
+void LessonForm::colorSchemeChanged() {
+    menuItem("projector")->checked = program().colorScheme() == scene::ColorScheme::Projector;
 }
 
 static Navigation placed(const Place& place, Navigation nav) {

@@ -42,6 +42,7 @@ public:
     const Navigation& navigation() const { return nav_; }
     void Form_Unload() override;
     void playbackChanged() override;
+    void colorSchemeChanged() override;
 
 protected:
     // Set to 0 by the mirror lessons' activation, to 1 by Next just before the form hides.

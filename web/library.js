@@ -88,6 +88,12 @@ mergeInto(LibraryManager.library, {
   web_menu_state: function (item, enabled, caption) {
     Orb.menuState(item, enabled, UTF8ToString(caption));
   },
+  web_projector_remembered: function () {
+    return Orb.projectorRemembered() ? 1 : 0;
+  },
+  web_remember_projector: function (on) {
+    Orb.rememberProjector(!!on);
+  },
   web_menu_check: function (item, checked) {
     Orb.menuCheck(item, !!checked);
   },

@@ -270,6 +270,23 @@ var Orb = (function () {
     item.button.setAttribute("aria-checked", checked ? "true" : "false");
   };
 
+  // Projector Colours, kept for the next visit where the browser lets the page keep anything.
+  const projectorKey = "orbelune.projectorColours";
+  O.projectorRemembered = function () {
+    try {
+      return window.localStorage.getItem(projectorKey) === "1";
+    } catch (err) {
+      return false;
+    }
+  };
+  O.rememberProjector = function (on) {
+    try {
+      window.localStorage.setItem(projectorKey, on ? "1" : "0");
+    } catch (err) {
+      // Storage refused (a private window): the choice holds for this visit only.
+    }
+  };
+
   O.badgeText = "";
   O.badge = function (text) {
     O.badgeText = text;
@@ -605,6 +622,7 @@ var Orb = (function () {
     } else {
       e.disabled = !enabled;
       s.background = O.col(back);
+      s.color = O.col(fore);
       s.borderWidth = Math.max(1, scale) + "px";
       if (text !== null) e.textContent = text;
     }

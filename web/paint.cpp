@@ -4,7 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "scene/colorscheme.h"
 #include "scene/numbers.h"
+#include "scene/program.h"
 #include "scene/textlayout.h"
 #include "web/bridge.h"
 #include "web/webapp.h"
@@ -76,6 +78,15 @@ Rect drawnRect(const Control& c, const Fit& fit) {
             fit.len(drawn(c.Height))};
 }
 
+scene::ColorScheme schemeOf(const Control& c) { return c.form().program().colorScheme(); }
+scene::Color pageOf(const Control& c) {
+    return scene::pageColor(schemeOf(c), c.form().backColor());
+}
+// Lines and shapes are drawn against the page: what they cross varies along them.
+scene::Color graphic(const Control& c, scene::Color color) {
+    return scene::drawnColor(schemeOf(c), color, scene::Ink::Graphic, pageOf(c));
+}
+
 void paintLabel(const scene::Label& l, const Fit& fit) {
     const Rect box = drawnRect(l, fit);
     if (box.w <= 0 || box.h <= 0) return;
@@ -88,6 +99,11 @@ void paintLabel(const scene::Label& l, const Fit& fit) {
              : fitText(caption, l.font, drawn(l.Width) / 15.0, drawn(l.Height) / 15.0, l.alignment);
     const auto& lay = fitted.layout;
     const double s = fit.scale * fitted.scale;
+    const scene::ColorScheme scheme = schemeOf(l);
+    const scene::Color back =
+        l.transparent ? scene::groundUnder(l.form(), l, scheme)
+                      : scene::drawnColor(scheme, l.BackColor, scene::Ink::Ground, pageOf(l));
+    const scene::Color ink = scene::drawnColor(scheme, l.ForeColor, scene::Ink::Text, back);
     if (!l.transparent) {
         // A small overlay label (a sub- or superscript) paints its background only behind its
         // own text, so it does not shave the glyphs beside the gap it sits in.
@@ -98,10 +114,10 @@ void paintLabel(const scene::Label& l, const Fit& fit) {
                 double y0 = std::max(box.y, box.y + line.top * s);
                 double x1 = std::min(box.x + box.w, box.x + (line.x.front() + line.width) * s);
                 double y1 = std::min(box.y + box.h, box.y + (line.top + lay.lineHeight) * s);
-                if (x1 > x0 && y1 > y0) web_fill_rect(x0, y0, x1 - x0, y1 - y0, l.BackColor);
+                if (x1 > x0 && y1 > y0) web_fill_rect(x0, y0, x1 - x0, y1 - y0, back);
             }
         } else {
-            web_fill_rect(box.x, box.y, box.w, box.h, l.BackColor);
+            web_fill_rect(box.x, box.y, box.w, box.h, back);
         }
     }
     web_clip(box.x, box.y, box.w, box.h);
@@ -121,7 +137,7 @@ void paintLabel(const scene::Label& l, const Fit& fit) {
                        s;
         }
         web_text(chars.data(), xs.data(), cells.data(), int(n), box.y + line.baseline * s, px,
-                 l.font.bold, l.font.italic, l.ForeColor);
+                 l.font.bold, l.font.italic, ink);
     }
     web_unclip();
     if (l.borderStyle == 1) web_frame_rect(box.x, box.y, box.w, box.h, std::max(1.0, fit.scale));
@@ -131,8 +147,8 @@ void paintLine(const scene::LineControl& l, const Fit& fit) {
     // A stroke through a design pixel runs along that pixel's middle.
     const double half = fit.scale / 2;
     web_line(fit.x(drawn(l.X1)) + half, fit.y(drawn(l.Y1)) + half, fit.x(drawn(l.X2)) + half,
-             fit.y(drawn(l.Y2)) + half, l.BorderColor, std::max(1.0, l.borderWidth * fit.scale),
-             l.borderStyle);
+             fit.y(drawn(l.Y2)) + half, graphic(l, l.BorderColor),
+             std::max(1.0, l.borderWidth * fit.scale), l.borderStyle);
 }
 
 void paintShape(const scene::Shape& sh, const Fit& fit) {
@@ -147,18 +163,30 @@ void paintShape(const scene::Shape& sh, const Fit& fit) {
     scene::Color fillColor = 0;
     if (sh.fillStyle == 0) {
         fill = 1;
-        fillColor = sh.FillColor;
+        fillColor = graphic(sh, sh.FillColor);
     } else if (sh.backStyle == 1) {
         fill = 1;
-        fillColor = sh.BackColor;
+        fillColor = graphic(sh, sh.BackColor);
     }
     const double w = std::max(1.0, sh.borderWidth * fit.scale);
     if (sh.borderStyle != 0) r = {r.x + w / 2, r.y + w / 2, r.w - w, r.h - w};  // border inside
     int kind = sh.shape == 2 || sh.shape == 3 ? 1 : sh.shape == 4 || sh.shape == 5 ? 2 : 0;
-    web_shape(kind, r.x, r.y, r.w, r.h, fill, fillColor, sh.borderStyle, sh.BorderColor, w);
+    web_shape(kind, r.x, r.y, r.w, r.h, fill, fillColor, sh.borderStyle,
+              graphic(sh, sh.BorderColor), w);
 }
 
 }  // namespace
+
+void drawnControlColors(const Control& c, scene::Color& back, scene::Color& fore) {
+    const scene::ColorScheme scheme = schemeOf(c);
+    if (c.kind() == Kind::CommandButton) {
+        back = scene::drawnColor(scheme, back, scene::Ink::Face, pageOf(c));
+        fore = c.Enabled ? scene::kBlack : scene::rgb(128, 128, 128);
+    } else {
+        back = scene::drawnColor(scheme, back, scene::Ink::Ground, pageOf(c));
+    }
+    fore = scene::drawnColor(scheme, fore, scene::Ink::Text, back);
+}
 
 double pixelSize(const scene::FontLook& look, double scale) {
     return std::max(1.0, double(std::lround(emPx(look) * scale)));
@@ -175,15 +203,17 @@ void App::paint(View& v) {
         fit.oy = (v.height - dh * fit.scale) / 2;
     }
     const auto& surface = form.surface();
+    const scene::ColorScheme scheme = form.program().colorScheme();
+    const scene::Color page = scene::pageColor(scheme, form.backColor());
     if (fit.scale != v.segmentScale || fit.ox != v.fit.ox || fit.oy != v.fit.oy ||
         v.dpr != v.segmentDpr || surface.generation() != v.segmentGeneration ||
-        form.backColor() != v.segmentBack || v.segmentsDrawn > surface.size()) {
+        page != v.segmentBack || v.segmentsDrawn > surface.size()) {
         web_segments_reset(v.id, std::max(1, int(std::ceil(v.width * v.dpr))),
-                           std::max(1, int(std::ceil(v.height * v.dpr))), v.dpr, form.backColor());
+                           std::max(1, int(std::ceil(v.height * v.dpr))), v.dpr, page);
         v.segmentScale = fit.scale;
         v.segmentDpr = v.dpr;
         v.segmentGeneration = surface.generation();
-        v.segmentBack = form.backColor();
+        v.segmentBack = page;
         v.segmentsDrawn = 0;
     }
     v.fit = fit;
@@ -192,7 +222,22 @@ void App::paint(View& v) {
         std::size_t i = v.segmentsDrawn;
         std::size_t n =
             std::min(surface.size() - i, scene::Surface::kBlock - i % scene::Surface::kBlock);
-        web_segments_draw(v.id, &surface[i], int(n), fit.scale / 15.0, fit.ox + fit.scale / 2,
+        const scene::Segment* run = &surface[i];
+        std::vector<scene::Segment> mapped;
+        if (scheme != scene::ColorScheme::Standard) {
+            // The lessons' segments keep their colours; the page gets them as drawn.
+            mapped.assign(run, run + n);
+            scene::Color from = ~0u, to = 0;
+            for (auto& seg : mapped) {
+                if (seg.color != from) {
+                    from = seg.color;
+                    to = scene::drawnColor(scheme, from, scene::Ink::Graphic, page);
+                }
+                seg.color = to;
+            }
+            run = mapped.data();
+        }
+        web_segments_draw(v.id, run, int(n), fit.scale / 15.0, fit.ox + fit.scale / 2,
                           fit.oy + fit.scale / 2, std::max(1.0, fit.scale));
         v.segmentsDrawn += n;
     }

@@ -52,6 +52,7 @@ void App::run(const std::string& asked) {
             web_start_note(
                 ("No lesson is called \"" + asked + "\": here is the main menu.").c_str());
     }
+    if (web_projector_remembered()) program_->setColorScheme(scene::ColorScheme::Projector);
     program_->start(form);
     for (;;) {
         pumpEvents();
@@ -258,6 +259,8 @@ void App::sync(View& v) {
             default:
                 continue;
         }
+        // As the colour scheme draws them (web::drawnControlColors).
+        drawnControlColors(*c, back, fore);
         // A caption that needs more room than its control leaves it is drawn smaller, as the
         // desktop draws it.
         double captionScale = 1;
@@ -377,6 +380,14 @@ void App::playbackChanged() {
     web_badge(shell::playbackBadge(*program_).c_str());
     for (auto& [f, v] : views_)
         if (f->visible()) syncMenus(*v);
+}
+
+void App::colorSchemeChanged() {
+    web_remember_projector(program_->colorScheme() == scene::ColorScheme::Projector);
+    for (auto& [f, v] : views_) {
+        v->dirty = true;
+        if (f->visible()) present(*v);
+    }
 }
 
 void App::toggleFullScreen(scene::Form&) { web_full_screen(); }

@@ -30,6 +30,10 @@ double pixelSize(const scene::FontLook& look, double scale);
 scene::text::Fitted fitText(const std::string& text, const scene::FontLook& look, double boxWidthPx,
                             double boxHeightPx, int alignment);
 
+// A text box's, check box's or button's back and text colour as the program's colour scheme
+// draws them (a button's text is black, grey while disabled).
+void drawnControlColors(const scene::Control& c, scene::Color& back, scene::Color& fore);
+
 // What was last handed to the page for one form, so that a frame sends only what changed.
 struct View {
     scene::Form* form = nullptr;
@@ -81,6 +85,7 @@ public:
     void frame(scene::Form&) override;
     bool waitUntil(std::optional<double> wall) override;
     void playbackChanged() override;
+    void colorSchemeChanged() override;
     void toggleFullScreen(scene::Form&) override;
     void savePicture(scene::Form& f) override { picture(f, false); }
     void copyPicture(scene::Form& f) override { picture(f, true); }

@@ -27,6 +27,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -285,6 +286,30 @@ TEST_F(LessonShortcuts, TheMenuBarCarriesTheItemsWithTheirShortcutsAndPreviousGr
     EXPECT_FALSE(lessons->menu()->actions().front()->isEnabled());
     EXPECT_EQ(lessons->menu()->actions().back()->text(),
               QStringLiteral("3D Image of Parabola Antenna"));
+}
+
+TEST_F(LessonShortcuts, ProjectorColoursIsACheckItemThatWhitensThePageAndIsRemembered) {
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("OrbeluneTest"));
+    QAction* item = menuAction(win, QStringLiteral("Projector Colours"));
+    ASSERT_NE(item, nullptr);
+    ASSERT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isChecked()) << "off by default";
+    auto corner = [&] { return win->canvas()->grab().toImage().pixelColor(1, 1); };
+    EXPECT_EQ(corner(), QColor(192, 192, 192));
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_EQ(app->program().colorScheme(), scene::ColorScheme::Projector);
+    EXPECT_EQ(corner(), QColor(255, 255, 255));
+    // The next run starts in it.
+    app.reset();
+    TestApp next;
+    EXPECT_EQ(next.program().colorScheme(), scene::ColorScheme::Projector);
+    next.program().setColorScheme(scene::ColorScheme::Standard);
+    TestApp third;
+    EXPECT_EQ(third.program().colorScheme(), scene::ColorScheme::Standard);
+    QCoreApplication::setOrganizationName(QString());
 }
 
 TEST_F(LessonShortcuts, CtrlAOpensTheAboutBoxOverTheLesson) {

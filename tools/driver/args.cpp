@@ -169,6 +169,8 @@ std::optional<Options> parseArgs(const std::vector<std::string>& raw, std::strin
             o.segments = true;
         } else if (a == "--paced") {
             o.paced = true;
+        } else if (a == "--projector") {
+            o.projector = true;
         } else if (a == "--speed") {
             if (!need(1)) return std::nullopt;
             double v = 0;
@@ -200,7 +202,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& raw, std::strin
     if (o.form.empty()) {
         error =
             "usage: orbelune-script FORM [--until MS] [--at MS ACTION]... [--segments] [--paced] "
-            "[--speed S] [--png FILE] [--wav FILE]";
+            "[--speed S] [--projector] [--png FILE] [--wav FILE]";
         return std::nullopt;
     }
     // An action after the end would silently never happen.

@@ -20,7 +20,8 @@ struct Options {
     std::vector<Action> actions;
     bool segments = false;
     bool paced = false;
-    double speed = 1;  // of the program clock: 0.25, 0.5, 1, 2 or 4
+    double speed = 1;        // of the program clock: 0.25, 0.5, 1, 2 or 4
+    bool projector = false;  // --png draws in projector colours; the report is the same
     std::string png, wav;
 };
 

@@ -24,6 +24,7 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
     Session s;
     s.platform().paced = opts->paced;
     s.program().setSpeed(opts->speed);
+    if (opts->projector) s.program().setColorScheme(scene::ColorScheme::Projector);
     if (!s.start(opts->form)) {
         err = "unknown form '" + opts->form + "'";
         return 2;
