@@ -10,6 +10,7 @@
 #include "scene/form.h"
 #include "scene/platform.h"
 #include "scene/playback.h"
+#include "scene/zoom.h"
 
 namespace scene {
 
@@ -97,6 +98,11 @@ public:
     // A beep the lessons ask for: the wait is on the program clock.
     void beep(int hz, int ms);
 
+    // --- Magnification -------------------------------------------------------------------
+    // One for every page, kept until Fit to Window; the front ends present it.
+    Zoom& zoom() { return zoom_; }
+    const Zoom& zoom() const { return zoom_; }
+
     bool busy() const { return depth_ > 0; }
     bool stopRequested() const { return stopRequested_; }
 
@@ -129,6 +135,7 @@ private:
     int holding_ = 0;     // holds in progress (the running handler waits for its next frame)
     int stepCredit_ = 0;  // Next Frames not yet taken by the held handler
     std::deque<std::pair<std::function<void()>, bool>> queue_;
+    Zoom zoom_;
 };
 
 }  // namespace scene
