@@ -64,6 +64,7 @@ TEST(Zoom, AMagnifiedSceneCoversTheViewNoPanOrZoomNearAnEdgeShowsBeyondIt) {
         EXPECT_GE(p.oy + h, kVH - 1e-9) << dy;
     }
     // A drag moves the scene with the pointer while it has room to.
+    z.fit();
     z.zoomAbout(2, 960, 525, kW, kH, kVW, kVH);
     const Placement before = place(z);
     z.panBy(40, -30, kW, kH, kVW, kVH);
