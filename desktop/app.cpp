@@ -126,7 +126,8 @@ void App::setCursorPos(int px, int py) {
     // Where the magnified scene has the spot outside the window, the pointer is drawn into the
     // scene's edge instead; it comes back to the real one once its spot is shown again.
     const QPointF local = w->canvas()->fit().toPx(tw.x, tw.y);
-    if (!w->canvas()->rect().contains(local.toPoint())) {
+    if (f->maximized() && program_->zoom().magnified() &&
+        !w->canvas()->rect().contains(local.toPoint())) {
         const QRectF shown(w->canvas()->fit().toTwips(QPointF(0, 0)),
                            w->canvas()->fit().toTwips(
                                QPointF(w->canvas()->size().width(), w->canvas()->size().height())));
