@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
 
 #include "app/registry.h"
@@ -135,9 +136,30 @@ void App::setCursorPos(int px, int py) {
         w->canvas()->setPointer(QPointF(tw.x, tw.y));
         return;
     }
+    // Where the magnified scene has the spot outside the window, the pointer is drawn into the
+    // scene's edge instead; it comes back to the real one once its spot is shown again.
+    const QPointF local = w->canvas()->fit().toPx(tw.x, tw.y);
+    if (f->maximized() && program_->zoom().magnified() &&
+        !w->canvas()->rect().contains(local.toPoint())) {
+        const QRectF shown(w->canvas()->fit().toTwips(QPointF(0, 0)),
+                           w->canvas()->fit().toTwips(
+                               QPointF(w->canvas()->size().width(), w->canvas()->size().height())));
+        w->canvas()->setPointer(QPointF(std::clamp(tw.x, shown.left(), shown.right() - 15),
+                                        std::clamp(tw.y, shown.top(), shown.bottom() - 15)));
+        return;
+    }
+    if (w->canvas()->pointer()) w->canvas()->setPointer(std::nullopt);
     cursor_.form = f;
     cursor_.at = now();
     placeCursor(*w, QPointF(tw.x, tw.y));
+}
+
+void App::zoomChanged() {
+    for (auto& [form, w] : windows_)
+        if (form->visible() && form->maximized()) {
+            w->canvas()->sync();
+            w->canvas()->update();
+        }
 }
 
 void App::placeCursor(FormWindow& w, QPointF twips) {
@@ -177,6 +199,12 @@ void App::openMessageBox(scene::Form& over, const std::string& text) {
     box->setWindowModality(Qt::NonModal);
     if (page) box->addActions(page->menuActions());
     box->setWindowIcon(saucerIcon());
+    // Its text as large as the page's own text of the same size, so that the class reads it.
+    const double scale = f ? sceneScale(*f) : 1.0;
+    QFont font = box->font();
+    const double px = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
+    font.setPixelSize(std::max(1, int(std::lround(px * scale))));
+    box->setFont(font);
     keepTitleReadable(*box);
     connect(box, &QDialog::finished, this,
             [this] { dispatch([this] { program_->messageAnswered(); }); });
@@ -199,6 +227,12 @@ void App::closeMessageBox() {
     inMessageBox_ = false;
     measuring_.messageBox(messageOpened_, now());
     ignoreActivationUntil_ = now() + kActivationEchoMs;
+}
+
+double App::sceneScale(scene::Form& f) {
+    FormWindow* w = window(f);
+    if (!f.maximized()) return FormWindow::dialogScale(w->screen()->availableGeometry().size());
+    return std::max(1.0, fitScene(f, w->canvas()->size()).scale);
 }
 
 void App::keepTitleReadable(QMessageBox& box) {

@@ -52,6 +52,7 @@ public:
     void toggleFullScreen(scene::Form&) override;
     void savePicture(scene::Form&) override;
     void copyPicture(scene::Form&) override;
+    void zoomChanged() override;
     void visibilityChanged(scene::Form&) override;
     void activated(scene::Form&) override;
     void formChanged(scene::Form&) override;
@@ -69,6 +70,8 @@ private:
     void reschedule();
     void releaseHidden();
     static void keepTitleReadable(QMessageBox& box);
+    // The pages' scale as a form's window shows it: fitted, not magnified.
+    double sceneScale(scene::Form& f);
     bool launch(const QString& launcher, const QUrl& url);  // true when a program took the link
     void followVisibility();  // the windows shown and hidden as their forms are
     void showWindow(scene::Form& f);

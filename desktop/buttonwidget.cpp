@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "desktop/focusring.h"
 #include "desktop/look.h"
 #include "desktop/scenepaint.h"
 
@@ -31,6 +32,7 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
     p.setPen(QPen(dark, w));
     p.drawLine(r.bottomLeft() + QPointF(w / 2, -w / 2), r.bottomRight() + QPointF(-w / 2, -w / 2));
     p.drawLine(r.topRight() + QPointF(-w / 2, w / 2), r.bottomRight() + QPointF(-w / 2, -w / 2));
+    if (hasFocus()) paintFocusRing(p, r, scale);
     const std::string& caption = b_.Caption.get();
     if (caption.empty()) return;
     const QColor ink = drawnQColor(b_, b_.Enabled ? scene::kBlack : scene::rgb(128, 128, 128),

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "desktop/focusring.h"
 #include "desktop/look.h"
 #include "desktop/scenepaint.h"
 
@@ -39,6 +40,7 @@ void CheckBoxWidget::paintEvent(QPaintEvent*) {
                        sq.topLeft() + QPointF(side * 0.78, side * 0.28)};
         p.drawPolyline(mark);
     }
+    if (hasFocus()) paintFocusRing(p, QRectF(rect()), scale);
     // The caption shows in whole pixels of the box as laid out (its widget is rounded outwards),
     // so that a box too narrow for it leaves no sliver of a glyph beside the square; where it has
     // room but too little, the caption is drawn smaller until its words fit.

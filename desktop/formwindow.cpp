@@ -4,20 +4,25 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGestureEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMoveEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
+#include <QPinchGesture>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStyle>
+#include <cmath>
 
 #include "desktop/buttonwidget.h"
 #include "desktop/checkboxwidget.h"
 #include "desktop/linkwidget.h"
 #include "desktop/textboxwidget.h"
+#include "scene/keyboard.h"
 #include "scene/program.h"
 #include "shell/navigation.h"
 
@@ -59,6 +64,80 @@ Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent)
         auto w = widgets_.find(it->get());
         if (w != widgets_.end()) w->second->raise();
     }
+    setTabOrder();
+    // A pinch on a touch screen magnifies as one on a touchpad does.
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    grabGesture(Qt::PinchGesture);
+}
+
+void Canvas::setTabOrder() {
+    // Tab goes in screen order; a control off the page still takes the focus the lesson gives it.
+    for (auto& [c, w] : widgets_)
+        if (w->focusPolicy() & Qt::TabFocus)
+            w->setFocusPolicy(c->kind() == Kind::Label ? Qt::NoFocus : Qt::ClickFocus);
+    QWidget* previous = nullptr;
+    for (Control* c : scene::tabOrder(form_)) {
+        auto it = widgets_.find(c);
+        if (it == widgets_.end()) continue;
+        QWidget* w = it->second;
+        w->setFocusPolicy(c->kind() == Kind::Label ? Qt::TabFocus : Qt::StrongFocus);
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+Fit Canvas::fit() const {
+    if (!zoomable() || !app_.program().zoom().magnified()) return fitScene(form_, size());
+    const scene::Placement at =
+        app_.program().zoom().place(form_.clientWidth(), form_.clientHeight(), width(), height());
+    Fit f;
+    f.scale = at.scale;
+    f.origin = QPointF(at.ox, at.oy);
+    return f;
+}
+
+// The pages magnify; a small window such as the About box stays as it is.
+bool Canvas::zoomable() const { return form_.maximized(); }
+
+void Canvas::zoomAbout(double factor, QPointF at) {
+    app_.dispatch([this, factor, at] {
+        app_.program().zoom().zoomAbout(factor, at.x(), at.y(), form_.clientWidth(),
+                                        form_.clientHeight(), width(), height());
+        app_.program().platform().zoomChanged();
+    });
+}
+
+void Canvas::wheelEvent(QWheelEvent* e) {
+    if (!zoomable() || !(e->modifiers() & Qt::ControlModifier)) {
+        e->ignore();
+        return;
+    }
+    // One notch of a wheel is 120; a touchpad sends smaller steps more often.
+    const double notches = e->angleDelta().y() / 120.0;
+    if (notches == 0) return;
+    zoomAbout(app_.program().zoom().factor() * std::pow(scene::Zoom::kStep, notches),
+              e->position());
+}
+
+bool Canvas::event(QEvent* e) {
+    if (zoomable() && e->type() == QEvent::NativeGesture) {
+        auto* g = static_cast<QNativeGestureEvent*>(e);
+        if (g->gestureType() == Qt::ZoomNativeGesture) {
+            zoomAbout(app_.program().zoom().factor() * (1 + g->value()), g->position());
+            return true;
+        }
+    }
+    if (zoomable() && e->type() == QEvent::Gesture) {
+        auto* ge = static_cast<QGestureEvent*>(e);
+        if (auto* pinch = static_cast<QPinchGesture*>(ge->gesture(Qt::PinchGesture))) {
+            if (pinch->changeFlags() & QPinchGesture::ScaleFactorChanged)
+                zoomAbout(app_.program().zoom().factor() * pinch->scaleFactor(),
+                          mapFromGlobal(pinch->centerPoint()));
+            ge->accept(pinch);
+            return true;
+        }
+    }
+    return QWidget::event(e);
 }
 
 static void rescale(double& scale, double now, QWidget* w) {
@@ -164,10 +243,39 @@ scene::Label* Canvas::linkAt(QPointF pos) const {
 
 void Canvas::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
+    if (zoomable() && app_.program().zoom().magnified()) {
+        // A drag moves the magnified scene; a press released where it began stays a click.
+        press_ = e->position();
+        dragging_ = false;
+        return;
+    }
+    if (auto* l = linkAt(e->position())) app_.dispatch([this, l] { app_.program().click(*l); });
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || !press_) return;
+    const bool click = !dragging_;
+    press_.reset();
+    dragging_ = false;
+    unsetCursor();
+    if (!click) return;
     if (auto* l = linkAt(e->position())) app_.dispatch([this, l] { app_.program().click(*l); });
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* e) {
+    if (press_ && (e->buttons() & Qt::LeftButton)) {
+        const QPointF delta = e->position() - *press_;
+        if (!dragging_ && delta.manhattanLength() < QApplication::startDragDistance()) return;
+        dragging_ = true;
+        press_ = e->position();
+        setCursor(Qt::ClosedHandCursor);
+        app_.dispatch([this, delta] {
+            app_.program().zoom().panBy(delta.x(), delta.y(), form_.clientWidth(),
+                                        form_.clientHeight(), width(), height());
+            app_.program().platform().zoomChanged();
+        });
+        return;
+    }
     auto* l = linkAt(e->position());
     if (l && l->linkPointer)
         setCursor(saucerCursor());

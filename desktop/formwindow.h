@@ -21,7 +21,8 @@ namespace desktop {
 class Canvas : public QWidget {
 public:
     Canvas(Host& app, scene::Form& form, QWidget* parent);
-    Fit fit() const { return fitScene(form_, size()); }
+    // Fitted to the canvas, and for a page magnified as the program's zoom says.
+    Fit fit() const;
     void sync();  // model -> widgets
     void syncFocus();
     // A number key opens the clickable label numbered so ("1. Gravity"); false if none is.
@@ -33,18 +34,27 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void wheelEvent(QWheelEvent*) override;
+    bool event(QEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void hideEvent(QHideEvent*) override;
     void showEvent(QShowEvent*) override;
 
 private:
     scene::Label* linkAt(QPointF pos) const;
+    bool zoomable() const;
+    void zoomAbout(double factor, QPointF at);
+    void setTabOrder();
     Host& app_;
     scene::Form& form_;
     SegmentLayer segments_;
     std::map<scene::Control*, QWidget*> widgets_;
     std::optional<QPointF> pointer_;
     scene::Control* focusApplied_ = nullptr;  // the model's focus, last given to its widget
+    // A press on the magnified scene: where it was, and whether it has become a drag since.
+    std::optional<QPointF> press_;
+    bool dragging_ = false;
 };
 
 class FormWindow : public QMainWindow {

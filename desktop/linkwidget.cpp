@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+
+#include "desktop/focusring.h"
+#include "desktop/formwindow.h"
 
 namespace desktop {
 
@@ -16,10 +18,8 @@ LinkWidget::LinkWidget(Host& app, scene::Label& label, QWidget* parent)
 void LinkWidget::paintEvent(QPaintEvent*) {
     if (!hasFocus()) return;
     QPainter p(this);
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    frame.rect = rect();
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
+    auto* canvas = dynamic_cast<const Canvas*>(parentWidget());
+    paintFocusRing(p, QRectF(rect()), canvas ? canvas->fit().scale : 1.0);
 }
 
 void LinkWidget::keyPressEvent(QKeyEvent* e) {

@@ -2,8 +2,10 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <algorithm>
 
+#include "desktop/focusring.h"
 #include "desktop/formwindow.h"
 
 namespace desktop {
@@ -23,7 +25,18 @@ void TextBoxWidget::focusInEvent(QFocusEvent* e) {
     app_.focused(box_, e->reason());
 }
 
+void TextBoxWidget::paintEvent(QPaintEvent* e) {
+    QLineEdit::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    paintFocusRing(p, QRectF(rect()), scale_);
+}
+
 void TextBoxWidget::sync(const Fit& fit) {
+    if (scale_ != fit.scale) {
+        scale_ = fit.scale;
+        update();
+    }
     QFont f = faceFor(box_.font, emPx(box_.font) * fit.scale);
     if (font() != f) setFont(f);
     // Only what changed is set: QLineEdit repaints on every setAlignment, and a text box

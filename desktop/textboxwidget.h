@@ -16,6 +16,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     Host& app_;
@@ -23,6 +24,7 @@ private:
     scene::TextBox& box_;
     std::string synced_;
     int syncedSel_ = -1;
+    double scale_ = 1;  // the scene's, for the focus ring
 };
 
 }  // namespace desktop

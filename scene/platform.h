@@ -54,6 +54,8 @@ public:
     virtual void toggleFullScreen(Form&) {}
     virtual void savePicture(Form&) {}
     virtual void copyPicture(Form&) {}
+    // Program::zoom() changed: the shown pages are placed anew.
+    virtual void zoomChanged() {}
     // A form was shown or hidden; a form became the active window; a form's scene changed.
     virtual void visibilityChanged(Form&) {}
     virtual void activated(Form&) {}

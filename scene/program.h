@@ -11,6 +11,7 @@
 #include "scene/form.h"
 #include "scene/platform.h"
 #include "scene/playback.h"
+#include "scene/zoom.h"
 
 namespace scene {
 
@@ -116,6 +117,10 @@ public:
     // How the front ends draw the lessons' colours; the lessons and the reports never see it.
     ColorScheme colorScheme() const { return scheme_; }
     void setColorScheme(ColorScheme scheme);
+    // --- Magnification -------------------------------------------------------------------
+    // One for every page, kept until Fit to Window; the front ends present it.
+    Zoom& zoom() { return zoom_; }
+    const Zoom& zoom() const { return zoom_; }
 
     bool busy() const { return depth_ > 0; }
     bool stopRequested() const { return stopRequested_; }
@@ -157,6 +162,7 @@ private:
     };
     std::optional<OpenMessage> message_;  // handlers run one at a time: one box at most
     bool continueAfterMessages_ = false;
+    Zoom zoom_;
 };
 
 }  // namespace scene

@@ -55,6 +55,17 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
              [this, &p] { p.platform().savePicture(*this); });
     viewItem("copypicture", "Copy Picture", "Ctrl+Shift+C",
              [this, &p] { p.platform().copyPicture(*this); });
+    // Keys the pages leave alone: Ctrl with +, - and 0 are the speeds already.
+    auto zoomBy = [&p](double ratio) {
+        p.zoom().zoomBy(ratio);
+        p.platform().zoomChanged();
+    };
+    viewItem("zoomin", "Zoom In", "Ctrl+Up", [zoomBy] { zoomBy(scene::Zoom::kStep); });
+    viewItem("zoomout", "Zoom Out", "Ctrl+Down", [zoomBy] { zoomBy(1 / scene::Zoom::kStep); });
+    viewItem("zoomfit", "Fit to Window", "Ctrl+Home", [&p] {
+        p.zoom().fit();
+        p.platform().zoomChanged();
+    });
     playbackChanged();
     colorSchemeChanged();
 }

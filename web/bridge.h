@@ -91,6 +91,10 @@ void web_control(int view, int control, int kind, double x, double y, double w, 
 void web_focus(int control, int selStart);
 // The control's name in the lesson ("lt(3)", "vinit"), kept on its element for tests and tools.
 void web_control_name(int control, const char* name);
+// The view's controls Tab takes, in that order; the others only take the focus the lesson gives.
+void web_tab_order(int view, const int* controls, int count);
+// The pages' magnification changed: a drag on a magnified page moves it instead of clicking.
+void web_zoomed(double factor);
 }
 
 // Event kinds web_poll reports.
@@ -109,4 +113,6 @@ enum WebEvent {
     kEvFocus = 11,      // control: the user moved the keyboard focus there
     kEvStart = 12,      // none: "Click to start" was pressed, the program's clock may run
     kEvMessageOk = 13,  // none: the user pressed OK on the message box
+    kEvZoom = 14,       // view, text: "ratio x y": magnified by ratio about CSS px (x, y)
+    kEvPan = 15,        // view, text: "dx dy": the magnified scene moved by CSS px
 };

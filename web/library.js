@@ -171,4 +171,12 @@ mergeInto(LibraryManager.library, {
   web_focus: function (id, sel) {
     Orb.focus(id, sel);
   },
+  web_tab_order: function (view, ids, count) {
+    const order = [];
+    for (let i = 0; i < count; ++i) order.push(HEAP32[(ids >> 2) + i]);
+    Orb.tabOrder(view, order);
+  },
+  web_zoomed: function (factor) {
+    Orb.zoom = factor;
+  },
 });

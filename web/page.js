@@ -16,6 +16,7 @@ var Orb = (function () {
     audio: null,
     urls: [],
     modal: 0,
+    zoom: 1,  // the pages' magnification
     ended: false,
     waiting: true,  // until "Click to start" is pressed
     pendingFocus: null,  // where the program put the focus meanwhile
@@ -30,7 +31,8 @@ var Orb = (function () {
   const webKeys = { "Ctrl+N": "PageDown", "Ctrl+P": "PageUp" };
   const EV = {
     click: 1, type: 2, keyDown: 3, mouseDown: 4, menu: 5, shortcut: 6, close: 7,
-    canvasDown: 8, resize: 9, activate: 10, focus: 11, start: 12, messageOk: 13,
+    canvasDown: 8, resize: 9, activate: 10, focus: 11, start: 12, messageOk: 13, zoom: 14,
+    pan: 15,
   };
   O.EV = EV;
   O.mark = function (t) {
@@ -59,7 +61,7 @@ var Orb = (function () {
   }
 
   O.createView = function (id, maximized, w, h, caption) {
-    const v = { id, maximized, caption, links: [], items: [], menus: [] };
+    const v = { id, maximized, caption, links: [], items: [], menus: [], designW: w, designH: h, tab: [] };
     if (maximized) {
       v.root = el("div", "page", document.getElementById("pages"));
       v.menubar = el("nav", "menubar", v.root);
@@ -93,14 +95,79 @@ var Orb = (function () {
     v.layer = document.createElement("canvas");
     v.layerCtx = v.layer.getContext("2d", { alpha: false });
     v.box = el("div", "controls", v.stage);
+    const canvasPoint = (e) => {
+      const r = v.canvas.getBoundingClientRect();
+      return [e.clientX - r.left, e.clientY - r.top];
+    };
+    // On a magnified page a drag moves the scene; a press released where it began stays a click.
+    let press = null;
     v.canvas.addEventListener("mousedown", (e) => {
       if (e.button !== 0) return;
-      const r = v.canvas.getBoundingClientRect();
-      O.push(EV.canvasDown, id, e.clientX - r.left + " " + (e.clientY - r.top));
+      const [x, y] = canvasPoint(e);
+      if (maximized && O.zoom > 1) {
+        press = { x, y, dragging: false };
+        return;
+      }
+      O.push(EV.canvasDown, id, x + " " + y);
     });
+    window.addEventListener("mousemove", (e) => {
+      if (!press || !(e.buttons & 1)) return;
+      const [x, y] = canvasPoint(e);
+      if (!press.dragging && Math.abs(x - press.x) + Math.abs(y - press.y) < 4) return;
+      press.dragging = true;
+      v.canvas.style.cursor = "grabbing";
+      O.push(EV.pan, id, x - press.x + " " + (y - press.y));
+      press.x = x;
+      press.y = y;
+    });
+    window.addEventListener("mouseup", (e) => {
+      if (!press || e.button !== 0) return;
+      const click = !press.dragging;
+      press = null;
+      v.canvas.style.cursor = "";
+      if (click) {
+        const [x, y] = canvasPoint(e);
+        O.push(EV.canvasDown, id, x + " " + y);
+      }
+    });
+    if (maximized) {
+      // Ctrl with the wheel, and a touchpad's pinch (which arrives so), magnify the scene, not
+      // the page; so does a pinch of two fingers on a touch screen.
+      v.stage.addEventListener(
+        "wheel",
+        (e) => {
+          if (!e.ctrlKey) return;
+          e.preventDefault();
+          const [x, y] = canvasPoint(e);
+          const unit = e.deltaMode === 1 ? 40 : e.deltaMode === 2 ? 800 : 1;
+          const ratio = Math.pow(1.25, -(e.deltaY * unit) / 100);
+          if (ratio !== 1) O.push(EV.zoom, id, ratio + " " + x + " " + y);
+        },
+        { passive: false }
+      );
+      let pinch = null;
+      const spread = (t) => Math.hypot(t[0].clientX - t[1].clientX, t[0].clientY - t[1].clientY);
+      v.stage.addEventListener(
+        "touchmove",
+        (e) => {
+          if (e.touches.length !== 2) return (pinch = null);
+          e.preventDefault();
+          const d = spread(e.touches);
+          const mid = { clientX: (e.touches[0].clientX + e.touches[1].clientX) / 2, clientY: (e.touches[0].clientY + e.touches[1].clientY) / 2 };
+          const [x, y] = canvasPoint(mid);
+          if (pinch && pinch.d > 0) {
+            O.push(EV.zoom, id, d / pinch.d + " " + x + " " + y);
+            if (O.zoom > 1) O.push(EV.pan, id, x - pinch.x + " " + (y - pinch.y));
+          }
+          pinch = { d, x, y };
+        },
+        { passive: false }
+      );
+      v.stage.addEventListener("touchend", () => (pinch = null));
+    }
     v.canvas.addEventListener("mousemove", (e) => {
-      const r = v.canvas.getBoundingClientRect();
-      const x = e.clientX - r.left, y = e.clientY - r.top;
+      if (press && press.dragging) return;
+      const [x, y] = canvasPoint(e);
       const on = v.links.some((l) => x >= l[0] && x < l[0] + l[2] && y >= l[1] && y < l[1] + l[3]);
       v.canvas.style.cursor = on ? O.linkCursor || "pointer" : "";
     });
@@ -109,6 +176,23 @@ var Orb = (function () {
     });
     O.views.set(id, v);
   };
+
+  // A small window (the About box) as large as the pages' text on this screen: the pages are
+  // laid out for one of 800 x 600.
+  const dialogScale = () => Math.max(1, Math.min(window.innerWidth / 800, window.innerHeight / 600));
+  function sizeDialog(v) {
+    const s = dialogScale();
+    v.stage.style.width = v.designW * s + "px";
+    v.stage.style.height = v.designH * s + "px";
+  }
+  // The scale a page of the program shows its scene at, fitted and not magnified.
+  function pageScale() {
+    const v = O.views.get(O.active);
+    if (!v || !v.maximized) return dialogScale();
+    const w = v.stage.clientWidth, h = v.stage.clientHeight;
+    if (!w || !h || !v.designW || !v.designH) return 1;
+    return Math.max(1, Math.min(w / v.designW, h / v.designH));
+  }
 
   O.showView = function (id, visible) {
     const v = O.views.get(id);
@@ -121,6 +205,7 @@ var Orb = (function () {
       v.layer.width = v.layer.height = 0;
     }
     if (!v.maximized) {
+      if (visible) sizeDialog(v);
       if (visible && !v.root.open) v.root.show();
       if (!visible && v.root.open) v.root.close();
     }
@@ -300,6 +385,7 @@ var Orb = (function () {
     let k = e.key;
     if (k === " " || k === "Spacebar") k = "Space";
     else if (k.length === 1) k = k.toUpperCase();
+    else if (k === "ArrowUp" || k === "ArrowDown") k = k.slice(5);
     const letter = /^[A-Z]$/.test(k), named = k.length > 1;
     if (!e.ctrlKey && !/^(F[0-9]+|PageDown|PageUp|Pause)$/.test(k)) return null;
     // A shifted punctuation key is its own character ("+"), so Shift is named only for
@@ -355,7 +441,13 @@ var Orb = (function () {
     true
   );
 
-  window.addEventListener("resize", () => O.push(EV.resize, 0));
+  window.addEventListener("resize", () => {
+    for (const v of O.views.values()) if (v.root && !v.maximized && !v.root.hidden) sizeDialog(v);
+    O.push(EV.resize, 0);
+  });
+  // Ctrl with the wheel magnifies the scene where a page shows one; nowhere the whole page.
+  window.addEventListener("wheel", (e) => e.ctrlKey && e.preventDefault(), { passive: false });
+  for (const g of ["gesturestart", "gesturechange"]) document.addEventListener(g, (e) => e.preventDefault());
 
   // --- Drawing ---------------------------------------------------------------------------
   O.segmentsReset = function (id, pw, ph, dpr, back) {
@@ -581,6 +673,15 @@ var Orb = (function () {
       e.addEventListener("keydown", (ev) => O.push(EV.keyDown, id, ev.keyCode));
     }
     e.dataset.control = O.names.get(id) || "";
+    // Tab goes in screen order; a control off the page only takes the focus the lesson gives.
+    const rank = v.tab.indexOf(id);
+    (e.input || e).tabIndex = rank < 0 ? -1 : 0;
+    e.rank = rank < 0 ? v.tab.length : rank;
+    for (const other of v.box.children)
+      if (other !== e && other.rank > e.rank) {
+        v.box.insertBefore(e, other);
+        break;
+      }
     // The user's own focus moves (a click, Tab) reach the program; its own do not come back.
     (e.input || e).addEventListener("focus", () => {
       if (!O.focusing) O.push(EV.focus, id);
@@ -599,6 +700,9 @@ var Orb = (function () {
     s.height = Math.max(0, h) + "px";
     e.hidden = !visible;
     s.font = O.font(px, bold, italic);
+    // The focus ring's width, scaled with the scene (orbelune.css).
+    s.setProperty("--ring", Math.max(2, 2 * scale) + "px");
+    s.setProperty("--ring-in", Math.max(1, scale) + "px");
     e.look = { px, bold, italic, kind };
     if (kind === 1) {
       e.disabled = !enabled;
@@ -626,6 +730,11 @@ var Orb = (function () {
       s.borderWidth = Math.max(1, scale) + "px";
       if (text !== null) e.textContent = text;
     }
+  };
+
+  O.tabOrder = function (viewId, ids) {
+    const v = O.views.get(viewId);
+    if (v) v.tab = ids;
   };
 
   O.focus = function (id, sel) {
@@ -778,6 +887,8 @@ var Orb = (function () {
   O.messageOpen = function (text) {
     const d = document.getElementById("msgbox");
     d.querySelector("p").textContent = text;
+    // As large as the page's own text of the same size, so that the class reads it.
+    d.style.fontSize = 13 * pageScale() + "px";
     if (!d.dataset.wired) {
       d.dataset.wired = "1";
       // The user's answer (OK, Escape). Closing comes as a later event: by then the program may

@@ -197,7 +197,13 @@ void App::paint(View& v) {
     web_view_size(v.id, &v.width, &v.height, &v.dpr);
     const double dw = form.clientWidth() / 15.0, dh = form.clientHeight() / 15.0;
     Fit fit;
-    if (dw > 0 && dh > 0 && v.width > 0 && v.height > 0) {
+    if (form.maximized() && program_->zoom().magnified()) {
+        const scene::Placement at =
+            program_->zoom().place(form.clientWidth(), form.clientHeight(), v.width, v.height);
+        fit.scale = at.scale;
+        fit.ox = at.ox;
+        fit.oy = at.oy;
+    } else if (dw > 0 && dh > 0 && v.width > 0 && v.height > 0) {
         fit.scale = std::min(v.width / dw, v.height / dh);
         fit.ox = (v.width - dw * fit.scale) / 2;
         fit.oy = (v.height - dh * fit.scale) / 2;
@@ -267,7 +273,13 @@ void App::paint(View& v) {
                 break;
         }
     }
-    if (v.pointer) web_pointer(fit.x(v.pointer->x), fit.y(v.pointer->y), fit.scale);
+    if (v.pointer) {
+        // Where a magnified page has the pointer's spot outside the view, it shows at the edge.
+        const double k = std::max(1.0, fit.scale);
+        web_pointer(std::clamp(fit.x(v.pointer->x), 0.0, std::max(0.0, v.width - 11 * k)),
+                    std::clamp(fit.y(v.pointer->y), 0.0, std::max(0.0, v.height - 19 * k)),
+                    fit.scale);
+    }
     web_links(v.id, links.data(), int(links.size() / 4));
     v.paintedVersion = form.version();
     v.dirty = false;

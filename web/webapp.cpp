@@ -10,6 +10,7 @@
 
 #include "app/courses.h"
 #include "app/registry.h"
+#include "scene/keyboard.h"
 #include "scene/numbers.h"
 #include "scene/tone.h"
 #include "shell/navigation.h"
@@ -86,6 +87,11 @@ View& App::view(scene::Form& f) {
             web_control_name(id, c->fullName().c_str());
         }
     }
+    std::vector<int> tab;
+    for (scene::Control* c : scene::tabOrder(f))
+        for (auto& [id, known] : controlIds_)
+            if (known == c) tab.push_back(id);
+    web_tab_order(v->id, tab.data(), int(tab.size()));
     for (auto& item : f.menu()) {
         int id = nextId_++;
         controlIds_[id] = item.get();
@@ -183,6 +189,24 @@ void App::handle(int kind, int id, const std::string& text) {
         case kEvMessageOk:
             program_->messageAnswered();
             break;
+        case kEvZoom:
+        case kEvPan: {
+            scene::Form* f = formOf(id);
+            if (!f || !f->visible() || !f->maximized()) break;
+            const View& v = view(*f);
+            double a = 0, b = 0, c2 = 0;
+            const int n = std::sscanf(text.c_str(), "%lf %lf %lf", &a, &b, &c2);
+            scene::Zoom& z = program_->zoom();
+            if (kind == kEvZoom && n == 3)
+                z.zoomAbout(z.factor() * a, b, c2, f->clientWidth(), f->clientHeight(), v.width,
+                            v.height);
+            else if (kind == kEvPan && n >= 2 && z.magnified())
+                z.panBy(a, b, f->clientWidth(), f->clientHeight(), v.width, v.height);
+            else
+                break;
+            zoomChanged();
+            break;
+        }
         case kEvResize:
             for (auto& [f, v] : views_) v->dirty = true;
             break;
@@ -320,6 +344,11 @@ void App::beep(int hz, double wallMs) {
         scene::synthTone(samples.data(), samples.size(), hz, rate, scene::kToneAmplitude);
     }
     web_beep(samples.data(), int(samples.size()), rate, scene::clampToneMs(ms));
+}
+
+void App::zoomChanged() {
+    for (auto& [f, v] : views_) v->dirty = true;
+    web_zoomed(program_->zoom().factor());
 }
 
 void App::setCursorPos(int px, int py) {

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
@@ -31,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
 #include <QWindow>
 #include <cmath>
 #include <cstdlib>
@@ -47,6 +49,7 @@
 #include "desktop/picture.h"
 #include "desktop/png.h"
 #include "desktop/scenepaint.h"
+#include "lessons/optics/optics1.h"
 #include "scene/program.h"
 #include "shell/navigation.h"
 #include "tools/driver/driver.h"
@@ -154,21 +157,25 @@ QMessageBox* shownMessageBox() {
 }
 
 // Clicks OK on the next message box as soon as it is open; its text lands in *text, its
-// size in *size. Gives up once the test no longer holds `text`.
+// size in *size, its text's pixel size in *textPx. Gives up once the test no longer holds `text`.
 void answerNextMessageBox(std::shared_ptr<QString> text, int triesLeft = 1000,
-                          QSize* size = nullptr) {
-    QTimer::singleShot(5, [text, triesLeft, size] {
+                          QSize* size = nullptr, int* textPx = nullptr) {
+    QTimer::singleShot(5, [text, triesLeft, size, textPx] {
         if (text.use_count() == 1) return;
         if (auto* box = shownMessageBox()) {
             *text = box->text();
             if (size) *size = box->size();
+            if (textPx)
+                *textPx =
+                    QFontInfo(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font())
+                        .pixelSize();
             if (QAbstractButton* ok = box->button(QMessageBox::Ok))
                 ok->click();
             else
                 box->done(0);
             return;
         }
-        if (triesLeft > 0) answerNextMessageBox(text, triesLeft - 1, size);
+        if (triesLeft > 0) answerNextMessageBox(text, triesLeft - 1, size, textPx);
     });
 }
 
@@ -1634,3 +1641,127 @@ TEST(SavePicture, TheSuggestionIsThePicturesFolderElseHomeAndANameAnyStickTakes)
 }
 
 }  // namespace
+
+// --- Legible from the back of the room: zoom, message boxes, the focus ------------------------
+
+// The program's window for `form`, shown at a canvas of the given size.
+desktop::FormWindow* sizedWindow(desktop::App& app, scene::Form& form, QSize canvas) {
+    desktop::FormWindow* w = app.window(form);
+    w->showNormal();
+    w->resize(canvas.width(), canvas.height() + w->menuBar()->height());
+    waitUntil([&] { return w->canvas()->size() == canvas; });
+    return w;
+}
+
+void sendMouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+TEST(Zoom, CtrlWheelMagnifiesADragPansAStillClickClicksAndNextKeepsItUntilFit) {
+    TestApp app;
+    app.start();
+    scene::Form& utama = *app.program().form("Utama");
+    ASSERT_TRUE(waitUntil([&] { return activeWindowIs(shownWindow(app, "Utama")); }));
+    desktop::FormWindow* w = sizedWindow(app, utama, QSize(1200, 800));
+    desktop::Canvas* canvas = w->canvas();
+    const desktop::Fit fitted = canvas->fit();
+    scene::Control& gravity = *utama.find("Label2(0)");
+    const QPointF tw(gravity.Left + gravity.Width / 2, gravity.Top + 100);
+    const QPointF middle(600, 400), under = fitted.toTwips(middle);
+
+    QWheelEvent wheel(middle, canvas->mapToGlobal(middle), QPoint(), QPoint(0, 2 * 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas, &wheel);
+    desktop::Fit zoomed = canvas->fit();
+    EXPECT_NEAR(zoomed.scale, fitted.scale * 1.25 * 1.25, 1e-6);
+    EXPECT_NEAR(zoomed.toPx(under.x(), under.y()).x(), middle.x(), 0.5)
+        << "the point under the wheel moved";
+    EXPECT_NEAR(zoomed.toPx(under.x(), under.y()).y(), middle.y(), 0.5);
+    const QPointF link = zoomed.toPx(tw.x(), tw.y());
+
+    // A drag moves the scene by as much as the pointer, and opens nothing.
+    sendMouse(canvas, QEvent::MouseButtonPress, link, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseMove, link + QPointF(30, 20), Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseMove, link + QPointF(60, 40), Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseButtonRelease, link + QPointF(60, 40), Qt::NoButton);
+    const desktop::Fit panned = canvas->fit();
+    EXPECT_NEAR(panned.origin.x() - zoomed.origin.x(), 60, 0.5);
+    EXPECT_NEAR(panned.origin.y() - zoomed.origin.y(), 40, 0.5);
+    EXPECT_TRUE(utama.visible()) << "a drag clicked the link";
+
+    // A press and release in one place on the magnified menu still opens the course.
+    const QPointF there = panned.toPx(tw.x(), tw.y());
+    sendMouse(canvas, QEvent::MouseButtonPress, there, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseButtonRelease, there, Qt::NoButton);
+    scene::Form* lesson = app.program().created("Lesson1");
+    ASSERT_TRUE(lesson && lesson->visible()) << "the click did not open the course";
+    desktop::FormWindow* lw = sizedWindow(app, *lesson, QSize(1200, 800));
+    EXPECT_NEAR(lw->canvas()->fit().scale,
+                desktop::fitScene(*lesson, QSizeF(1200, 800)).scale * 1.25 * 1.25, 1e-6)
+        << "the next page is not magnified as the last one was";
+    app.dispatch([&] { app.program().menu(*lesson->menuItem("zoomfit")); });
+    const desktop::Fit back = lw->canvas()->fit(),
+                       whole = desktop::fitScene(*lesson, QSizeF(1200, 800));
+    EXPECT_EQ(back.scale, whole.scale);
+    EXPECT_EQ(back.origin, whole.origin);
+    EXPECT_NE(menuAction(lw, QStringLiteral("Zoom In")), nullptr) << "the View menu lacks Zoom In";
+}
+
+TEST(MessageBox, ItsTextIsAsLargeAsThePagesTextOfTheSameSize) {
+    TestApp app;
+    app.start();
+    ASSERT_TRUE(waitUntil([&] { return activeWindowIs(shownWindow(app, "Utama")); }));
+    scene::Form& utama = *app.program().form("Utama");
+    auto fontPx = [&](QSize canvas) {
+        sizedWindow(app, utama, canvas);
+        int px = 0;
+        auto text = std::make_shared<QString>();
+        answerNextMessageBox(text, 1000, nullptr, &px);
+        app.dispatch([&] { app.program().messageBox(utama, "12 days passed"); });
+        return px;
+    };
+    const int small = fontPx(QSize(800, 560)), large = fontPx(QSize(1600, 1120));
+    ASSERT_GT(small, 0);
+    EXPECT_GE(large, 2 * small - 1)
+        << "at twice the scene's scale the box's text is " << large << " px against " << small;
+}
+
+// The light sources of optics 1 in the order Tab takes them; the ring around the focused one.
+TEST(Focus, TabTakesTheSourcesTopToBottomAndTheFocusedOneShowsARing) {
+    TestApp app;
+    app.dispatch([&] { app.program().start("optics1"); });
+    auto& form = app.program().get<lessons::optics1>("optics1");
+    desktop::FormWindow* w = app.window(form);
+    ASSERT_TRUE(waitUntil([&] { return w->isActiveWindow(); }));
+    w = sizedWindow(app, form, QSize(1392, 1214));  // scale 2
+    app.dispatch([&] { app.program().pause(); });   // the script's lights stay as they are
+    settle();
+    ASSERT_EQ(form.focused(), &form.dum);
+    auto widgetOf = [&](const scene::Control& c) {
+        return w->canvas()->childAt(
+            w->canvas()->fit().rectPx(c.Left + 60, c.Top + 60, 15, 15).topLeft().toPoint());
+    };
+    std::vector<const scene::Control*> visited;
+    for (int i = 0; i < 13; ++i) {
+        pressKey(w, Qt::Key_Tab);
+        for (auto& [index, source] : form.lt.members())
+            if (widgetOf(*source) == QApplication::focusWidget()) visited.push_back(source);
+        EXPECT_NE(form.focused(), &form.dum) << "Tab reached the off-page button";
+    }
+    std::vector<const scene::Control*> expected;
+    for (int k : {11, 10, 9, 8, 7, 6, 0, 1, 2, 3, 4, 5, 11}) expected.push_back(&form.lt(k));
+    EXPECT_EQ(visited, expected);
+
+    // lt(11) has the focus now: a dark ring 2 px wide at scale 1, 4 here, with white within.
+    const QImage img = w->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    auto ringAt = [&](const scene::Control& c) {
+        const QRect r = w->canvas()->fit().rectPx(c.Left, c.Top, c.Width, c.Height).toRect();
+        int dark = 0;
+        for (int x = r.left(); x < r.left() + 8; ++x)
+            if (qGray(img.pixel(x, r.center().y())) < 64) ++dark;
+        return dark;
+    };
+    EXPECT_GE(ringAt(form.lt(11)), 4) << "no ring around the focused source";
+    EXPECT_EQ(ringAt(form.lt(10)), 0) << "a source without the focus shows a ring";
+}

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "scene/keyboard.h"
 #include "scene/program.h"
 #include "tools/driver/driver.h"
 
@@ -286,6 +288,20 @@ TEST_F(Optics1, PacedEachRayIsOnScreenWellWithinTheGapBetweenSources) {
             EXPECT_LT(h.ms, 500) << h.name;
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Tab takes the sources as the eye reads them, row by row from the top; the focus holder that
+// lies off the page is never among them.
+TEST_F(Optics1, TabTakesTheSourcesTopToBottomAndNeverTheFocusHolder) {
+    std::vector<scene::Control*> expected;
+    for (int k : kScriptOrder) expected.push_back(&form().lt(k));
+    std::vector<scene::Control*> order = scene::tabOrder(form());
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(std::count(order.begin(), order.end(), &form().dum), 0);
 }
 
 }  // namespace

@@ -221,6 +221,40 @@ try {
     'every light source shows "-----<O Light" in black inside its face: ' + JSON.stringify(faces[0])
   );
   await screenshot("optics1");
+  // Tab takes the sources row by row from the top, never the off-page button, and shows a ring.
+  await page.focus('.page:last-child [data-control="lt(11)"]');
+  const tabbed = [];
+  for (let i = 0; i < 11; ++i) {
+    await page.keyboard.press("Tab");
+    tabbed.push(await page.evaluate(() => document.activeElement.dataset.control));
+  }
+  check(tabbed.join(" ") === "lt(10) lt(9) lt(8) lt(7) lt(6) lt(0) lt(1) lt(2) lt(3) lt(4) lt(5)", "Tab takes the sources top to bottom: " + tabbed.join(" "));
+  const ring = await page.evaluate(() => {
+    const st = getComputedStyle(document.activeElement);
+    return { width: parseFloat(st.outlineWidth), style: st.outlineStyle, color: st.outlineColor };
+  });
+  check(ring.style === "solid" && ring.width >= 2 && ring.color === "rgb(0, 0, 96)", "the focused source shows a dark ring: " + JSON.stringify(ring));
+  const dumTab = await page.$eval('.page:last-child [data-control="dum"]', (e) => e.tabIndex).catch(() => null);
+  check(dumTab === -1, "the off-page button is out of the Tab order (" + dumTab + ")");
+  // Ctrl with the wheel magnifies the scene, not the page; Fit to Window brings it back.
+  const sourceWidth = () => page.$eval('.page:last-child [data-control="lt(0)"]', (e) => e.getBoundingClientRect().width);
+  const widthBefore = await sourceWidth();
+  await page.mouse.move(640, 400);
+  await page.keyboard.down("Control");
+  await page.mouse.wheel({ deltaY: -300 });
+  await page.keyboard.up("Control");
+  await page.waitForFunction(() => Orb.zoom > 1, { timeout: 5000 }).catch(() => {});
+  await new Promise((r) => setTimeout(r, 300));
+  const zoomed = await page.evaluate(() => ({ zoom: Orb.zoom, page: window.visualViewport.scale }));
+  const widthZoomed = await sourceWidth();
+  check(zoomed.zoom > 1 && zoomed.page === 1 && widthZoomed > widthBefore * 1.5, "Ctrl+wheel magnifies the scene and not the page: " + JSON.stringify(zoomed) + " " + widthBefore + " -> " + widthZoomed);
+  await screenshot("optics1-magnified");
+  await page.keyboard.down("Control");
+  await page.keyboard.press("Home");
+  await page.keyboard.up("Control");
+  await page.waitForFunction(() => Orb.zoom === 1, { timeout: 5000 }).catch(() => {});
+  await new Promise((r) => setTimeout(r, 300));
+  check(Math.abs((await sourceWidth()) - widthBefore) < 1, "Ctrl+Home fits the scene to the window again");
   for (const title of ["Reflection at Parabolic Mirror", "3D Image of Parabola Antenna"]) {
     // The antenna's wireframe draws for some two seconds as its page opens: at every animation
     // frame meanwhile one page is shown, never the one left beside it.
