@@ -42,8 +42,11 @@ bool web_open_url(const char* url);
 void web_menu_item(int view, int item, int level, const char* caption, const char* shortcut,
                    const char* others, int enabled);
 void web_menu_state(int item, int enabled, const char* caption);
-// A check item's state (Continue after Messages).
+// A check item's state (Continue after Messages, Projector Colours).
 void web_menu_check(int item, int checked);
+// Projector Colours as the browser remembers it from the last visit (1 on), and remembering it.
+int web_projector_remembered();
+void web_remember_projector(int on);
 // Beside every menu bar: "Paused", "2×", or nothing.
 void web_badge(const char* text);
 void web_full_screen();
