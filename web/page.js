@@ -217,6 +217,7 @@ var Orb = (function () {
     O.active = id;
     // The page's title, then the program's, so that a tab among others says what it shows.
     document.title = caption + " \u2013 Orbelune";
+    if (!O.waiting) document.getElementById("overlay").hidden = true;  // pressed while loading
     if (v.maximized) v.root.parentNode.appendChild(v.root);  // above the other pages
   };
 
@@ -943,8 +944,16 @@ var Orb = (function () {
     } catch (err) {
       O.audio = null;
     }
-    document.getElementById("overlay").hidden = true;
     O.push(EV.start, 0);
+    // Pressed while the program is still loading: the overlay stays, saying so, until the first
+    // page is there, so that the student never looks at an empty window.
+    if (O.views.has(O.active)) {
+      document.getElementById("overlay").hidden = true;
+    } else {
+      const b = document.getElementById("start");
+      b.textContent = "Loading\u2026";
+      b.disabled = true;
+    }
     if (O.pendingFocus) O.focus(O.pendingFocus[0], O.pendingFocus[1]);
     O.pendingFocus = null;
   };

@@ -47,12 +47,6 @@ trap cleanup EXIT
 # shellcheck source=../../scripts/xdisplay.sh
 . "$(dirname "$0")/../../scripts/xdisplay.sh"
 xdisplay_start 1920x1080 261 290 || { echo "FAIL: no X display" >&2; exit 1; }
-# On a busy machine openbox takes seconds to manage the screen; a page mapped before would not
-# be maximised by it.
-for _ in $(seq 200); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
 
 fail() {
   echo "FAIL: seed $seed, action $action: $*" >&2
