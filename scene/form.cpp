@@ -5,6 +5,7 @@
 
 #include "scene/numbers.h"
 #include "scene/program.h"
+#include "scene/words.h"
 
 namespace scene {
 
@@ -17,6 +18,30 @@ Form::Form(Program& program, std::string name, std::string caption, float client
       clientHeight_(clientHeight) {}
 
 Form::~Form() = default;
+
+void Form::retranslate() {
+    auto again = [](auto& text) {
+        if (auto entry = sourceOf(text))
+            text = translate(entry->first.c_str(), entry->second.c_str());
+    };
+    auto againProp = [](Prop<std::string>& p) {
+        if (auto entry = sourceOf(p.get()))
+            p = translate(entry->first.c_str(), entry->second.c_str());
+    };
+    again(caption_);
+    for (auto& c : controls_) {
+        if (auto* l = dynamic_cast<Label*>(c.get()))
+            againProp(l->Caption);
+        else if (auto* b = dynamic_cast<CheckBox*>(c.get()))
+            againProp(b->Caption);
+        else if (auto* b = dynamic_cast<CommandButton*>(c.get()))
+            againProp(b->Caption);
+        else if (auto* t = dynamic_cast<TextBox*>(c.get()))
+            againProp(t->Text);
+    }
+    for (auto& m : menu_) again(m->caption);
+    noteChangeQuietly();
+}
 
 template <class T>
 T& Form::add(std::unique_ptr<T> c) {

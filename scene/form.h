@@ -77,6 +77,9 @@ public:
     virtual void playbackChanged() {}
     // The program's colour scheme changed (Program::colorScheme()).
     virtual void colorSchemeChanged() {}
+    // The language changed: every caption, text and menu item the catalogue gave is looked up
+    // again (what a script composed is composed again when the page starts again).
+    virtual void retranslate();
 
     // The stored control list: its order is the layering order (earlier lies above later).
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }

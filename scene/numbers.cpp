@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "scene/words.h"
+
 namespace scene {
 
 double roundHalfEven(double x) {
@@ -39,6 +41,12 @@ float toSingle(double x) {
 double Int(double x) { return std::floor(x); }
 
 double Val(std::string_view s) {
+    // The language's decimal separator is read as the point too: a box shows what the lesson
+    // wrote there in the student's language, and the student types in it the same way.
+    const std::string& sep = decimalSeparator();
+    const auto point = [&](size_t at) {
+        return s[at] == '.' || (sep.size() == 1 && s[at] == sep[0]);
+    };
     size_t i = 0, n = s.size();
     auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
     while (i < n && blank(s[i])) ++i;
@@ -52,7 +60,7 @@ double Val(std::string_view s) {
         long long v = 0;
         while (j < n && s[j] >= '0' && s[j] <= '9' && j - first < 16) v = v * 10 + (s[j++] - '0');
         const size_t count = j - first;
-        const bool more = j < n && ((s[j] >= '0' && s[j] <= '9') || s[j] == '.' || s[j] == 'e' ||
+        const bool more = j < n && ((s[j] >= '0' && s[j] <= '9') || point(j) || s[j] == 'e' ||
                                     s[j] == 'E' || s[j] == 'd' || s[j] == 'D');
         if (count > 0 && count <= 15 && !more) return negative ? -double(v) : double(v);
     }
@@ -63,8 +71,9 @@ double Val(std::string_view s) {
         num += s[i++];
         ++mantissaDigits;
     }
-    if (i < n && s[i] == '.') {
-        num += s[i++];
+    if (i < n && point(i)) {
+        num += '.';
+        ++i;
         while (i < n && s[i] >= '0' && s[i] <= '9') {
             num += s[i++];
             ++mantissaDigits;
@@ -89,6 +98,14 @@ double Val(std::string_view s) {
 }
 
 std::string digits(double x) {
+    std::string out = invariantDigits(x);
+    const std::string& sep = decimalSeparator();
+    if (sep != ".")
+        if (auto at = out.find('.'); at != std::string::npos) out.replace(at, 1, sep);
+    return out;
+}
+
+std::string invariantDigits(double x) {
     if (std::isnan(x)) return "0";
     if (x > DBL_MAX) x = DBL_MAX;
     if (x < -DBL_MAX) x = -DBL_MAX;

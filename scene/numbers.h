@@ -17,12 +17,15 @@ float toSingle(double x);          // single precision; saturates instead of ove
 double Int(double x);
 
 // The leading number of a text: leading blanks are skipped, then an optional sign, digits, an
-// optional fraction and exponent. 0 when there is none. Overflow saturates to +-DBL_MAX.
+// optional fraction (after a point or the language's decimal separator) and exponent. 0 when there
+// is none. Overflow saturates to +-DBL_MAX.
 double Val(std::string_view text);
 
 // Number to text as the lessons show it: up to 15 significant digits, no trailing zeros,
-// exponent form ("1E+16", "1E-05") outside 1e-4 .. 1e15.
+// exponent form ("1E+16", "1E-05") outside 1e-4 .. 1e15, with the language's decimal separator.
 std::string digits(double x);
+// The same always with a point.
+std::string invariantDigits(double x);
 // The same with a leading blank standing for the sign of a non-negative number.
 std::string Str(double x);
 

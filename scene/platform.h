@@ -49,6 +49,8 @@ public:
     // The colour scheme changed (Program::colorScheme()): repaint, and remember it for the next
     // run.
     virtual void colorSchemeChanged() {}
+    // The language changed (Program::setLanguage): window titles and menus are shown anew.
+    virtual void languageChanged() {}
     // The View menu's window commands: full screen on and off, the scene as shown saved to a
     // file the user chooses, or put on the clipboard. A machine without a screen ignores them.
     virtual void toggleFullScreen(Form&) {}

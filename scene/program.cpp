@@ -274,6 +274,27 @@ void Program::closeButton(Form& f) {
         true);
 }
 
+void Program::setLanguage(const std::string& code, Lookup lookup) {
+    deliver(
+        [this, code, lookup = std::move(lookup)] {
+            scene::setLanguage(code, lookup);
+            for (Form* f : creationOrder_) f->retranslate();
+            platform_.languageChanged();
+            // The page on the screen: the maximised window activated last.
+            Form* page = nullptr;
+            for (Form* f : activation_)
+                if (f->maximized()) page = f;
+            if (!page) return;
+            runHandler(*page, "Language", [this, page] {
+                const auto before = page->activations();
+                hide(*page);
+                show(*page);
+                if (page->activations() == before) page->Form_Activate();
+            });
+        },
+        true);
+}
+
 void Program::windowActivated(Form& f) {
     deliver([this, &f] { runHandler(f, "Activate", [&] { activate(f); }); }, false);
 }

@@ -11,6 +11,7 @@
 #include "scene/form.h"
 #include "scene/platform.h"
 #include "scene/playback.h"
+#include "scene/words.h"
 #include "scene/zoom.h"
 
 namespace scene {
@@ -117,6 +118,10 @@ public:
     // How the front ends draw the lessons' colours; the lessons and the reports never see it.
     ColorScheme colorScheme() const { return scheme_; }
     void setColorScheme(ColorScheme scheme);
+    // --- Language --------------------------------------------------------------------------
+    // Every text from now on in this language (words.h), the texts shown looked up again, and
+    // the page shown started again in it, as Replay starts it (a running handler stops first).
+    void setLanguage(const std::string& code, Lookup lookup = {});
     // --- Magnification -------------------------------------------------------------------
     // One for every page, kept until Fit to Window; the front ends present it.
     Zoom& zoom() { return zoom_; }

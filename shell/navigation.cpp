@@ -13,56 +13,58 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
                        float clientHeight, Navigation nav)
     : Form(program, std::move(name), std::move(caption), clientWidth, clientHeight),
       nav_(std::move(nav)) {
-    menuItem(nav_.titleItem, nav_.titleCaption, "").level = 0;
-    menuItem("prev", "Previous Lesson", "Ctrl+P").onMenu = [this] { prev_Click(); };
-    auto& next = menuItem(nav_.nextItem, "Next Lesson", "Ctrl+N");
+    menuItem(nav_.titleItem, tr(nav_.titleCaption), "").level = 0;
+    menuItem("prev", tr("Previous Lesson"), "Ctrl+P").onMenu = [this] { prev_Click(); };
+    auto& next = menuItem(nav_.nextItem, tr("Next Lesson"), "Ctrl+N");
     next.onMenu = [this] { next_Click(); };
     if (nav_.nextDisabled) next.Enabled = false;
     if (!nav_.replayItem.empty())
-        menuItem(nav_.replayItem, nav_.replayCaption, "Ctrl+R").onMenu = [this] { replay_Click(); };
-    menuItem("pertama", "Main Menu", "Ctrl+M").onMenu = [this] { pertama_Click(); };
-    menuItem("about", "About", "Ctrl+A").onMenu = [this] { about_Click(); };
-    auto& contact = menuItem("contact", "Contact", "Ctrl+C");
+        menuItem(nav_.replayItem, tr(nav_.replayCaption), "Ctrl+R").onMenu = [this] {
+            replay_Click();
+        };
+    menuItem("pertama", tr("Main Menu"), "Ctrl+M").onMenu = [this] { pertama_Click(); };
+    menuItem("about", tr("About"), "Ctrl+A").onMenu = [this] { about_Click(); };
+    auto& contact = menuItem("contact", tr("Contact"), "Ctrl+C");
     contact.onMenu = [this] { contact_Click(); };
     contact.stopsHandler = false;  // writing to the author does not leave the lesson
-    menuItem("exit", "Exit", "Ctrl+E").onMenu = [this] { exit_Click(); };
+    menuItem("exit", tr("Exit"), "Ctrl+E").onMenu = [this] { exit_Click(); };
 
     // The teacher's controls: the program clock and the window.
-    menuItem("view", "&View", "").level = 0;
+    menuItem("view", tr("&View"), "").level = 0;
     Program& p = program;
-    viewItem("pause", "Pause", "Ctrl+Space", [&p] {
+    viewItem("pause", tr("Pause"), "Ctrl+Space", [&p] {
         if (p.paused())
             p.resume();
         else
             p.pause();
     }).otherShortcuts = {"Pause"};
-    viewItem("slower", "Slower", "Ctrl+-", [&p] { p.slower(); });
-    viewItem("faster", "Faster", "Ctrl++", [&p] { p.faster(); }).otherShortcuts = {"Ctrl+="};
-    viewItem("normal", "Normal Speed", "Ctrl+0", [&p] { p.normalSpeed(); });
-    viewItem("frame", "Next Frame", "Ctrl+.", [&p] { p.stepFrame(); });
+    viewItem("slower", tr("Slower"), "Ctrl+-", [&p] { p.slower(); });
+    viewItem("faster", tr("Faster"), "Ctrl++", [&p] { p.faster(); }).otherShortcuts = {"Ctrl+="};
+    viewItem("normal", tr("Normal Speed"), "Ctrl+0", [&p] { p.normalSpeed(); });
+    viewItem("frame", tr("Next Frame"), "Ctrl+.", [&p] { p.stepFrame(); });
     // For a class watching a projected lesson: its message boxes close by themselves.
-    viewItem("continue", "Continue after Messages", "", [&p] {
+    viewItem("continue", tr("Continue after Messages"), "", [&p] {
         p.setContinueAfterMessages(!p.continuesAfterMessages());
     }).checkable = true;
-    viewItem("projector", "Projector Colours", "", [&p] {
+    viewItem("projector", tr("Projector Colours"), "", [&p] {
         p.setColorScheme(p.colorScheme() == scene::ColorScheme::Projector
                              ? scene::ColorScheme::Standard
                              : scene::ColorScheme::Projector);
     }).checkable = true;
-    viewItem("fullscreen", "Full Screen", "F11",
+    viewItem("fullscreen", tr("Full Screen"), "F11",
              [this, &p] { p.platform().toggleFullScreen(*this); });
-    viewItem("savepicture", "Save Picture\u2026", "Ctrl+S",
+    viewItem("savepicture", tr("Save Picture\u2026"), "Ctrl+S",
              [this, &p] { p.platform().savePicture(*this); });
-    viewItem("copypicture", "Copy Picture", "Ctrl+Shift+C",
+    viewItem("copypicture", tr("Copy Picture"), "Ctrl+Shift+C",
              [this, &p] { p.platform().copyPicture(*this); });
     // Keys the pages leave alone: Ctrl with +, - and 0 are the speeds already.
     auto zoomBy = [&p](double ratio) {
         p.zoom().zoomBy(ratio);
         p.platform().zoomChanged();
     };
-    viewItem("zoomin", "Zoom In", "Ctrl+Up", [zoomBy] { zoomBy(scene::Zoom::kStep); });
-    viewItem("zoomout", "Zoom Out", "Ctrl+Down", [zoomBy] { zoomBy(1 / scene::Zoom::kStep); });
-    viewItem("zoomfit", "Fit to Window", "Ctrl+Home", [&p] {
+    viewItem("zoomin", tr("Zoom In"), "Ctrl+Up", [zoomBy] { zoomBy(scene::Zoom::kStep); });
+    viewItem("zoomout", tr("Zoom Out"), "Ctrl+Down", [zoomBy] { zoomBy(1 / scene::Zoom::kStep); });
+    viewItem("zoomfit", tr("Fit to Window"), "Ctrl+Home", [&p] {
         p.zoom().fit();
         p.platform().zoomChanged();
     });
@@ -81,7 +83,7 @@ scene::MenuItem& LessonForm::viewItem(const std::string& name, const std::string
 
 void LessonForm::playbackChanged() {
     const Program& p = program();
-    menuItem("pause")->caption = p.paused() ? "Resume" : "Pause";
+    menuItem("pause")->caption = p.paused() ? tr("Resume") : tr("Pause");
     menuItem("slower")->Enabled = !p.slowest();
     menuItem("faster")->Enabled = !p.fastest();
     menuItem("frame")->Enabled = p.paused();
@@ -101,8 +103,8 @@ static Navigation placed(const Place& place, Navigation nav) {
 
 LessonForm::LessonForm(Program& program, const Place& place, float clientWidth, float clientHeight,
                        Navigation nav)
-    : LessonForm(program, place.form, place.title, clientWidth, clientHeight,
-                 placed(place, std::move(nav))) {
+    : LessonForm(program, place.form, scene::translate("Courses", place.title.c_str()), clientWidth,
+                 clientHeight, placed(place, std::move(nav))) {
     addLessonsMenu(
         *this, place.courses,
         [this](const std::string& name, const std::string& caption) -> scene::MenuItem& {
@@ -155,7 +157,7 @@ void LessonForm::pertama_Click() {
 void LessonForm::about_Click() { program().form("frmAbout")->Show(); }
 
 std::string playbackBadge(const scene::Program& p) {
-    if (p.paused()) return "Paused";
+    if (p.paused()) return scene::translate("Navigation", "Paused");
     const double s = p.speed();
     if (s == 1) return "";
     if (s == 0.25) return "\u00BC\u00D7";
@@ -178,8 +180,7 @@ void LessonForm::contact_Click() {
     // lessons' messages continue by themselves.
     if (!program().platform().openUrl(contactMailto()))
         program().messageBox(
-            *this,
-            std::string("No mail program could be started. Please write to: ") + kContactAddresses,
+            *this, tr("No mail program could be started. Please write to: ") + kContactAddresses,
             false);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "scene/form.h"
+#include "scene/words.h"
 #include "shell/course.h"
 
 namespace shell {
@@ -12,9 +13,10 @@ struct Navigation {
     std::string prev{}, next{};  // neighbouring forms; "" at either end (from the course table)
     std::string timer{};         // the animation timer that leaving stops; "" when none
     std::string replayItem{};    // "replay", "rep", or "" for a form without one
-    std::string replayCaption = "Replay";
+    // Captions in English, looked up in the catalogue (context "Navigation") where shown.
+    std::string replayCaption = QT_TRANSLATE_NOOP("Navigation", "Replay");
     std::string titleItem = "navigation";
-    std::string titleCaption = "&Navigation";
+    std::string titleCaption = QT_TRANSLATE_NOOP("Navigation", "&Navigation");
     std::string nextItem = "next";
     bool nextDisabled = false;      // the last page of a course
     bool leavingFlag = false;       // the mirror lessons keep a flag that Next sets
@@ -32,6 +34,8 @@ std::string playbackBadge(const scene::Program& p);
 
 // A lesson window: the Navigation menu, and closing the window ends the program.
 class LessonForm : public scene::Form {
+    ORBELUNE_WORDS(Navigation)
+
 public:
     LessonForm(scene::Program& program, std::string name, std::string caption, float clientWidth,
                float clientHeight, Navigation nav);

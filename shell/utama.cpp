@@ -17,11 +17,12 @@ static constexpr scene::Color kLinkBlue = 0x00FF0000;
 static constexpr Box kEntries[] = {{720, 1320, 1095, 375}, {720, 1800, 975, 375}};
 
 Utama::Utama(scene::Program& program, Courses courses)
-    : Form(program, "Utama", "MAIN MENU", 10230, 8460),
-      Label1(label("Label1", Box{720, 600, 2895, 375}, "Menu").size(13.5).bold()),
+    : Form(program, "Utama", tr("MAIN MENU"), 10230, 8460),
+      Label1(label("Label1", Box{720, 600, 2895, 375}, tr("Menu")).size(13.5).bold()),
       courses_(courses.first(std::min(courses.size(), std::size(kEntries)))) {
     for (std::size_t i = 0; i < courses_.size(); ++i) {
-        std::string caption = std::to_string(i + 1) + ". " + std::string(courses_[i].name);
+        std::string caption = std::to_string(i + 1) + ". " +
+                              scene::translate("Courses", std::string(courses_[i].name).c_str());
         auto& entry = label(Label2, int(i), kEntries[i], caption).size(12).fore(kLinkBlue);
         entry.linkPointer = true;
         entry.onClick = [this](int index) { Label2_Click(index); };
@@ -50,12 +51,13 @@ void Utama::open(const std::string& page) {
 void Utama::Form_Unload() { End(); }
 
 FrmAbout::FrmAbout(scene::Program& program)
-    : Form(program, "frmAbout", "About this program", 5790, 1575) {
+    : Form(program, "frmAbout", tr("About this program"), 5790, 1575) {
     setMaximized(false);
-    label("Label3", Box{120, 600, 5655, 495}, "E-mail: author@example.org").size(9.75);
-    label("Label2", Box{120, 360, 4815, 375}, "Orbelune Learning, Bandung, Indonesia").size(9.75);
+    label("Label3", Box{120, 600, 5655, 495}, tr("E-mail: author@example.org")).size(9.75);
+    label("Label2", Box{120, 360, 4815, 375}, tr("Orbelune Learning, Bandung, Indonesia"))
+        .size(9.75);
     label("Label1", Box{0, 120, 5775, 1455},
-          "   Physics courseware written by Dr. Ir. Rina Halim, M.Sc.")
+          tr("   Physics courseware written by Dr. Ir. Rina Halim, M.Sc."))
         .size(9.75);
 }
 

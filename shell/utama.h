@@ -2,12 +2,15 @@
 #include <string>
 
 #include "scene/form.h"
+#include "scene/words.h"
 #include "shell/course.h"
 
 namespace shell {
 
 // The main menu: the courses as links, each opening its course's first page.
 class Utama : public scene::Form {
+    ORBELUNE_WORDS(Utama)
+
 public:
     Utama(scene::Program& program, Courses courses);
     void Form_Unload() override;
@@ -24,6 +27,8 @@ private:
 
 // The About box: a small fixed window; closing it goes back to the lesson underneath.
 class FrmAbout : public scene::Form {
+    ORBELUNE_WORDS(frmAbout)
+
 public:
     explicit FrmAbout(scene::Program& program);
     void Form_Unload() override;

@@ -5,6 +5,8 @@ namespace lessons {
 
 // The still page comparing the law of gravitation with Coulomb's law.
 class Lesson1 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson1)
+
 public:
     explicit Lesson1(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

@@ -56,7 +56,7 @@ bool Lesson10::layout() {
     line("ln", -1000, 7080, -1000, 7200).color(kGrey).style(kDot);
     clock(label("koma", Box{9960, 3600, 255, 375}, "0"));
     clock(label(waktu, 1, Box{9840, 3600, 135, 375}, "."));
-    text(label("wait", Box{4200, 3000, 1215, 735}, "WAIT!")).size(18).fore(kOrange);
+    text(label("wait", Box{4200, 3000, 1215, 735}, tr("WAIT!"))).size(18).fore(kOrange);
     shape(bumi, 0, Box{10560, 5040, 135, 135}, kCircle).back(kPaleBlue).border(kPaleBlue);
     text(label(loro2, 1, Box{2640, 960, 135, 255}, "2"));
     line("Line3", 2520, 1200, 2520, 1080).color(kBlue).width(2);
@@ -66,24 +66,24 @@ bool Lesson10::layout() {
     text(label(loro2, 0, Box{1440, 960, 135, 255}, "2"));
     shape("Shape3", Box{9360, 3120, 1575, 1095});
     clock(label(waktu, 0, Box{9480, 3600, 375, 375}, "00"));
-    label(Label3, 1, Box{10320, 3600, 975, 255}, "hours");
-    text(label(Label4, 1, Box{9120, 3240, 1575, 255}, "CLOCK")).center();
+    label(Label3, 1, Box{10320, 3600, 975, 255}, tr("hours"));
+    text(label(Label4, 1, Box{9120, 3240, 1575, 255}, tr("CLOCK"))).center();
     text(label("hap", Box{600, 1320, 10815, 495},
-               "where R is the position of the satellite in relative to the earth center; T is "
-               "the rotational period of the earth, that is 24 hours; G is universal gravity "
-               "constant and M is the mass of the earth."));
+               tr("where R is the position of the satellite in relative to the earth center; T is "
+                  "the rotational period of the earth, that is 24 hours; G is universal gravity "
+                  "constant and M is the mass of the earth.")));
     text(label(Label4, 0, Box{4200, 3360, 2655, 615},
-               "Now let us take a look at non-stationary satellite."))
+               tr("Now let us take a look at non-stationary satellite.")))
         .fore(kGreen)
         .hidden();
     text(label("ext", Box{600, 240, 10695, 735},
-               "There are two kinds of satellite; non-geostationary and geostationary. A "
-               "geostationary satellite looks like unmoving according to an observer on the "
-               "earth. The position of its orbit can be determined using the following "
-               "equation:"));
+               tr("There are two kinds of satellite; non-geostationary and geostationary. A "
+                  "geostationary satellite looks like unmoving according to an observer on the "
+                  "earth. The position of its orbit can be determined using the following "
+                  "equation:")));
     line("Line4", 6170, 7000, 6170, 2400).hidden();
     shape("earth", Box{5000, 5000, 1000, 1000}, kCircle).back(kPaleBlue).border(kPaleBlue);
-    text(label("rumus", Box{720, 1035, 3735, 375}, "R    / T   = GM/4"));
+    text(label("rumus", Box{720, 1035, 3735, 375}, tr("R    / T   = GM/4")));
     return true;
 }
 
@@ -203,7 +203,7 @@ void Lesson10::launch() {
             koma.Caption = digits(Int(h * 10 - H * 10));
             if (scene::Val(koma.Caption.get()) == 0 && latch == 0 && std::fmod(H, 6) == 0 &&
                 H > 0) {
-                MsgBox(digits(H) + " hours passed");
+                MsgBox(digits(H) + tr(" hours passed"));
                 latch = 1;
             } else if (latch == 1 && std::fmod(H - 3, 6) == 0) {
                 latch = 0;

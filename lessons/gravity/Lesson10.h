@@ -11,6 +11,8 @@ namespace lessons {
 // A geostationary satellite against a non-stationary one: each flies one revolution of its
 // orbit while the earth's rim markers turn, and each orbit is traced afterwards.
 class Lesson10 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson10)
+
 public:
     explicit Lesson10(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

@@ -37,10 +37,10 @@ bool Lesson11::layout() {
     auto text = [](scene::Label& l) -> scene::Label& { return l.size(9.75).bold().fore(kBlue); };
     auto clock = [&](scene::Label& l) { text(l).size(12).back(kClockFace).center(); };
     timer("jam", 1000, true);
-    label("appear", Box{8760, 5400, 1935, 255}, "Moon's Appearance").size(9.75).center();
+    label("appear", Box{8760, 5400, 1935, 255}, tr("Moon's Appearance")).size(9.75).center();
     clock(label("koma", Box{9960, 3600, 255, 375}, "0"));
     clock(label(waktu, 1, Box{9840, 3600, 135, 375}, "."));
-    text(label("wait", Box{4200, 3000, 1215, 735}, "WAIT!")).size(18).fore(kOrange);
+    text(label("wait", Box{4200, 3000, 1215, 735}, tr("WAIT!"))).size(18).fore(kOrange);
     shape("sat", Box{7680, 5760, 70, 70}, kCircle).back(scene::kWhite).border(kBlue);
     text(label(loro2, 1, Box{2640, 960, 135, 255}, "2"));
     line("Line3", 2520, 1200, 2520, 1080).color(kBlue).width(2);
@@ -50,23 +50,24 @@ bool Lesson11::layout() {
     text(label(loro2, 0, Box{1440, 960, 135, 255}, "2"));
     shape("Shape3", Box{9360, 3120, 1575, 1095});
     clock(label(waktu, 0, Box{9480, 3600, 375, 375}, "00"));
-    label(Label3, 1, Box{10320, 3600, 975, 255}, "days");
-    text(label(Label4, 1, Box{9120, 3240, 1575, 255}, "CLOCK")).center();
+    label(Label3, 1, Box{10320, 3600, 975, 255}, tr("days"));
+    text(label(Label4, 1, Box{9120, 3240, 1575, 255}, tr("CLOCK"))).center();
     text(label("hap", Box{600, 1320, 10815, 495},
-               "The violet curve is the present orbit of the moon. And the green one is the "
-               "orbit if the distance is half of present distance."));
-    text(label(Label4, 0, Box{4200, 2520, 2655, 735},
-               "The moon would travel faster if its position was half of the present position."))
+               tr("The violet curve is the present orbit of the moon. And the green one is the "
+                  "orbit if the distance is half of present distance.")));
+    text(
+        label(Label4, 0, Box{4200, 2520, 2655, 735},
+              tr("The moon would travel faster if its position was half of the present position.")))
         .fore(kGreen)
         .hidden();
     text(label("ext", Box{600, 240, 10695, 735},
-               "Have you ever imagined what would happen if the moon's orbit was half of now's? "
-               "The most serious consequence is that the moon's period would change; 'One lunar "
-               "month' would become shorter than it is now. Let us examine how it happens here. "
-               "Again the equation that rules this is:"));
+               tr("Have you ever imagined what would happen if the moon's orbit was half of now's? "
+                  "The most serious consequence is that the moon's period would change; 'One lunar "
+                  "month' would become shorter than it is now. Let us examine how it happens here. "
+                  "Again the equation that rules this is:")));
     line("Line4", 6170, 7000, 6170, 2400).hidden();
     shape("earth", Box{5000, 5000, 100, 100}, kCircle).back(kBlue).border(kBlue);
-    text(label("rumus", Box{720, 1035, 3735, 375}, "R    / T   = GM/4"));
+    text(label("rumus", Box{720, 1035, 3735, 375}, tr("R    / T   = GM/4")));
     return true;
 }
 
@@ -161,7 +162,7 @@ void Lesson11::launch() {
             if (tenths == 0 && latch == 0 && std::fmod(D, p) == 0 && D > 0) {
                 latch = 1;
                 drawAppearance();
-                MsgBox(digits(D) + " days passed");
+                MsgBox(digits(D) + tr(" days passed"));
             } else if (latch == 1 && std::fmod(D, p) != 0) {
                 latch = 0;
             }

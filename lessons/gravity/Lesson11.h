@@ -10,6 +10,8 @@ namespace lessons {
 // The moon on its present orbit and on one half as large: one revolution each, with the moon's
 // appearance drawn every few days, and each orbit traced afterwards.
 class Lesson11 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson11)
+
 public:
     explicit Lesson11(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

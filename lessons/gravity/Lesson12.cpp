@@ -31,13 +31,20 @@ struct Trial {
     const char* suffix;
 };
 constexpr Trial kTrials[7] = {
-    {1, "V init = V circle = ", " m/s ... circular"},
-    {1.34, "V init = 1.34 * V circle = ", " m/s ... elliptical"},
-    {1.36, "V init = 1.36 * V circle = ", " m/s ... elliptical"},
-    {1.38, "V init = 1.38 * V circle = ", " m/s ... elliptical"},
-    {1.40, "V init = 1.40 * V circle = ", " m/s ... elliptical"},
-    {1.42, "V init = 1.42 * V circle = ", " m/s ... HYPERBOLIC"},
-    {1.44, "V init = 1.44 * V circle = ", " m/s ... HYPERBOLIC"},
+    {1, QT_TRANSLATE_NOOP("Lesson12", "V init = V circle = "),
+     QT_TRANSLATE_NOOP("Lesson12", " m/s ... circular")},
+    {1.34, QT_TRANSLATE_NOOP("Lesson12", "V init = 1.34 * V circle = "),
+     QT_TRANSLATE_NOOP("Lesson12", " m/s ... elliptical")},
+    {1.36, QT_TRANSLATE_NOOP("Lesson12", "V init = 1.36 * V circle = "),
+     QT_TRANSLATE_NOOP("Lesson12", " m/s ... elliptical")},
+    {1.38, QT_TRANSLATE_NOOP("Lesson12", "V init = 1.38 * V circle = "),
+     QT_TRANSLATE_NOOP("Lesson12", " m/s ... elliptical")},
+    {1.40, QT_TRANSLATE_NOOP("Lesson12", "V init = 1.40 * V circle = "),
+     QT_TRANSLATE_NOOP("Lesson12", " m/s ... elliptical")},
+    {1.42, QT_TRANSLATE_NOOP("Lesson12", "V init = 1.42 * V circle = "),
+     QT_TRANSLATE_NOOP("Lesson12", " m/s ... HYPERBOLIC")},
+    {1.44, QT_TRANSLATE_NOOP("Lesson12", "V init = 1.44 * V circle = "),
+     QT_TRANSLATE_NOOP("Lesson12", " m/s ... HYPERBOLIC")},
 };
 }  // namespace
 
@@ -52,35 +59,36 @@ Lesson12::Lesson12(scene::Program& program, const shell::Place& place)
 bool Lesson12::layout() {
     auto text = [](scene::Label& l) -> scene::Label& { return l.size(9.75); };
     timer("jam", 1000, true);
-    checkBox("ck", Box{9360, 360, 255, 255}, "Check1").font.size = 9.75;
+    checkBox("ck", Box{9360, 360, 255, 255}, tr("Check1")).font.size = 9.75;
     textBox("vinit", Box{7200, 360, 1575, 285}).size(9.75);
     text(label(Label6, 5, Box{5040, 6480, 6135, 735},
-               "This kind of calculation becomes useful when we are to send an object to other "
-               "planets, such as Galileo in the Jupiter Expedition."))
+               tr("This kind of calculation becomes useful when we are to send an object to other "
+                  "planets, such as Galileo in the Jupiter Expedition.")))
         .fore(kBlue);
-    text(label(Label6, 4, Box{4920, 5640, 5055, 735},
-               "In other words, when V init surpasses 1.414 * V circle, the object will not "
-               "return. It is liberated from the gravitational force ... so, 1.414 * V circle is "
-               "the velocity of no return!"))
+    text(
+        label(Label6, 4, Box{4920, 5640, 5055, 735},
+              tr("In other words, when V init surpasses 1.414 * V circle, the object will not "
+                 "return. It is liberated from the gravitational force ... so, 1.414 * V circle is "
+                 "the velocity of no return!")))
         .fore(kBlue);
     text(label(Label6, 3, Box{360, 3720, 3015, 735},
-               "We see here, as V init  surpasses 1.414 * V circle, the trajectory becomes "
-               "hyperbolic"))
+               tr("We see here, as V init  surpasses 1.414 * V circle, the trajectory becomes "
+                  "hyperbolic")))
         .fore(kGreen);
     line("Line11", 1320, 3360, 1200, 3360).color(kGreen);
     line("Line10", 1200, 3360, 1200, 3600).color(kGreen);
     line("Line9", 1080, 3360, 1200, 3600).color(kGreen);
     text(label(Label6, 2, Box{360, 3360, 3495, 255},
-               "   V init =    2  * V circle = 1.414 * V circle"))
+               tr("   V init =    2  * V circle = 1.414 * V circle")))
         .fore(kGreen);
     text(label(Label6, 1, Box{360, 2760, 3495, 495},
-               "The border between elliptical and hyperbolic orbits is "))
+               tr("The border between elliptical and hyperbolic orbits is ")))
         .fore(kGreen);
     text(label(Label6, 0, Box{120, 120, 5655, 735},
-               "When the initial velocity of an object moving under gravity surpasses a certain "
-               "value, its trajectory is no more elliptical, but becomes hyperbolic!"))
+               tr("When the initial velocity of an object moving under gravity surpasses a certain "
+                  "value, its trajectory is no more elliptical, but becomes hyperbolic!")))
         .fore(kBlue);
-    label(Label5, 2, Box{7560, 1920, 3615, 495}, "  m * V circle / r     = G*M*m ./ r")
+    label(Label5, 2, Box{7560, 1920, 3615, 495}, tr("  m * V circle / r     = G*M*m ./ r"))
         .size(12)
         .fore(kBlue)
         .back(kCyan);
@@ -89,8 +97,8 @@ bool Lesson12::layout() {
         .fore(kBlue)
         .back(kCyan);
     text(label(Label5, 0, Box{7560, 840, 3615, 735},
-               "Note: V circle is V init that results in circular orbit; it matches the "
-               "following equation:"))
+               tr("Note: V circle is V init that results in circular orbit; it matches the "
+                  "following equation:")))
         .fore(kBlue)
         .back(kCyan);
     for (int k = 0; k <= 6; ++k) text(label(Label3, k, Box{3360, 960 + 240.0f * k, 3855, 255}));
@@ -98,13 +106,13 @@ bool Lesson12::layout() {
     line("Line7", 8520, 3840, 8720, 3720);
     line("Line6", 8720, 3720, 8520, 3600);
     line("Line5", 6120, 3120, 8720, 3720);
-    text(label(wait, 1, Box{1560, 2880, 4455, 495}, "Downscaling the Earth"))
+    text(label(wait, 1, Box{1560, 2880, 4455, 495}, tr("Downscaling the Earth")))
         .fore(kOrange)
         .right()
         .size(18)
         .bold();
-    text(label("Label4", Box{9000, 3840, 1575, 495}, "2500 km high from earth surface"));
-    text(label(wait, 0, Box{2160, 2400, 1215, 495}, "WAIT!"))
+    text(label("Label4", Box{9000, 3840, 1575, 495}, tr("2500 km high from earth surface")));
+    text(label(wait, 0, Box{2160, 2400, 1215, 495}, tr("WAIT!")))
         .fore(kOrange)
         .center()
         .size(18)
@@ -113,8 +121,8 @@ bool Lesson12::layout() {
     line("Line2", 8805, 4440, 8885, 4560).color(kBlue);
     line("Line1", 8880, 3650, 8880, 4570).color(kBlue);
     line("Line4", 8835, 6160, 8835, 1560).hidden();
-    text(label("Label2", Box{8880, 360, 375, 375}, "m/s")).center();
-    text(label("Label1", Box{6000, 360, 1095, 255}, "Initial Velocity")).center();
+    text(label("Label2", Box{8880, 360, 375, 375}, tr("m/s"))).center();
+    text(label("Label1", Box{6000, 360, 1095, 255}, tr("Initial Velocity"))).center();
     shape("Shape1", Box{8775, 3720, 60, 60}, kCircle).back(kPaleBlue).border(kEarth).fill(kEarth);
     shape("bm", Box{6960, 1920, 3735, 3615}, kCircle).fill(kEarth);
     return true;
@@ -129,7 +137,7 @@ void Lesson12::Form_Activate() {
     // The gap between the small earth and the launch line, in twips, gives the launch height.
     const double d = Line1.X1 - ((Shape1.Left - kCentreShift) + Shape1.Width);
     Label4.Caption =
-        digits(Int(2 * kEarthRadiusKm * d / Shape1.Width)) + " km high from earth surface";
+        digits(Int(2 * kEarthRadiusKm * d / Shape1.Width)) + tr(" km high from earth surface");
     tpp = scene::toInteger(TwipsPerPixelX());
     for (scene::LineControl* l :
          {&Line1, &Line2, &Line3, &Line5, &Line6, &Line7, &Line9, &Line10, &Line11})
@@ -158,7 +166,7 @@ void Lesson12::Form_Activate() {
     jam.Interval = 1000;
     wait(0).Visible = false;
     wait(1).Visible = false;
-    wait(1).Caption = "Downscaling the Earth";
+    wait(1).Caption = tr("Downscaling the Earth");
     lastTrial = 0;
     // Puts the start of every flight exactly on the launch line.
     h = scene::toSingle(Int(2 * ((d * 1000) / Shape1.Width) * kEarthRadiusKm));
@@ -186,7 +194,7 @@ void Lesson12::jam_Timer() {
         const int k = trial;
         Beep(kBeepHz, kCountdownBeepMs);
         wait(0).Visible = false;
-        wait(1).Caption = "Earth";
+        wait(1).Caption = tr("Earth");
         Line1.Visible = true;
         Line2.Visible = true;
         Line3.Visible = true;
@@ -197,7 +205,7 @@ void Lesson12::jam_Timer() {
         Label3(k).ForeColor = QBColor(14 - k);
         const double Vk = trialSpeed(k);
         vinit.Text = scene::Str(Vk);  // with the blank that stands for the sign
-        Label3(k).Caption = kTrials[k].prefix + digits(Vk) + kTrials[k].suffix;
+        Label3(k).Caption = tr(kTrials[k].prefix) + digits(Vk) + tr(kTrials[k].suffix);
         if (k == 6) lastTrial = 1;
         vinit.SelStart = 4;
     } else if (tick == kGlideSetUp) {

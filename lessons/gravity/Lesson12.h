@@ -10,6 +10,8 @@ namespace lessons {
 // Launches from above a small earth at growing speed: a circle, ever larger ellipses, and past
 // about 1.414 times the circular velocity hyperbolas that do not come back.
 class Lesson12 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson12)
+
 public:
     explicit Lesson12(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

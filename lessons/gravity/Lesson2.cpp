@@ -30,43 +30,44 @@ bool Lesson2::layout() {
     checkBox(ck, 2, Box{120, 4680, 375, 375}).hidden();
     checkBox(ck, 1, Box{120, 3240, 375, 375}).hidden();
     checkBox(ck, 0, Box{120, 2040, 375, 375});
-    button("dummy", Box{25000, 7200, 135, 195}, "Command1");
+    button("dummy", Box{25000, 7200, 135, 195}, tr("Command1"));
     textBox("Ratio", Box{2880, 1320, 1335, 375}).size(12);
     timer("jam", 200, false);
     line("Line2", 10920, 840, 10920, 6720).hidden();
     shape(Shape1, 4, Box{1080, 4920, 255, 255}, kCircle).fill(kRed).hidden();
-    label("t4", Box{7920, 6480, 255, 375}, "g").size(9.75).italic().hidden();
+    label("t4", Box{7920, 6480, 255, 375}, tr("g")).size(9.75).italic().hidden();
     label("t3", Box{9720, 6360, 255, 255}, "2").hidden();
     label("t2", Box{1560, 6480, 8655, 615},
-          "The gravitational acceleration on the earth's surface, usually denoted as      , is "
-          "about 9.8 m/s .")
+          tr("The gravitational acceleration on the earth's surface, usually denoted as      , is "
+             "about 9.8 m/s ."))
         .size(9.75)
         .hidden();
-    label("t1", Box{1560, 5520, 8535, 975},
-          "As M becomes much greater than m, as we see above, m looks like 'falling' toward M. "
-          "This is also true for a stone falling toward the earth. In this case, M is said having "
-          "'gravitational acceleration'; it means that an object (m) will accelerate due to M's "
-          "gravity.")
+    label(
+        "t1", Box{1560, 5520, 8535, 975},
+        tr("As M becomes much greater than m, as we see above, m looks like 'falling' toward M. "
+           "This is also true for a stone falling toward the earth. In this case, M is said having "
+           "'gravitational acceleration'; it means that an object (m) will accelerate due to M's "
+           "gravity."))
         .size(9.75)
         .hidden();
     shape(Shape1, 3, Box{10680, 3480, 510, 510}, kCircle).fill(kRed).hidden();
-    label(Label3, 5, Box{960, 4560, 375, 375}, "m").size(12).hidden();
-    label(Label3, 3, Box{960, 3120, 375, 375}, "m").size(12).hidden();
-    label(Label3, 2, Box{11040, 3000, 375, 375}, "M").size(12).hidden();
-    label("Label2", Box{2160, 1320, 735, 375}, "M/m =").size(12);
+    label(Label3, 5, Box{960, 4560, 375, 375}, tr("m")).size(12).hidden();
+    label(Label3, 3, Box{960, 3120, 375, 375}, tr("m")).size(12).hidden();
+    label(Label3, 2, Box{11040, 3000, 375, 375}, tr("M")).size(12).hidden();
+    label("Label2", Box{2160, 1320, 735, 375}, tr("M/m =")).size(12);
     shape(Shape1, 5, Box{10440, 4560, 1020, 1020}, kCircle).fill(kRed).hidden();
     line(Line1, 2, 360, 5040, 11280, 5040).style(3).hidden();
     shape(Shape1, 2, Box{1080, 3600, 255, 255}, kCircle).fill(kRed).hidden();
     line(Line1, 1, 360, 3720, 11280, 3720).style(3).hidden();
-    label("Label1", Box{2160, 960, 3975, 375}, "Ratio of masses (M and m)").size(12);
+    label("Label1", Box{2160, 960, 3975, 375}, tr("Ratio of masses (M and m)")).size(12);
     shape(Shape1, 1, Box{10800, 2400, 255, 255}, kCircle).fill(kRed).hidden();
     shape(Shape1, 0, Box{1080, 2400, 255, 255}, kCircle).fill(kRed).hidden();
-    label(Label3, 0, Box{11040, 1920, 375, 375}, "M").size(12);
-    label(Label3, 1, Box{960, 1920, 375, 375}, "m").size(12);
-    label(Label3, 4, Box{11040, 4200, 375, 375}, "M").size(12).hidden();
+    label(Label3, 0, Box{11040, 1920, 375, 375}, tr("M")).size(12);
+    label(Label3, 1, Box{960, 1920, 375, 375}, tr("m")).size(12);
+    label(Label3, 4, Box{11040, 4200, 375, 375}, tr("M")).size(12).hidden();
     line(Line1, 0, 360, 2520, 11280, 2520).style(3);
     label("Label4", Box{1200, 240, 5175, 855},
-          "Simulation of Attraction Force between two masses which are at rest at initial time")
+          tr("Simulation of Attraction Force between two masses which are at rest at initial time"))
         .fore(kBlue)
         .size(12)
         .bold();

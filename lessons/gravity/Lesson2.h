@@ -12,6 +12,8 @@ namespace lessons {
 // program moves the pointer to the ratio box, enters the ratio, ticks the row's check box and
 // lets the balls fall together until they touch; then the closing text on g.
 class Lesson2 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson2)
+
 public:
     explicit Lesson2(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

@@ -23,26 +23,26 @@ bool Lesson3::layout() {
     // Stored order: earlier lies above later.
     timer("jam", 1000, true);
     label("Label5", Box{7920, 3240, 855, 375}, "2").size(13.5).bold();
-    label("Label2", Box{6000, 3480, 2295, 735}, "g = 9.8 m/s").size(18).bold();
+    label("Label2", Box{6000, 3480, 2295, 735}, tr("g = 9.8 m/s")).size(18).bold();
     label(l, 4, Box{4200, 4560, 2295, 255}, "1");
     label(l, 3, Box{4200, 3000, 2295, 255}, "1");
     label(l, 2, Box{4200, 1920, 2295, 255}, "1");
     label(l, 1, Box{4200, 1320, 2295, 255}, "1");
     label(l, 0, Box{4200, 1080, 2295, 255}, "1");
-    label("wait", Box{2040, 1440, 1095, 495}, "WAIT!").fore(kOrange).size(13.5).bold();
+    label("wait", Box{2040, 1440, 1095, 495}, tr("WAIT!")).fore(kOrange).size(13.5).bold();
     label("Label6", Box{1800, 240, 1815, 1095},
-          "Throwing an object from Pisa Tower, an inclining tower in Italy, Galileo Galilei did "
-          "his experiment of gravity there.")
+          tr("Throwing an object from Pisa Tower, an inclining tower in Italy, Galileo Galilei did "
+             "his experiment of gravity there."))
         .fore(kBlue);
     line("Line4", 1200, 6600, 1560, 0).color(kGrey).style(2).width(2);
     line("Line3", 3840, 0, 3480, 6600).color(kGrey).style(2).width(2);
     label("tanda", Box{4560, 600, 255, 375}, "-").back(kClockFace).size(12).center();
-    label("Label4", Box{4080, 240, 1575, 255}, "CLOCK").size(9.75).bold().center();
+    label("Label4", Box{4080, 240, 1575, 255}, tr("CLOCK")).size(9.75).bold().center();
     line("mistar", 2160, 6600, 2160, 1200).hidden();
     shape("bola", Box{3840, 1080, 255, 255}, kCircle).fill(kRed);
-    label("Label3", Box{5280, 480, 975, 255}, "seconds");
+    label("Label3", Box{5280, 480, 975, 255}, tr("seconds"));
     label("detik", Box{4800, 600, 375, 375}, "03").back(kClockFace).size(12).bold().center();
-    label("Label1", Box{3240, 6720, 1455, 375}, "EARTH").size(13.5).bold();
+    label("Label1", Box{3240, 6720, 1455, 375}, tr("EARTH")).size(13.5).bold();
     line(Line2, 4, 9960, 6600, 9600, 7200);
     line(Line2, 3, 7560, 6600, 7200, 7200);
     line(Line2, 2, 5280, 6600, 4920, 7200);
@@ -59,7 +59,7 @@ void Lesson3::Form_Activate() {
     detik.Caption = "00";
     tanda.Caption = "+";
     for (int i = 0; i <= 5; ++i) l(i).Caption = "";
-    l(0).Caption = "v=0 m/s";
+    l(0).Caption = tr("v=0 m/s");
     jam.Enabled = true;
     fallSpeed = 0;
     bola.Top = 1080;
@@ -90,7 +90,7 @@ void Lesson3::jam_Timer() {
             detik.Caption = "0" + scene::digits(s);
             Beep(kBeepHz, kCountdownBeepMs);
             // The ball lands at 4.92 s, so l(5) is the last label a whole second could name.
-            if (l.has(int(s))) l(int(s)).Caption = "v = " + scene::digits(s) + " * 9.8 m/s";
+            if (l.has(int(s))) l(int(s)).Caption = tr("v = ") + scene::digits(s) + tr(" * 9.8 m/s");
         }
     }
 }
@@ -103,7 +103,7 @@ void Lesson3::Hitung() {
         // On the ground: the ball rests with its bottom on the ground line.
         bola.Top = mistar.Y1 - bola.Height;
         jam.Enabled = false;
-        l(5).Caption = "v = " + scene::digits((tick - 6) / 100) + " * 9.8 m/s";
+        l(5).Caption = tr("v = ") + scene::digits((tick - 6) / 100) + tr(" * 9.8 m/s");
     } else {
         bola.Top = bola.Top + dt * fallSpeed;
     }

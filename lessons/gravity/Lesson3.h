@@ -6,6 +6,8 @@ namespace lessons {
 // A ball dropped from the leaning tower after a three-second countdown; its speed is written
 // beside its path at every whole second and where it lands.
 class Lesson3 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson3)
+
 public:
     explicit Lesson3(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

@@ -6,6 +6,8 @@ namespace lessons {
 // The still page that weighs the earth (g = GM/R^2) and the sun (M = 4 pi^2 R^3 / G T^2).
 // Nothing moves and nothing is reset: the form has no activation handler and no timer.
 class Lesson4 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson4)
+
 public:
     explicit Lesson4(scene::Program& program, const shell::Place& place);
 

@@ -27,30 +27,30 @@ Lesson5::Lesson5(scene::Program& program, const shell::Place& place)
 
 bool Lesson5::layout() {
     timer("jam", 1000, false);
-    label("wait", Box{3960, 4680, 1215, 735}, "WAIT!").fore(kOrange).size(18).bold();
-    label(sud, 0, Box{4200, 6600, 1095, 255}, "a = 30 degrees").hidden();
-    label(sud, 1, Box{4200, 5520, 1095, 255}, "a = 45 degrees").hidden();
-    label(sud, 2, Box{4200, 4440, 1095, 255}, "a = 60 degrees").hidden();
-    label("Label4", Box{7680, 4080, 2415, 855}, "The stone travels in a PARABOLIC curve")
+    label("wait", Box{3960, 4680, 1215, 735}, tr("WAIT!")).fore(kOrange).size(18).bold();
+    label(sud, 0, Box{4200, 6600, 1095, 255}, tr("a = 30 degrees")).hidden();
+    label(sud, 1, Box{4200, 5520, 1095, 255}, tr("a = 45 degrees")).hidden();
+    label(sud, 2, Box{4200, 4440, 1095, 255}, tr("a = 60 degrees")).hidden();
+    label("Label4", Box{7680, 4080, 2415, 855}, tr("The stone travels in a PARABOLIC curve"))
         .size(12)
         .hidden();
     // Each formula row's box reaches over the row below and its exponents, and the box of
     // "On earth" over "On moon": those labels are see-through so that none hides another's text.
     // The legend's boxes are see-through also because the 45-degree moon path runs under them.
-    label("com1", Box{8040, 4920, 2415, 495}, "Equation of Curve:")
+    label("com1", Box{8040, 4920, 2415, 495}, tr("Equation of Curve:"))
         .size(9.75)
         .hidden()
         .see_through();
-    label(com2, 0, Box{8040, 5280, 3495, 615}, "y = tan(a) * x  -  g /{2Vo     cos   (a)} * x")
+    label(com2, 0, Box{8040, 5280, 3495, 615}, tr("y = tan(a) * x  -  g /{2Vo     cos   (a)} * x"))
         .size(9.75)
         .hidden()
         .see_through();
-    label(com2, 1, Box{8040, 5760, 3495, 615}, "y          =  Vo     sin     (a) / 2g")
+    label(com2, 1, Box{8040, 5760, 3495, 615}, tr("y          =  Vo     sin     (a) / 2g"))
         .fore(kMagenta)
         .size(9.75)
         .hidden()
         .see_through();
-    label(com2, 2, Box{8040, 6240, 3495, 375}, "x          =  Vo     sin(2a) / g")
+    label(com2, 2, Box{8040, 6240, 3495, 375}, tr("x          =  Vo     sin(2a) / g"))
         .fore(kMagenta)
         .size(9.75)
         .hidden()
@@ -60,22 +60,23 @@ bool Lesson5::layout() {
     label(com3, 1, Box{11280, 5160, 135, 255}, "2");
     label(com3, 2, Box{9120, 5640, 135, 255}, "2").fore(kMagenta);
     label(com3, 3, Box{9600, 5640, 135, 255}, "2").fore(kMagenta);
-    label(com3, 4, Box{8160, 5880, 375, 255}, "max").fore(kMagenta);
-    label(com3, 5, Box{8160, 6360, 375, 255}, "max").fore(kMagenta);
+    label(com3, 4, Box{8160, 5880, 375, 255}, tr("max")).fore(kMagenta);
+    label(com3, 5, Box{8160, 6360, 375, 255}, tr("max")).fore(kMagenta);
     label(com3, 6, Box{9120, 6120, 135, 255}, "2").fore(kMagenta);
     label(com3, 7, Box{19480, 7680, 135, 255}, "2").fore(kMagenta);  // right of the window
-    label("Label1", Box{840, 600, 6255, 495}, "THROWING STONE ON EARTH AND ON MOON")
+    label("Label1", Box{840, 600, 6255, 495}, tr("THROWING STONE ON EARTH AND ON MOON"))
         .size(12)
         .bold();
     label(Label3, 0, Box{600, 1920, 6855, 495},
-          "On the moon, stone flies higher and farther and takes more time than on the earth, "
-          "because the moon's gravity is weaker than the earth's gravity. The ratio is about 1:6.")
+          tr("On the moon, stone flies higher and farther and takes more time than on the earth, "
+             "because the moon's gravity is weaker than the earth's gravity. The ratio is about "
+             "1:6."))
         .fore(kBlue);
     label(Label3, 1, Box{1080, 2400, 6855, 255},
-          "Now imagine, how large a field needed to play football on the moon!")
+          tr("Now imagine, how large a field needed to play football on the moon!"))
         .fore(kBlue);
-    label(Label2, 0, Box{2760, 5880, 1095, 375}, "On earth").see_through();
-    label(Label2, 1, Box{2760, 6120, 1095, 375}, "On moon").see_through();
+    label(Label2, 0, Box{2760, 5880, 1095, 375}, tr("On earth")).see_through();
+    label(Label2, 1, Box{2760, 6120, 1095, 375}, tr("On moon")).see_through();
     line(Line1, 0, 2040, 6000, 2640, 6000).color(kEarthLegend);
     line(Line1, 1, 2040, 6240, 2640, 6240);
     return true;

@@ -7,6 +7,8 @@ namespace lessons {
 
 // Three stones thrown at 30, 45 and 60 degrees, each on the earth and on the moon.
 class Lesson5 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson5)
+
 public:
     explicit Lesson5(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

@@ -36,25 +36,29 @@ Lesson6::Lesson6(scene::Program& program, const shell::Place& place)
 
 bool Lesson6::layout() {
     timer("jam", 1000, true);
-    label("wait", Box{1680, 1200, 1215, 735}, "WAIT!").fore(kOrange).size(18).bold();
+    label("wait", Box{1680, 1200, 1215, 735}, tr("WAIT!")).fore(kOrange).size(18).bold();
     shape("Shape1", Box{1920, 3080, 4500, 4500}, kCircle);
     line(Line1, 0, 360, 3080, 11280, 3080).style(kDot);
     line("Line2", 4200, 5360, 4200, 3080).color(kOrange);
     // These boxes reach over the text of the label below them (the exponent 6, the second line
     // of the heading, "Let's extend the curves"): see-through, so that none hides another.
-    label(Label2, 0, Box{4320, 4280, 1455, 375}, "R = 6.3 x 10      m").fore(kOrange).see_through();
+    label(Label2, 0, Box{4320, 4280, 1455, 375}, tr("R = 6.3 x 10      m"))
+        .fore(kOrange)
+        .see_through();
     label("Label3", Box{5280, 4160, 135, 255}, "6").fore(kOrange);
-    label(Label2, 1, Box{4320, 5280, 495, 375}, "Earth Center").fore(kDarkRed);
-    label("Label1", Box{2400, 5760, 1215, 495}, "EARTH").size(13.5).bold();
-    label("Label5", Box{1200, 2160, 2415, 375}, "Launching object with")
+    label(Label2, 1, Box{4320, 5280, 495, 375}, tr("Earth Center")).fore(kDarkRed);
+    label("Label1", Box{2400, 5760, 1215, 495}, tr("EARTH")).size(13.5).bold();
+    label("Label5", Box{1200, 2160, 2415, 375}, tr("Launching object with"))
         .size(9.75)
         .bold()
         .see_through();
-    label("Label4", Box{1200, 2400, 2655, 375}, "Initial Velocity = 9000 m/s").size(9.75).bold();
-    label(sud, 0, Box{5880, 2720, 1095, 255}, "a = 30 degrees").hidden();
-    label(sud, 1, Box{6120, 1400, 1095, 255}, "a = 45 degrees").hidden();
-    label(sud, 2, Box{5760, 320, 1095, 255}, "a = 60 degrees").hidden();
-    label(what, 0, Box{8640, 600, 2175, 1335}, "What kind of curves are these?")
+    label("Label4", Box{1200, 2400, 2655, 375}, tr("Initial Velocity = 9000 m/s"))
+        .size(9.75)
+        .bold();
+    label(sud, 0, Box{5880, 2720, 1095, 255}, tr("a = 30 degrees")).hidden();
+    label(sud, 1, Box{6120, 1400, 1095, 255}, tr("a = 45 degrees")).hidden();
+    label(sud, 2, Box{5760, 320, 1095, 255}, tr("a = 60 degrees")).hidden();
+    label(what, 0, Box{8640, 600, 2175, 1335}, tr("What kind of curves are these?"))
         .fore(kQuestionRed)
         .size(13.5)
         .bold()
@@ -100,7 +104,7 @@ void Lesson6::jam_Timer() {
         Beep(kBeepHz, kCountdownBeepMs);
     } else if (tick == kExtendNotice) {
         Beep(kBeepHz, kCountdownBeepMs);
-        what(1).Caption = "Let's extend the curves";
+        what(1).Caption = tr("Let's extend the curves");
         what(1).Visible = true;
     } else if (tick == kExtendedLaunches) {
         extend = 1;
@@ -110,9 +114,9 @@ void Lesson6::jam_Timer() {
         }
         jam.Enabled = false;
         what(2).Visible = true;
-        what(2).Caption = "By extending the curves, we now know that they are all ELLIPSES!";
+        what(2).Caption = tr("By extending the curves, we now know that they are all ELLIPSES!");
         what(3).Visible = true;
-        what(3).Caption = "All center lines intersect at the earth center";
+        what(3).Caption = tr("All center lines intersect at the earth center");
         Beep(kBeepHz, kCountdownBeepMs);
     }
 }

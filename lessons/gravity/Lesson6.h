@@ -10,6 +10,8 @@ namespace lessons {
 // Launches from the top of the earth at 9000 m/s: first until each path meets the earth, then
 // continued through it until each closes into an ellipse with its long axis.
 class Lesson6 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson6)
+
 public:
     explicit Lesson6(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

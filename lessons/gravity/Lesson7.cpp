@@ -19,7 +19,7 @@ using scene::kCircle;
 
 Lesson7::Lesson7(scene::Program& program, const shell::Place& place)
     : LessonForm(program, place, 11745, 9015,
-                 {.timer = "Timer1", .replayItem = "rep", .replayCaption = "Redraw"}) {
+                 {.timer = "Timer1", .replayItem = "rep", .replayCaption = tr("Redraw")}) {
     Timer1.onTimer = [this] { Timer1_Timer(); };
     // The ellipse is some 2,700 segments: at 20 a frame it grows for a little over two seconds.
     setPace(20);
@@ -29,18 +29,18 @@ bool Lesson7::layout() {
     timer("Timer1", 1000, true);
     line("lx", 600, 3500, 11280, 3500);
     line("ly", 6000, 480, 6000, 6480);
-    label(Label1, 0, Box{5640, 3600, 255, 375}, "O");
-    label(Label1, 1, Box{6120, 240, 255, 375}, "Y");
-    label(Label1, 2, Box{11400, 3600, 255, 375}, "X");
+    label(Label1, 0, Box{5640, 3600, 255, 375}, tr("O"));
+    label(Label1, 1, Box{6120, 240, 255, 375}, tr("Y"));
+    label(Label1, 2, Box{11400, 3600, 255, 375}, tr("X"));
     // The labels whose boxes reach over a neighbour's text (the index of f1, the second note,
     // the exponents of both formulas) are see-through, so that none hides another; on the teal
     // disc they look the same.
-    label(Label2, 0, Box{1680, 3600, 495, 375}, "f").size(12).bold().see_through();
+    label(Label2, 0, Box{1680, 3600, 495, 375}, tr("f")).size(12).bold().see_through();
     label(Label2, 2, Box{1800, 3720, 495, 375}, "1").size(12).bold();
-    label(Label2, 1, Box{10320, 3600, 255, 375}, "f").size(12).bold();
+    label(Label2, 1, Box{10320, 3600, 255, 375}, tr("f")).size(12).bold();
     label(Label2, 3, Box{10440, 3720, 255, 375}, "2").size(12).bold();
-    label(Label2, 4, Box{6120, 600, 135, 375}, "b").size(12).bold();
-    label(Label2, 5, Box{10920, 3480, 135, 255}, "a").size(12).bold();
+    label(Label2, 4, Box{6120, 600, 135, 375}, tr("b")).size(12).bold();
+    label(Label2, 5, Box{10920, 3480, 135, 255}, tr("a")).size(12).bold();
     shape(f, 0, Box{240, 4080, 135, 135}, kCircle).fill(kRed).hidden();
     shape(f, 1, Box{3360, 4920, 135, 135}, kCircle).fill(kRed).hidden();
     // Opaque teal behind a transparent fill: the fill colour is set but never shows.
@@ -49,24 +49,29 @@ bool Lesson7::layout() {
         .border(kBlue)
         .borderLine(1, 2)
         .FillColor = kLavender;
-    label("center", Box{1560, 4200, 1215, 615}, "Earth Center").size(12).bold();
-    label(q4, 0, Box{8160, 6600, 2655, 375}, "An ellipse has two focuses.").hidden().see_through();
+    label("center", Box{1560, 4200, 1215, 615}, tr("Earth Center")).size(12).bold();
+    label(q4, 0, Box{8160, 6600, 2655, 375}, tr("An ellipse has two focuses."))
+        .hidden()
+        .see_through();
     label(q4, 1, Box{8160, 6840, 2895, 375},
-          "In this case, one of its focus, that is f1, overlaps with the earth center.")
+          tr("In this case, one of its focus, that is f1, overlaps with the earth center."))
         .hidden();
-    label(q4, 2, Box{120, 6240, 1575, 375}, "EARTH").back(kTeal).size(18).bold().hidden();
+    label(q4, 2, Box{120, 6240, 1575, 375}, tr("EARTH")).back(kTeal).size(18).bold().hidden();
     label(q4, 3, Box{7800, 7320, 3615, 1095},
-          "This kind of calculation is sometimes used for Intercontinental Ballistic Missiles "
-          "(ICBM)! Missile-defence programmes that aim to stop such a missile in flight rely on "
-          "the same calculation.")
+          tr("This kind of calculation is sometimes used for Intercontinental Ballistic Missiles "
+             "(ICBM)! Missile-defence programmes that aim to stop such a missile in flight rely on "
+             "the same calculation."))
         .fore(kRed)
         .hidden();
     line(ln, 0, 8160, 6960, 2160, 3960).color(kMagenta).hidden();
     line(ln, 1, 2280, 4320, 2160, 3960).color(kMagenta).hidden();
     line(ln, 3, 2520, 3960, 2160, 3960).color(kMagenta).hidden();
     line(ln, 2, 20000, 3960, 20015, 3975).color(kMagenta).hidden();  // right of the window
-    label("eq1", Box{8160, 120, 1695, 375}, "Ellipse' Equation:").size(9.75).hidden().see_through();
-    label("eq2", Box{8160, 480, 1935, 375}, "x   /a    + y    /b    = 1")
+    label("eq1", Box{8160, 120, 1695, 375}, tr("Ellipse' Equation:"))
+        .size(9.75)
+        .hidden()
+        .see_through();
+    label("eq2", Box{8160, 480, 1935, 375}, tr("x   /a    + y    /b    = 1"))
         .size(9.75)
         .hidden()
         .see_through();
@@ -74,7 +79,7 @@ bool Lesson7::layout() {
     label(eq3, 1, Box{8640, 360, 135, 255}, "2").hidden();
     label(eq3, 2, Box{9000, 360, 135, 255}, "2").hidden();
     label(eq3, 3, Box{9360, 360, 135, 255}, "2").hidden();
-    label(tes, 0, Box{4920, 2880, 1815, 375}, "f     = f     = a   - b")
+    label(tes, 0, Box{4920, 2880, 1815, 375}, tr("f     = f     = a   - b"))
         .back(kTeal)
         .size(9.75)
         .bold()

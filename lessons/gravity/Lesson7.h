@@ -8,6 +8,8 @@ namespace lessons {
 // The ellipse of the launches, drawn from x^2/a^2 + y^2/b^2 = 1 with its two foci, the earth's
 // centre on the left one.
 class Lesson7 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson7)
+
 public:
     explicit Lesson7(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

@@ -70,32 +70,32 @@ bool Lesson8::layout() {
     };
     auto blue = [](scene::Label& l) { l.fore(kBlue).size(12).italic(); };
     timer("jam", 1000, true);
-    label("Label1", Box{3720, 360, 1095, 255}, "Initial Velocity");
+    label("Label1", Box{3720, 360, 1095, 255}, tr("Initial Velocity"));
     textBox("vinit", Box{4920, 360, 1575, 285});
-    label("Label2", Box{6600, 360, 495, 375}, "m/s");
-    checkBox("ck", Box{7080, 360, 255, 255}, "Check1");
-    label("wait", Box{4080, 960, 1215, 735}, "WAIT!").fore(kOrange).size(18).bold();
+    label("Label2", Box{6600, 360, 495, 375}, tr("m/s"));
+    checkBox("ck", Box{7080, 360, 255, 255}, tr("Check1"));
+    label("wait", Box{4080, 960, 1215, 735}, tr("WAIT!")).fore(kOrange).size(18).bold();
     auto& earth = shape("Shape1", Box{3000, 3000, 3185, 3185}, kCircle).back(kPaleBlue);
     shape("Shape2", Box{4620, 4500, 135, 135}, kCircle).fill(kBrown).border(kBrown);
     line("ln", 4680, 4560, 6200, 4560).color(kBrown);
-    label("Label5", Box{5040, 4320, 735, 255}, "6370 km").fore(kBrown).back(kPaleBlue);
-    label("Label3", Box{5400, 4800, 495, 255}, "Earth").back(kPaleBlue);
-    label("Label4", Box{6960, 4680, 1575, 495}, "2500 km high from earth surface");
+    label("Label5", Box{5040, 4320, 735, 255}, tr("6370 km")).fore(kBrown).back(kPaleBlue);
+    label("Label3", Box{5400, 4800, 495, 255}, tr("Earth")).back(kPaleBlue);
+    label("Label4", Box{6960, 4680, 1575, 495}, tr("2500 km high from earth surface"));
     line("Line1", 6810, 4560, 6810, 5400).color(kBlue).width(2);
     line("Line2", 6640, 5280, 6810, 5400).color(kBlue).width(2);
     line("Line3", 6960, 5280, 6810, 5400).color(kBlue).width(2);
     line("Line4", 6170, 7000, 6170, 2400).hidden();
-    label("ext", Box{6480, 1920, 2535, 615}, "Let's extend the disconnected curves")
+    label("ext", Box{6480, 1920, 2535, 615}, tr("Let's extend the disconnected curves"))
         .fore(kLavender)
         .size(12)
         .bold()
         .hidden();
     green(label("hap", Box{7800, 2760, 3855, 975},
-                "Now, what happens if the initial velocity is according to the following "
-                "equation:"));
+                tr("Now, what happens if the initial velocity is according to the following "
+                   "equation:")));
     // Lies above its two superscripts, which reach 120 twips into its box: see-through, so that
     // their lower halves are not covered by its plain grey back.
-    green(label("rumus", Box{8400, 3840, 3255, 375}, "mv  /r = GMm/r")).see_through();
+    green(label("rumus", Box{8400, 3840, 3255, 375}, tr("mv  /r = GMm/r"))).see_through();
     green(label("loro1", Box{8760, 3720, 135, 255}, "2")).size(9.75);
     green(label("loro2", Box{10200, 3720, 135, 255}, "2")).size(9.75);
     line("panah1", 11280, 2640, 6600, 840).color(kBrightGreen).width(2);
@@ -105,13 +105,13 @@ bool Lesson8::layout() {
     label(ujung, 1, Box{6600, 840, 735, 495});
     label(ujung, 2, Box{6960, 720, 735, 495});
     label(ujung, 3, Box{11280, 2640, 735, 495});
-    label(Label6, 0, Box{8760, 5280, 2775, 735}, "The object moves around a circle!")
+    label(Label6, 0, Box{8760, 5280, 2775, 735}, tr("The object moves around a circle!"))
         .size(13.5)
         .bold();
     blue(label(cir, 1, Box{7080, 6360, 4575, 975},
-               "A circle is a special case of ellipse. It is an ellipse whose focuses join into "
-               "a single point, which is the center of circle!"));
-    blue(label("rumus2", Box{7560, 7320, 2895, 375}, "a = b"));
+               tr("A circle is a special case of ellipse. It is an ellipse whose focuses join into "
+                  "a single point, which is the center of circle!")));
+    blue(label("rumus2", Box{7560, 7320, 2895, 375}, tr("a = b")));
     // The opaque disc goes behind its own centre mark, radius and names, which are drawn on it.
     earth.ZOrder(1);
     return true;

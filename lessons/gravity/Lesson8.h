@@ -11,6 +11,8 @@ namespace lessons {
 // and started by ticking the check box as a teacher would: falls back onto the earth, closed
 // ellipses, the falls extended through the earth, and at last a circular orbit.
 class Lesson8 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson8)
+
 public:
     explicit Lesson8(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

@@ -36,30 +36,31 @@ Lesson9::Lesson9(scene::Program& program, const shell::Place& place)
 bool Lesson9::layout() {
     auto text = [](scene::Label& l) -> scene::Label& { return l.size(9.75).bold().fore(kBlue); };
     timer("jam", 1000, true);
-    text(label(Label6, 1, Box{600, 2160, 2895, 255}, "Let us have the simulation."));
+    text(label(Label6, 1, Box{600, 2160, 2895, 255}, tr("Let us have the simulation.")));
     shape("titik", Box{9000, 5640, 60, 60}, kCircle).back(kRed).hidden();
     shape("Shape3", Box{9360, 3120, 1575, 1095});
     text(label("waktu", Box{9480, 3600, 615, 375}, "000")).back(kClockFace).center().size(12);
-    label(Label3, 1, Box{10200, 3600, 975, 255}, "minutes");
-    text(label(Label4, 1, Box{9120, 3240, 1575, 255}, "CLOCK")).center();
+    label(Label3, 1, Box{10200, 3600, 975, 255}, tr("minutes"));
+    text(label(Label4, 1, Box{9120, 3240, 1575, 255}, tr("CLOCK"))).center();
     text(label(Label6, 0, Box{600, 1560, 10935, 495},
-               "it travels in a circular orbit. Also, in such condition, exerting forces are "
-               "balanced and therefore resultant force inside the space station becomes zero. "
-               "No weight can be measured inside it."));
+               tr("it travels in a circular orbit. Also, in such condition, exerting forces are "
+                  "balanced and therefore resultant force inside the space station becomes zero. "
+                  "No weight can be measured inside it.")));
     text(label("loro2", Box{2520, 1080, 135, 255}, "2"));
     text(label("loro1", Box{1320, 1080, 135, 255}, "2"));
-    text(label("rumus", Box{960, 1200, 3735, 375}, "mv   /r = GMm/r    or v = 7837 m/s"));
+    text(label("rumus", Box{960, 1200, 3735, 375}, tr("mv   /r = GMm/r    or v = 7837 m/s")));
     text(label("hap", Box{600, 600, 10815, 495},
-               "Its rocket engine drives it into certain velocity that enables it move around "
-               "the earth in an orbit. When its velocity fulfills the equation:"));
+               tr("Its rocket engine drives it into certain velocity that enables it move around "
+                  "the earth in an orbit. When its velocity fulfills the equation:")));
     label(Label4, 0, Box{9120, 4440, 2535, 975},
-          "We now know that the space station orbits the earth for 87 minutes. Therefore "
-          "astronouts inside it will see sunrise every 87 minutes!!")
+          tr("We now know that the space station orbits the earth for 87 minutes. Therefore "
+             "astronouts inside it will see sunrise every 87 minutes!!"))
         .fore(kBlue);
-    text(label("ext", Box{600, 0, 10695, 615},
-               "Space shuttles or space stations travel in a height where air does not exist, so "
-               "there is no air friction. The typical height is around 100 km above the sea."));
-    text(label(Label3, 0, Box{7080, 6240, 735, 255}, "Earth")).back(kPaleBlue);
+    text(
+        label("ext", Box{600, 0, 10695, 615},
+              tr("Space shuttles or space stations travel in a height where air does not exist, so "
+                 "there is no air friction. The typical height is around 100 km above the sea.")));
+    text(label(Label3, 0, Box{7080, 6240, 735, 255}, tr("Earth"))).back(kPaleBlue);
     line("Line4", 6170, 7000, 6170, 2400).hidden();
     shape("Shape1", Box{2500, 2500, 6370, 6370}, kCircle).back(kPaleBlue);
     return true;

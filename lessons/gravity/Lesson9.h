@@ -10,6 +10,8 @@ namespace lessons {
 // Why a space station stays up: after a countdown it is launched 100 km above the ground at
 // just over the circular speed and flies one revolution while the clock counts its minutes.
 class Lesson9 : public shell::LessonForm {
+    ORBELUNE_WORDS(Lesson9)
+
 public:
     explicit Lesson9(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;

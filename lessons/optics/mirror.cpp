@@ -9,7 +9,7 @@ using scene::Box;
 namespace {
 // The sources' face: white, the system's highlight-text colour.
 constexpr scene::Color kHighlightText = scene::kWhite;
-constexpr const char* kSource = "-----<O Light";
+constexpr const char* kSource = QT_TRANSLATE_NOOP("Mirror", "-----<O Light");
 constexpr std::int32_t kMirrorColour = 1000;  // &H3E8&, a red
 }  // namespace
 
@@ -20,18 +20,18 @@ MirrorLesson::MirrorLesson(scene::Program& program, const shell::Place& place,
     // screen, well within the script's 1.5 s per source.
     setPace(300);
     // The indices do not follow the screen: 11 to 6 are the upper six sources, 0 to 5 the lower.
-    button(lt, 0, Box{7560, 3000, 1095, 255}, kSource).graphical(kHighlightText);
-    button(lt, 1, Box{8760, 3240, 1095, 255}, kSource).graphical(kHighlightText);
-    button(lt, 2, Box{7560, 3480, 1095, 255}, kSource).graphical(kHighlightText);
-    button(lt, 3, Box{8760, 3720, 1095, 255}, kSource).graphical(kHighlightText);
-    button(lt, 4, Box{7560, 3960, 1095, 255}, kSource).graphical(kHighlightText);
-    button(lt, 5, Box{8760, 4200, 1095, 255}, kSource).graphical(kHighlightText);
-    button(lt, 6, Box{8760, 2760, 1095, 255}, kSource).graphical(kHighlightText);
-    button(lt, 7, Box{7560, 2520, 1095, 255}, kSource).graphical(kHighlightText);
-    button(lt, 8, Box{8760, 2280, 1095, 255}, kSource).graphical(kHighlightText);
-    button(lt, 9, Box{7560, 2040, 1095, 255}, kSource).graphical(scene::kWhite);
-    button(lt, 10, Box{8760, 1800, 1095, 255}, kSource).graphical(scene::kWhite);
-    button(lt, 11, Box{7560, 1560, 1095, 255}, kSource).graphical(scene::kWhite);
+    button(lt, 0, Box{7560, 3000, 1095, 255}, tr(kSource)).graphical(kHighlightText);
+    button(lt, 1, Box{8760, 3240, 1095, 255}, tr(kSource)).graphical(kHighlightText);
+    button(lt, 2, Box{7560, 3480, 1095, 255}, tr(kSource)).graphical(kHighlightText);
+    button(lt, 3, Box{8760, 3720, 1095, 255}, tr(kSource)).graphical(kHighlightText);
+    button(lt, 4, Box{7560, 3960, 1095, 255}, tr(kSource)).graphical(kHighlightText);
+    button(lt, 5, Box{8760, 4200, 1095, 255}, tr(kSource)).graphical(kHighlightText);
+    button(lt, 6, Box{8760, 2760, 1095, 255}, tr(kSource)).graphical(kHighlightText);
+    button(lt, 7, Box{7560, 2520, 1095, 255}, tr(kSource)).graphical(kHighlightText);
+    button(lt, 8, Box{8760, 2280, 1095, 255}, tr(kSource)).graphical(kHighlightText);
+    button(lt, 9, Box{7560, 2040, 1095, 255}, tr(kSource)).graphical(scene::kWhite);
+    button(lt, 10, Box{8760, 1800, 1095, 255}, tr(kSource)).graphical(scene::kWhite);
+    button(lt, 11, Box{7560, 1560, 1095, 255}, tr(kSource)).graphical(scene::kWhite);
     for (auto& [index, source] : lt.members()) {
         source->onClick = [this](int i) { lt_Click(i); };
         source->onKeyDown = [this](int i, int key) { lt_KeyDown(i, key); };

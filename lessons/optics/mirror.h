@@ -11,6 +11,8 @@ namespace lessons {
 // the centre line. Everything is shared except the mirror's shape, which a lesson gives through
 // the formulas below.
 class MirrorLesson : public shell::LessonForm {
+    ORBELUNE_WORDS(Mirror)
+
 public:
     void Form_Activate() override;
     void lt_Click(int Index);
@@ -21,7 +23,7 @@ public:
 
     scene::Timer& Timer1 = timer("Timer1", 500, false);
     // Lies outside the window and holds the focus, so that no source shows a focus frame.
-    scene::CommandButton& dum = button("dum", scene::Box{28160, 6360, 135, 195}, "Command1");
+    scene::CommandButton& dum = button("dum", scene::Box{28160, 6360, 135, 195}, tr("Command1"));
     scene::ControlArray<scene::CommandButton> lt{"lt"};
 
     int rayIndex = 12;        // the source the script is on; 12 before the first one

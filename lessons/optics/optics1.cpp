@@ -14,22 +14,23 @@ optics1::optics1(scene::Program& program, const shell::Place& place)
                    {.timer = "Timer1",
                     .replayItem = "rep",
                     .titleItem = "nav",
-                    .titleCaption = "Navigation",
+                    .titleCaption = QT_TRANSLATE_NOOP("Navigation", "Navigation"),
                     .leavingFlag = true,
                     .replayStopsTimer = true}) {
-    label("Label4", Box{6240, 4560, 1935, 375}, "CENTER LINE").fore(kRed).bold();
+    label("Label4", Box{6240, 4560, 1935, 375}, tr("CENTER LINE")).fore(kRed).bold();
     shape("Shape2", Box{1690, 4440, 135, 135}, kCircle).fill(kRed);
-    label("Label3", Box{1080, 480, 5895, 375}, "REFLECTION AT CIRCULAR MIRROR").size(12).bold();
+    label("Label3", Box{1080, 480, 5895, 375}, tr("REFLECTION AT CIRCULAR MIRROR")).size(12).bold();
     line(Line2, 2, 0, 8040, 0, 1200).color(kRed).style(kDashDot);
     line("Line3", 0, 4500, 10440, 4500).color(kRed).style(kDashDot);
     line(Line2, 1, 3495, 8040, 3495, 960).color(kRed).style(kDashDot);
     line(Line2, 0, 1750, 7920, 1750, 1080).color(kRed).style(kDashDot);
-    label(Label2, 1, Box{3360, 5400, 615, 495}, "R").fore(kRed).bold();
-    label(Label2, 0, Box{1560, 5400, 615, 495}, "R/2").fore(kRed).bold();
+    label(Label2, 1, Box{3360, 5400, 615, 495}, tr("R")).fore(kRed).bold();
+    label(Label2, 0, Box{1560, 5400, 615, 495}, tr("R/2")).fore(kRed).bold();
     line("Line1", 0, 5280, 3500, 5280).color(kRed).width(2);
-    label("Label1", Box{3600, 960, 3615, 7575},
-          "As the position of light ray approaches the center line, the reflected ray approaches "
-          "passing the common point of R/2, which is the focus.")
+    label(
+        "Label1", Box{3600, 960, 3615, 7575},
+        tr("As the position of light ray approaches the center line, the reflected ray approaches "
+           "passing the common point of R/2, which is the focus."))
         .fore(kBlue);
     label(Label2, 2, Box{30, 5400, 615, 495}, "0").fore(kRed).bold();
 }

@@ -6,6 +6,8 @@ namespace lessons {
 // Reflection at a concave circular mirror: rays near the centre line cross it near R/2, rays
 // farther out cross it nearer the mirror.
 class optics1 : public MirrorLesson {
+    ORBELUNE_WORDS(optics1)
+
 public:
     explicit optics1(scene::Program& program, const shell::Place& place);
 

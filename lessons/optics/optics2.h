@@ -5,6 +5,8 @@ namespace lessons {
 
 // Reflection at a parabolic mirror x = a (y - 4500)^2: every ray is reflected through the focus.
 class optics2 : public MirrorLesson {
+    ORBELUNE_WORDS(optics2)
+
 public:
     explicit optics2(scene::Program& program, const shell::Place& place);
 

@@ -26,25 +26,29 @@ optics3::optics3(scene::Program& program, const shell::Place& place)
     : LessonForm(program, place, 9765, 8235,
                  {.timer = "",
                   .replayItem = "rep",
-                  .replayCaption = "Redraw",
+                  .replayCaption = tr("Redraw"),
                   .titleItem = "nav",
-                  .titleCaption = "Navigation",
+                  .titleCaption = QT_TRANSLATE_NOOP("Navigation", "Navigation"),
                   .nextItem = "nex"}) {
     // Some 24000 segments make the picture grow over about two seconds.
     setPace(200);
 }
 
 bool optics3::layout() {
-    label("Label3", Box{240, 960, 2535, 495}, "Note: this is only a sample of parabola antenna")
+    label("Label3", Box{240, 960, 2535, 495}, tr("Note: this is only a sample of parabola antenna"))
         .fore(kRed);
-    label(Label2, 3, Box{6720, 6120, 1215, 375}, "receiver").center().size(12).bold();
+    label(Label2, 3, Box{6720, 6120, 1215, 375}, tr("receiver")).center().size(12).bold();
     line("Line9", 4440, 4080, 4320, 4080).color(kAppWorkspace);
     line("Line8", 4320, 4200, 4320, 4080).color(kAppWorkspace);
     line("Line7", 6840, 6120, 4320, 4080).color(kAppWorkspace);
-    label(Label2, 2, Box{7800, 1800, 375, 375}, "a").center().size(12).bold();
+    label(Label2, 2, Box{7800, 1800, 375, 375}, tr("a")).center().size(12).bold();
     line("Line6", 3720, 1950, 7800, 1950).style(kDot);
-    label(Label2, 1, Box{600, 5520, 375, 375}, "a/4").fore(rgb(0, 0, 192)).center().size(12).bold();
-    label(Label2, 0, Box{2160, 5400, 375, 375}, "a").fore(kGreen).center().size(12).bold();
+    label(Label2, 1, Box{600, 5520, 375, 375}, tr("a/4"))
+        .fore(rgb(0, 0, 192))
+        .center()
+        .size(12)
+        .bold();
+    label(Label2, 0, Box{2160, 5400, 375, 375}, tr("a")).fore(kGreen).center().size(12).bold();
     line(Line5, 1, 5710, 3960, 2270, 5520).color(kBrightGreen).style(kDot);
     line(Line5, 0, 4240, 3960, 760, 5520).color(kLavender).style(kDot);
     line(Line4, 1, 4065, 3960, 4200, 3960).color(rgb(192, 0, 0)).width(3).hidden();
@@ -54,9 +58,9 @@ bool optics3::layout() {
         .fill(rgb(192, 0, 0))
         .hidden();
     line(Line3, 1, 3720, 3960, 7200, 2400).color(kLightGrey).style(kDot);
-    label(Label1, 2, Box{3720, 240, 375, 375}, "Z");
-    label(Label1, 1, Box{7680, 4200, 375, 375}, "Y");
-    label(Label1, 0, Box{120, 5640, 375, 375}, "X");
+    label(Label1, 2, Box{3720, 240, 375, 375}, tr("Z"));
+    label(Label1, 1, Box{7680, 4200, 375, 375}, tr("Y"));
+    label(Label1, 0, Box{120, 5640, 375, 375}, tr("X"));
     line(Line3, 3, 360, 3960, 3720, 3960).color(kLightGrey).style(kDot);
     line(Line3, 2, 3720, 5760, 3720, 3960).color(kLightGrey).style(kDot);
     // The "X" axis; its slope sets the oblique projection.

@@ -8,6 +8,8 @@ namespace lessons {
 // A wire-frame picture of a paraboloid dish in an oblique three-axis view, drawn in one
 // activation, with its receiver at the focus.
 class optics3 : public shell::LessonForm {
+    ORBELUNE_WORDS(optics3)
+
 public:
     explicit optics3(scene::Program& program, const shell::Place& place);
     void Form_Activate() override;
