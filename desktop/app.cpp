@@ -20,6 +20,7 @@
 #include "desktop/beep.h"
 #include "desktop/formwindow.h"
 #include "desktop/picture.h"
+#include "desktop/words.h"
 #include "scene/pointer.h"
 
 namespace desktop {
@@ -327,6 +328,16 @@ void App::colorSchemeChanged() {
         w->canvas()->update();
         for (QWidget* child : w->canvas()->findChildren<QWidget*>()) child->update();
     }
+}
+
+void App::chooseLanguage(const std::string& code) {
+    if (code == scene::language()) return;
+    rememberLanguage(code);
+    dispatch([this, code] { program_->setLanguage(code, compiledCatalogue(code)); });
+}
+
+void App::languageChanged() {
+    for (auto& [form, w] : windows_) w->languageChanged();
 }
 
 void App::toggleFullScreen(scene::Form&) {

@@ -49,6 +49,8 @@ public:
     bool waitUntil(std::optional<double> wall) override;
     void playbackChanged() override;
     void colorSchemeChanged() override;
+    void languageChanged() override;
+    void chooseLanguage(const std::string& code) override;
     void toggleFullScreen(scene::Form&) override;
     void savePicture(scene::Form&) override;
     void copyPicture(scene::Form&) override;

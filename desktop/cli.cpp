@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/words.h"
+
 namespace desktop {
 
 namespace {
@@ -29,6 +31,31 @@ QString pageList(shell::Courses courses) {
                 QStringLiteral("    %1  %2\n").arg(qtext(p.form), -int(width)).arg(qtext(p.title));
     }
     return list;
+}
+
+// Every language's code with its own name, for a --lang the program does not know.
+QString languageList() {
+    QStringList list;
+    for (const scene::Language& l : scene::languages())
+        list += QStringLiteral("%1 (%2)").arg(qtext(l.code), qtext(l.name));
+    return list.join(QStringLiteral(", "));
+}
+
+// QCommandLineParser's error lines, in the language of the rest: it cannot reach the catalogue.
+QString qtError(const QString& text) {
+    static const std::pair<const char*, QString> kKnown[] = {
+        {QT_TRANSLATE_NOOP("Command line", "Unknown option '%1'."),
+         QStringLiteral("Unknown option '")},
+        {QT_TRANSLATE_NOOP("Command line", "Missing value after '%1'."),
+         QStringLiteral("Missing value after '")},
+        {QT_TRANSLATE_NOOP("Command line", "Unexpected value after '%1'."),
+         QStringLiteral("Unexpected value after '")},
+    };
+    for (const auto& [entry, start] : kKnown)
+        if (text.startsWith(start) && text.endsWith(QLatin1String("'.")))
+            return translate("Command line", entry)
+                .arg(text.mid(start.size(), text.size() - start.size() - 2));
+    return text;
 }
 
 CommandLine finished(int code, QString out, QString err) {
@@ -53,26 +80,36 @@ CommandLine parseCommandLine(const QStringList& arguments, shell::Courses course
     // word as a long option lets them through to QApplication.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Physics courseware: a gravity course of twelve lessons and an optics "
-                       "course of three, which play themselves."));
+        translate("Command line",
+                  "Physics courseware: a gravity course of twelve lessons and an optics "
+                  "course of three, which play themselves."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
+                                  translate("Command line", "Show this help and end."));
     const QCommandLineOption showVersion(
         QStringList{QStringLiteral("v"), QStringLiteral("version")},
-        QStringLiteral("Show the version and end."));
+        translate("Command line", "Show the version and end."));
     const QCommandLineOption lesson(
         QStringLiteral("lesson"),
-        QStringLiteral("Start on this page instead of the main menu: a lesson's name (Lesson9, "
-                       "optics1) or its window title. An unknown name lists the pages."),
+        translate("Command line",
+                  "Start on this page instead of the main menu: a lesson's name (Lesson9, "
+                  "optics1) or its window title. An unknown name lists the pages."),
         QStringLiteral("NAME"));
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
-                                        QStringLiteral("Show the pages full screen, without the "
-                                                       "window frame and the desktop's panels."));
+                                        translate("Command line",
+                                                  "Show the pages full screen, without the "
+                                                  "window frame and the desktop's panels."));
     const QCommandLineOption projector(
         QStringLiteral("projector"),
-        QStringLiteral("Draw in projector colours: a white page and every colour dark enough to "
-                       "read on a projector (the View menu's Projector Colours)."));
-    parser.addOptions({help, showVersion, lesson, fullScreen, projector});
+        translate("Command line",
+                  "Draw in projector colours: a white page and every colour dark enough to "
+                  "read on a projector (the View menu's Projector Colours)."));
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        translate("Command line",
+                  "Show every text in this language: id, de, es, fr, pt_BR or en (by default the "
+                  "system's language, or the one the Language menu chose last)."),
+        QStringLiteral("CODE"));
+    parser.addOptions({help, showVersion, lesson, fullScreen, projector, language});
     // Options QApplication reads itself; accepted here so that they reach it.
     const QCommandLineOption platform(QStringLiteral("platform"), {}, QStringLiteral("NAME"));
     const QCommandLineOption display(QStringLiteral("display"), {}, QStringLiteral("NAME"));
@@ -87,22 +124,29 @@ CommandLine parseCommandLine(const QStringList& arguments, shell::Courses course
     }
 
     const QString program = arguments.isEmpty() ? QStringLiteral("orbelune") : arguments.front();
-    const QString tryHelp = QStringLiteral("Try '%1 --help'.\n").arg(program);
+    const QString tryHelp = translate("Command line", "Try '%1 --help'.").arg(program) + u'\n';
     if (!parser.parse(arguments))
-        return finished(2, {}, QStringLiteral("orbelune: %1\n%2").arg(parser.errorText(), tryHelp));
+        return finished(
+            2, {}, QStringLiteral("orbelune: %1\n%2").arg(qtError(parser.errorText()), tryHelp));
     if (parser.isSet(help)) {
         // The usage line names the program as it was started.
         QString text = parser.helpText();
         if (!arguments.isEmpty())
             text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                          QStringLiteral("Usage: ") + program);
+        // Qt's own headings, in the language of the rest.
+        text.replace(QRegularExpression(QStringLiteral("^Usage: ")),
+                     translate("Command line", "Usage: %1").arg(QString()));
+        text.replace(QStringLiteral("\nOptions:\n"),
+                     u'\n' + translate("Command line", "Options:") + u'\n');
         return finished(0, text, {});
     }
     if (parser.isSet(showVersion))
         return finished(0, QStringLiteral("orbelune %1\n").arg(version), {});
     if (!parser.positionalArguments().isEmpty())
         return finished(2, {},
-                        QStringLiteral("orbelune: unexpected argument '%1'\n%2")
+                        (QStringLiteral("orbelune: ") +
+                         translate("Command line", "unexpected argument '%1'") + u'\n' + "%2")
                             .arg(parser.positionalArguments().front(), tryHelp));
 
     CommandLine cl;
@@ -110,9 +154,25 @@ CommandLine parseCommandLine(const QStringList& arguments, shell::Courses course
         const QString name = parser.value(lesson);
         cl.startForm = findPage(name, courses);
         if (cl.startForm.empty())
-            return finished(2, {},
-                            QStringLiteral("orbelune: no page is called '%1'; the pages are:\n%2")
-                                .arg(name, pageList(courses)));
+            return finished(
+                2, {},
+                (QStringLiteral("orbelune: ") +
+                 translate("Command line", "no page is called '%1'; the pages are:") + u'\n' + "%2")
+                    .arg(name, pageList(courses)));
+    }
+    if (parser.isSet(language)) {
+        const QString code = parser.value(language);
+        cl.language = scene::matchLanguage(code.toStdString());
+        if (cl.language.empty() || cl.language == scene::kPseudoLanguage) {
+            if (code.toStdString() != scene::kPseudoLanguage)
+                return finished(2, {},
+                                QStringLiteral("orbelune: ") +
+                                    translate("Command line",
+                                              "no language is called '%1'; the languages are: %2")
+                                        .arg(code, languageList()) +
+                                    u'\n');
+            cl.language = scene::kPseudoLanguage;
+        }
     }
     cl.fullScreen = parser.isSet(fullScreen);
     cl.projector = parser.isSet(projector);
@@ -125,8 +185,11 @@ QString missingDisplay(const CommandLine& cl, const QString& envPlatform, const 
                        const QString& envWaylandDisplay) {
     if (!cl.platform.isEmpty() || !envPlatform.isEmpty()) return {};
     if (!cl.display.isEmpty() || !envDisplay.isEmpty() || !envWaylandDisplay.isEmpty()) return {};
-    return QStringLiteral(
-        "orbelune: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
+    return QStringLiteral("orbelune: ") +
+           translate(
+               "Command line",
+               "no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)") +
+           u'\n';
 }
 
 namespace {
@@ -143,14 +206,15 @@ QtMessageHandler previous = nullptr;
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         // Qt gives up on its window system here and would abort; its earlier messages say why.
-        QString reason = QStringLiteral("the window system could not be started");
+        QString reason = translate("Command line", "the window system could not be started");
         for (auto& h : *held)
             if (h.text.contains(QLatin1String("connect to display"), Qt::CaseInsensitive) ||
                 h.text.contains(QLatin1String("wl_display"), Qt::CaseInsensitive)) {
                 reason = h.text.trimmed();
                 break;
             }
-        std::fprintf(stderr, "orbelune: cannot open a window: %s\n", qPrintable(reason));
+        std::fprintf(stderr, "orbelune: %s\n",
+                     qPrintable(translate("Command line", "cannot open a window: %1").arg(reason)));
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -16,6 +16,7 @@ struct CommandLine {
     std::string startForm;  // the page asked for with --lesson; "" for the program's own start
     bool fullScreen = false;
     bool projector = false;     // projector colours for this run
+    std::string language;       // --lang's language; "" where not given
     QString platform, display;  // Qt's own -platform and -display, left for QApplication
 };
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGestureEvent>
@@ -22,6 +23,7 @@
 #include "desktop/checkboxwidget.h"
 #include "desktop/linkwidget.h"
 #include "desktop/textboxwidget.h"
+#include "desktop/words.h"
 #include "scene/keyboard.h"
 #include "scene/program.h"
 #include "shell/navigation.h"
@@ -295,9 +297,10 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
     for (auto& item : form.menu()) {
         if (item->level == 0) {
             menu = menuBar()->addMenu(qtext(item->caption));
+            titles_[item.get()] = menu;
             continue;
         }
-        if (!menu) menu = menuBar()->addMenu(QStringLiteral("&Navigation"));
+        if (!menu) menu = menuBar()->addMenu(translate("Navigation", "&Navigation"));
         QAction* a = menu->addAction(qtext(item->caption));
         a->setCheckable(item->checkable);
         if (!item->shortcut.empty()) {
@@ -314,6 +317,7 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
     if (form.menu().empty()) {
         menuBar()->hide();
     } else {
+        addLanguageMenu();
         // The keyboard's way into the menu, also where its title has no Alt mnemonic.
         auto* openMenu = new QAction(this);
         openMenu->setShortcut(Qt::Key_F10);
@@ -393,6 +397,32 @@ void FormWindow::syncMenus() {
     const QString text = playbackBadge(app_.program());
     if (badge_->text() != text) badge_->setText(text);
     badge_->setVisible(!text.isEmpty());
+}
+
+void FormWindow::addLanguageMenu() {
+    // Each language in its own name, so that a student finds theirs whatever is shown now.
+    languageMenu_ = menuBar()->addMenu(translate("Language menu", "&Language"));
+    auto* group = new QActionGroup(languageMenu_);
+    for (const scene::Language& l : scene::languages()) {
+        QAction* a = languageMenu_->addAction(QString::fromUtf8(l.name.data(), l.name.size()));
+        a->setCheckable(true);
+        a->setActionGroup(group);
+        const std::string code(l.code);
+        a->setData(QString::fromStdString(code));
+        a->setChecked(code == scene::language());
+        connect(a, &QAction::triggered, this, [this, code] { app_.chooseLanguage(code); });
+    }
+}
+
+void FormWindow::languageChanged() {
+    setWindowTitle(qtext(form_.caption()));
+    for (auto& [item, menu] : titles_) menu->setTitle(qtext(item->caption));
+    if (languageMenu_) {
+        languageMenu_->setTitle(translate("Language menu", "&Language"));
+        for (QAction* a : languageMenu_->actions())
+            a->setChecked(a->data().toString().toStdString() == scene::language());
+    }
+    syncMenus();
 }
 
 QList<QAction*> FormWindow::menuActions() const {

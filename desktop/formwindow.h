@@ -64,7 +64,9 @@ public:
     Canvas* canvas() const { return canvas_; }
     void sync();       // model -> window: caption, menu states, widgets
     void syncMenus();  // menu captions and states, and the playback badge
-    void present();    // sync and repaint now
+    // The language changed: the title, the menus' titles and the Language menu's tick.
+    void languageChanged();
+    void present();  // sync and repaint now
     // The menu's commands with their shortcuts, for a message box over the page to offer too.
     QList<QAction*> menuActions() const;
     // A hidden window gives back its native window and backing store (a screen-sized buffer
@@ -87,6 +89,9 @@ private:
     scene::Form& form_;
     Canvas* canvas_;
     std::map<scene::MenuItem*, QAction*> actions_;
+    std::map<scene::MenuItem*, QMenu*> titles_;  // the menus on the bar, by their title item
+    QMenu* languageMenu_ = nullptr;
+    void addLanguageMenu();
     QLabel* badge_ = nullptr;  // "Paused", "2×": in the menu bar's right-hand corner
 };
 

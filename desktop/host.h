@@ -23,6 +23,8 @@ public:
     virtual void painted(scene::Form&) {}
     // A window's canvas moved or changed size on the screen.
     virtual void placed(FormWindow&) {}
+    // The user chose a language in the Language menu ("en", "de", ...).
+    virtual void chooseLanguage(const std::string& /*code*/) {}
     // The user edited a text box.
     virtual void typed(scene::TextBox& box, const std::string& text) {
         dispatch([this, &box, text] { program().type(box, text); });

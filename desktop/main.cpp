@@ -2,6 +2,7 @@
 #include <dlfcn.h>
 
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <optional>
 #include <thread>
@@ -10,6 +11,7 @@
 #include "desktop/app.h"
 #include "desktop/cli.h"
 #include "desktop/look.h"
+#include "desktop/words.h"
 
 #ifndef ORBELUNE_VERSION
 #define ORBELUNE_VERSION "unknown"
@@ -20,6 +22,8 @@ static QString env(const char* name) { return qEnvironmentVariable(name); }
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    // The language first: --help and the error lines speak it too.
+    desktop::useLanguage(desktop::startLanguage(desktop::languageArgument(arguments)));
     const desktop::CommandLine cl =
         desktop::parseCommandLine(arguments, app::kCourses, QStringLiteral(ORBELUNE_VERSION));
     if (!cl.run) {
@@ -44,6 +48,9 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     quiet.reset();
     fonts.join();
+    // The lessons' numbers are written and read with the program's own separator, whatever the
+    // C library's locale would make of them.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(QStringLiteral("Orbelune"));
     QApplication::setApplicationName(QStringLiteral("Orbelune"));
     QApplication::setApplicationVersion(QStringLiteral(ORBELUNE_VERSION));

@@ -15,6 +15,7 @@
 #include "desktop/formwindow.h"
 #include "desktop/look.h"
 #include "desktop/still_host.h"
+#include "desktop/words.h"
 #include "scene/files.h"
 
 namespace desktop {
@@ -39,7 +40,7 @@ bool writePicture(const QImage& picture, const QString& path, QString& why) {
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
-        why = QStringLiteral("the picture could not be encoded");
+        why = translate("Save Picture", "the picture could not be encoded");
         return false;
     }
     std::string error;
@@ -59,8 +60,9 @@ QString suggestedPicturePath(const QString& title) {
 
 void savePictureAs(const QImage& picture, const QString& title, QWidget* parent) {
     const QString suggested = suggestedPicturePath(title);
-    QFileDialog dialog(parent, QStringLiteral("Save Picture"), QFileInfo(suggested).path(),
-                       QStringLiteral("PNG pictures (*.png)"));
+    QFileDialog dialog(parent, translate("Save Picture", "Save Picture"),
+                       QFileInfo(suggested).path(),
+                       translate("Save Picture", "PNG pictures (*.png)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -70,9 +72,10 @@ void savePictureAs(const QImage& picture, const QString& title, QWidget* parent)
     const QString path = dialog.selectedFiles().front();
     QString why;
     if (writePicture(picture, path, why)) return;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Orbelune"),
-                    QStringLiteral("The picture could not be saved as %1: %2").arg(path, why),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(
+        QMessageBox::Warning, QStringLiteral("Orbelune"),
+        translate("Save Picture", "The picture could not be saved as %1: %2").arg(path, why),
+        QMessageBox::Ok, parent);
     box.setWindowIcon(saucerIcon());
     box.exec();
 }

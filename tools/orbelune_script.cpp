@@ -12,6 +12,7 @@
 #include "tools/driver/driver.h"
 #if defined(ORBELUNE_WITH_DESKTOP)
 #include "desktop/png.h"
+#include "desktop/words.h"
 #endif
 
 // The whole report on standard output; false with errno set when it could not all go out.
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     if (std::find(args.begin(), args.end(), "--png") != args.end())
         qt = desktop::offscreenApplication(argc, argv);
     driver::setPngRenderer(desktop::renderPng);
+    driver::setCatalogueSource(desktop::compiledCatalogue);
 #endif
     int status = driver::runCommand(args, out, err);
     if (status != 0) {

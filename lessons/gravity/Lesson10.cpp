@@ -55,7 +55,8 @@ bool Lesson10::layout() {
     shape(bumi, 1, Box{0, 0, 135, 135}, kCircle).back(kPanel).border(kPanel);
     line("ln", -1000, 7080, -1000, 7200).color(kGrey).style(kDot);
     clock(label("koma", Box{9960, 3600, 255, 375}, "0"));
-    clock(label(waktu, 1, Box{9840, 3600, 135, 375}, "."));
+    // The clock's decimal point: the language's separator.
+    clock(label(waktu, 1, Box{9840, 3600, 135, 375}, scene::translate("Numbers", ".")));
     text(label("wait", Box{4200, 3000, 1215, 735}, tr("WAIT!"))).size(18).fore(kOrange);
     shape(bumi, 0, Box{10560, 5040, 135, 135}, kCircle).back(kPaleBlue).border(kPaleBlue);
     text(label(loro2, 1, Box{2640, 960, 135, 255}, "2"));

@@ -39,7 +39,8 @@ bool Lesson11::layout() {
     timer("jam", 1000, true);
     label("appear", Box{8760, 5400, 1935, 255}, tr("Moon's Appearance")).size(9.75).center();
     clock(label("koma", Box{9960, 3600, 255, 375}, "0"));
-    clock(label(waktu, 1, Box{9840, 3600, 135, 375}, "."));
+    // The clock's decimal point: the language's separator.
+    clock(label(waktu, 1, Box{9840, 3600, 135, 375}, scene::translate("Numbers", ".")));
     text(label("wait", Box{4200, 3000, 1215, 735}, tr("WAIT!"))).size(18).fore(kOrange);
     shape("sat", Box{7680, 5760, 70, 70}, kCircle).back(scene::kWhite).border(kBlue);
     text(label(loro2, 1, Box{2640, 960, 135, 255}, "2"));

@@ -7,6 +7,7 @@
 
 #include "scene/files.h"
 #include "scene/playback.h"
+#include "scene/words.h"
 #include "tools/driver/number_text.h"
 
 namespace driver {
@@ -171,6 +172,18 @@ std::optional<Options> parseArgs(const std::vector<std::string>& raw, std::strin
             o.paced = true;
         } else if (a == "--projector") {
             o.projector = true;
+        } else if (a == "--lang") {
+            if (!need(1)) return std::nullopt;
+            const std::string& code = args[++i];
+            o.language = scene::matchLanguage(code);
+            if (o.language.empty()) {
+                std::string codes;
+                for (const scene::Language& l : scene::languages())
+                    codes += (codes.empty() ? "" : ", ") + std::string(l.code);
+                error = "--lang takes " + codes + " or " + std::string(scene::kPseudoLanguage) +
+                        ", not '" + code + "'";
+                return std::nullopt;
+            }
         } else if (a == "--speed") {
             if (!need(1)) return std::nullopt;
             double v = 0;
@@ -202,7 +215,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& raw, std::strin
     if (o.form.empty()) {
         error =
             "usage: orbelune-script FORM [--until MS] [--at MS ACTION]... [--segments] [--paced] "
-            "[--speed S] [--projector] [--png FILE] [--wav FILE]";
+            "[--speed S] [--projector] [--lang CODE] [--png FILE] [--wav FILE]";
         return std::nullopt;
     }
     // An action after the end would silently never happen.

@@ -18,9 +18,30 @@ static PngRenderer& pngRenderer() {
 
 void setPngRenderer(PngRenderer r) { pngRenderer() = std::move(r); }
 
+static CatalogueSource& catalogueSource() {
+    static CatalogueSource s;
+    return s;
+}
+
+void setCatalogueSource(CatalogueSource source) { catalogueSource() = std::move(source); }
+
 int runCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
     auto opts = parseArgs(args, err);
     if (!opts) return 2;
+    // The language holds for this run only: the next one in the same process starts in English.
+    struct English {
+        ~English() { scene::setLanguage("en"); }
+    } english;
+    if (!opts->language.empty()) {
+        scene::Lookup lookup;
+        if (catalogueSource()) lookup = catalogueSource()(opts->language);
+        const bool translation = opts->language != "en" && opts->language != scene::kPseudoLanguage;
+        if (translation && !lookup) {
+            err = "--lang " + opts->language + ": this build carries no translations";
+            return 2;
+        }
+        scene::setLanguage(opts->language, std::move(lookup));
+    }
     Session s;
     s.platform().paced = opts->paced;
     s.program().setSpeed(opts->speed);
