@@ -2,6 +2,8 @@
 // box at the scale the front ends draw it at; and a graphical button shows its caption.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <iostream>
 #include <map>
@@ -15,6 +17,7 @@
 #include "app/courses.h"
 #include "desktop/look.h"
 #include "desktop/picture.h"
+#include "desktop/words.h"
 #include "scene/textlayout.h"
 #include "tools/driver/driver.h"
 
@@ -152,6 +155,49 @@ TEST(CaptionFit, EveryWordOfEveryCaptionShownDuringEveryScriptLiesInsideItsBox) 
                               "Lesson12 Label3(5)", "Lesson12 Label3(6)"})
         EXPECT_TRUE(controls.count(named)) << named << " is not drawn smaller";
     std::cout << "captions drawn smaller:\n" << shrunk.str();
+}
+
+// Every form in every language: each caption still shows every word, drawn at no less than 70%
+// of its size (a translation that needs more is reworded, not shrunk further).
+TEST(CaptionFit, EveryCaptionInEveryLanguageShowsEveryWordAtSeventyPercentOrMore) {
+    struct English {
+        ~English() { scene::setLanguage("en"); }
+    } english;
+    for (const scene::Language& language : scene::languages()) {
+        const std::string code(language.code);
+        desktop::useLanguage(code);
+        CaptionWatch watch;
+        for (const auto& form : everyForm()) play(form, watch);
+        for (const auto& f : watch.findings) {
+            EXPECT_TRUE(f.fits) << code << " " << f.form << " " << f.control << " \"" << f.caption
+                                << "\" loses a word even at scale " << f.scale;
+            EXPECT_GE(f.scale, 0.7) << code << " " << f.form << " " << f.control << " \""
+                                    << f.caption << "\" is drawn at " << f.scale;
+        }
+    }
+}
+
+// Every page's window title in every language fits the title bar of a 1366-pixel-wide screen,
+// beside the window's icon and its three buttons.
+TEST(WindowTitle, EveryTitleInEveryLanguageFitsA1366PixelTitleBar) {
+    struct English {
+        ~English() { scene::setLanguage("en"); }
+    } english;
+    constexpr int kTitleBar = 1366 - 6 * 32;  // the icon, three buttons and the frame's margins
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    for (const scene::Language& language : scene::languages()) {
+        desktop::useLanguage(std::string(language.code));
+        for (const auto& form : everyForm()) {
+            driver::Session s;
+            scene::Form* f = s.program().form(form);
+            ASSERT_NE(f, nullptr) << form;
+            const QString title = QString::fromStdString(f->caption());
+            EXPECT_LE(metrics.horizontalAdvance(title), kTitleBar)
+                << language.code << " " << form << ": \"" << f->caption() << "\"";
+        }
+    }
 }
 
 // The face of a graphical light source, as the PNG shows it: dark caption pixels on its colour.
