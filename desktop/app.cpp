@@ -1,5 +1,6 @@
 #include "desktop/app.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -198,6 +199,8 @@ void App::openMessageBox(scene::Form& over, const std::string& text) {
     // teacher, and the page's shortcuts work from the box too (Ctrl+Space pauses, it does not
     // press OK; Space and Enter do).
     box->setWindowModality(Qt::NonModal);
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+        ok->setText(translate("Message box", "OK"));
     if (page) box->addActions(page->menuActions());
     box->setWindowIcon(saucerIcon());
     // Its text as large as the page's own text of the same size, so that the class reads it.

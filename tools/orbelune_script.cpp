@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "tools/driver/driver.h"
+#if defined(__EMSCRIPTEN__)
+#include "web/words.h"
+#endif
 #if defined(ORBELUNE_WITH_DESKTOP)
 #include "desktop/png.h"
 #include "desktop/words.h"
@@ -46,6 +49,9 @@ int main(int argc, char** argv) {
         qt = desktop::offscreenApplication(argc, argv);
     driver::setPngRenderer(desktop::renderPng);
     driver::setCatalogueSource(desktop::compiledCatalogue);
+#endif
+#if defined(__EMSCRIPTEN__)
+    driver::setCatalogueSource(web::catalogue);
 #endif
     int status = driver::runCommand(args, out, err);
     if (status != 0) {

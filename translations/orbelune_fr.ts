@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Browser</name>
+    <message>
+        <source>Click to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lessons could not start here: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They need a browser with WebAssembly, and the page opened from a web server (http://), not from a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbelune has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen is not available here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: this browser gives the page no clipboard here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lesson is called &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;: here is the main menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Command line</name>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>

@@ -96,6 +96,16 @@ void web_focus(int control, int selStart);
 void web_control_name(int control, const char* name);
 // The view's controls Tab takes, in that order; the others only take the focus the lesson gives.
 void web_tab_order(int view, const int* controls, int count);
+
+// --- Language ----------------------------------------------------------------------------
+// The language the page chose (?lang=, the one chosen last, the browser's), malloc'ed.
+char* web_language();
+// The view's Language menu, after its other menus.
+void web_language_menu(int view);
+// A menu's title (a level-0 item) in the language now shown.
+void web_menu_title(int item, const char* caption);
+// The language changed: the page's own texts, its lang attribute and the Language menus follow.
+void web_language_changed(const char* code);
 // The pages' magnification changed: a drag on a magnified page moves it instead of clicking.
 void web_zoomed(double factor);
 }
@@ -118,4 +128,5 @@ enum WebEvent {
     kEvMessageOk = 13,  // none: the user pressed OK on the message box
     kEvZoom = 14,       // view, text: "ratio x y": magnified by ratio about CSS px (x, y)
     kEvPan = 15,        // view, text: "dx dy": the magnified scene moved by CSS px
+    kEvLanguage = 16,   // none, text: the language chosen in the Language menu, its words fetched
 };

@@ -171,6 +171,18 @@ mergeInto(LibraryManager.library, {
   web_focus: function (id, sel) {
     Orb.focus(id, sel);
   },
+  web_language: function () {
+    return stringToNewUTF8(Orb.language);
+  },
+  web_language_menu: function (view) {
+    Orb.languageMenu(view);
+  },
+  web_menu_title: function (item, caption) {
+    Orb.menuTitle(item, UTF8ToString(caption));
+  },
+  web_language_changed: function (code) {
+    Orb.languageChanged(UTF8ToString(code));
+  },
   web_tab_order: function (view, ids, count) {
     const order = [];
     for (let i = 0; i < count; ++i) order.push(HEAP32[(ids >> 2) + i]);

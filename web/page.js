@@ -26,13 +26,95 @@ var Orb = (function () {
     measure: typeof location !== "undefined" && new URLSearchParams(location.search).get("measure") === "1",
     frames: [],  // with measure: each paced frame's time; -1 where a handler, beep or message ends
     firstFrame: 0,
+    language: "en",  // the language every text is shown in
+    words: null,  // its translations: "context\u0004source" -> text (site/l10n/<code>.json)
+    wordsCode: "",
+    menuTitles: new Map(),
+    languageMenus: [],
   };
+
+  // --- Language ----------------------------------------------------------------------------
+  // The languages as the program lists them (scene/words.cpp), each in its own name.
+  const languages = [
+    ["id", "Bahasa Indonesia"], ["de", "Deutsch"], ["es", "Espa\u00f1ol"], ["fr", "Fran\u00e7ais"],
+    ["pt_BR", "Portugu\u00eas (Brasil)"], ["en", "English"],
+  ];
+  const pseudoLanguage = "pseudo";
+  const languageKey = "orbelune.language";
+  // The language a name means ("de", "de-AT", "pt-br", "fr_FR.UTF-8"); "" where none.
+  function matchLanguage(name) {
+    const one = String(name || "").toLowerCase().split(/[.@]/)[0].replace(/-/g, "_");
+    if (one === pseudoLanguage) return one;
+    for (const [code] of languages) if (code.toLowerCase() === one) return code;
+    const base = one.split("_")[0];
+    for (const [code] of languages) if (code.toLowerCase().split("_")[0] === base) return code;
+    return "";
+  }
+  // ?lang= first, then the one chosen last in the Language menu, then the browser's.
+  function startLanguage() {
+    const wanted = [];
+    if (typeof location !== "undefined") wanted.push(new URLSearchParams(location.search).get("lang"));
+    try {
+      wanted.push(window.localStorage.getItem(languageKey));
+    } catch (err) {
+      // No storage here: the browser's languages decide.
+    }
+    if (typeof navigator !== "undefined") wanted.push(...(navigator.languages || [navigator.language]));
+    for (const w of wanted) {
+      const code = w ? matchLanguage(w) : "";
+      if (code) return code;
+    }
+    return "en";
+  }
+  // The page's own texts go through the catalogue as the program's do (lupdate finds them).
+  function qsTranslate(context, source) {
+    if (O.language === pseudoLanguage)
+      return "[" + source + "~".repeat(Math.ceil(Array.from(source).length * 0.4)) + "]";
+    const t = O.words && O.words[context + "\u0004" + source];
+    return t || source;
+  }
+  O.tr = qsTranslate;
+  // Fetches a language's translations; English and the pseudo-language have none to fetch.
+  function loadWords(code) {
+    if (code === "en" || code === pseudoLanguage || typeof fetch === "undefined")
+      return Promise.resolve(null);
+    return fetch("l10n/" + code + ".json").then((r) => (r.ok ? r.json() : null), () => null);
+  }
+  function useWords(code, words) {
+    O.language = code;
+    O.words = words;
+    O.wordsCode = words ? code : "";
+  }
+  // The page's fixed texts, and its lang attribute, in the language shown.
+  O.translatePage = function () {
+    if (typeof document === "undefined") return;
+    document.documentElement.lang = O.language === pseudoLanguage ? "en" : O.language.replace("_", "-");
+    const set = (sel, text) => {
+      const e = document.querySelector(sel);
+      if (e) e.textContent = text;
+    };
+    const start = document.getElementById("start");
+    if (start && !start.disabled) start.textContent = qsTranslate("Browser", "Click to start");
+    if (start && start.disabled) start.textContent = qsTranslate("Browser", "Loading\u2026");
+    const failed = document.querySelectorAll("#failed p");
+    if (failed.length === 2) {
+      const span = failed[0].querySelector("span");
+      failed[0].textContent = qsTranslate("Browser", "The lessons could not start here: ");
+      failed[0].appendChild(span);
+      failed[1].textContent = qsTranslate("Browser", "They need a browser with WebAssembly, and the page opened from a web server (http://), not from a file.");
+    }
+    set("#ended p", qsTranslate("Browser", "Orbelune has ended."));
+    set("#ended button", qsTranslate("Browser", "Start again"));
+    set("#msgbox button", qsTranslate("Message box", "OK"));
+    for (const m of O.languageMenus) m.title.textContent = qsTranslate("Language menu", "&Language").replace(/&/g, "");
+  };
+  O.language = startLanguage();
   // Which keys the page uses where the browser keeps the desktop's shortcut for itself.
   const webKeys = { "Ctrl+N": "PageDown", "Ctrl+P": "PageUp" };
   const EV = {
     click: 1, type: 2, keyDown: 3, mouseDown: 4, menu: 5, shortcut: 6, close: 7,
     canvasDown: 8, resize: 9, activate: 10, focus: 11, start: 12, messageOk: 13, zoom: 14,
-    pan: 15,
+    pan: 15, language: 16,
   };
   O.EV = EV;
   O.mark = function (t) {
@@ -73,7 +155,7 @@ var Orb = (function () {
       el("span", "", bar).textContent = caption;
       const close = el("button", "close", bar);
       close.textContent = "\u00d7";
-      close.title = "Close";
+      close.title = qsTranslate("Browser", "Close");
       close.addEventListener("click", () => O.push(EV.close, id));
       v.root.addEventListener("cancel", (e) => {
         e.preventDefault();
@@ -321,10 +403,10 @@ var Orb = (function () {
     const v = O.views.get(viewId);
     if (!v || !v.menubar) return;
     if (level === 0) {
-      addMenu(v, caption);
+      O.menuTitles.set(itemId, addMenu(v, caption));
       return;
     }
-    const m = v.menus.length ? v.menus[v.menus.length - 1] : addMenu(v, "&Navigation");
+    const m = v.menus.length ? v.menus[v.menus.length - 1] : addMenu(v, qsTranslate("Navigation", "&Navigation"));
     const b = el("button", "menuitem", m.list);
     b.setAttribute("role", "menuitem");
     const label = el("span", "caption", b);
@@ -339,6 +421,52 @@ var Orb = (function () {
     const item = { button: b, label, shortcut, keys, others, enabled: !!enabled };
     v.items.push(item);
     O.menuItems.set(itemId, item);
+  };
+
+  O.menuTitle = function (itemId, caption) {
+    const m = O.menuTitles.get(itemId);
+    if (m) m.title.textContent = plain(caption);
+  };
+
+  // Each language in its own name; choosing one fetches its words, then the program restarts
+  // the page shown in it, and the choice is kept for the next visit.
+  O.languageMenu = function (viewId) {
+    const v = O.views.get(viewId);
+    if (!v || !v.menubar) return;
+    const m = addMenu(v, qsTranslate("Language menu", "&Language"));
+    m.languages = [];
+    for (const [code, name] of languages) {
+      const b = el("button", "menuitem", m.list);
+      b.setAttribute("role", "menuitemradio");
+      b.setAttribute("lang", code.replace("_", "-"));
+      el("span", "caption", b).textContent = name;
+      el("span", "keys", b);
+      b.setAttribute("aria-checked", code === O.language ? "true" : "false");
+      b.addEventListener("click", () => {
+        closeMenus(null);
+        O.chooseLanguage(code);
+      });
+      m.languages.push([code, b]);
+    }
+    O.languageMenus.push(m);
+  };
+  O.chooseLanguage = function (code) {
+    if (code === O.language) return;
+    try {
+      window.localStorage.setItem(languageKey, code);
+    } catch (err) {
+      // Storage refused (a private window): the choice holds for this visit only.
+    }
+    loadWords(code).then((words) => {
+      useWords(code, words);
+      O.push(EV.language, 0, code);
+    });
+  };
+  O.languageChanged = function (code) {
+    if (code !== O.language) useWords(code, null);
+    for (const m of O.languageMenus)
+      for (const [c, b] of m.languages) b.setAttribute("aria-checked", c === code ? "true" : "false");
+    O.translatePage();
   };
 
   O.menuState = function (itemId, enabled, caption) {
@@ -396,7 +524,7 @@ var Orb = (function () {
 
   O.fullScreen = function () {
     const d = document;
-    const failed = (err) => O.notice("Full screen is not available here" + (err && err.message ? ": " + err.message : "."));
+    const failed = (err) => O.notice(qsTranslate("Browser", "Full screen is not available here") + (err && err.message ? ": " + err.message : "."));
     try {
       if (d.fullscreenElement) d.exitFullscreen().catch(() => {});
       else if (d.documentElement.requestFullscreen) d.documentElement.requestFullscreen().catch(failed);
@@ -847,7 +975,7 @@ var Orb = (function () {
         // Let the large images go once the picture is encoded.
         p.canvas.width = p.canvas.height = p.layer.width = p.layer.height = 0;
         if (b) resolve(b);
-        else reject(new Error("the picture could not be encoded"));
+        else reject(new Error(qsTranslate("Browser", "the picture could not be encoded")));
       }, "image/png")
     );
     const file = name.replace(/[\\/]/g, "-") + ".png";  // the browser makes the rest fit
@@ -863,22 +991,22 @@ var Orb = (function () {
           setTimeout(() => URL.revokeObjectURL(a.href), 60000);
           O.pictures.push({ name: file, width, height, copied: false });
         },
-        (err) => O.notice("The picture could not be saved: " + err.message)
+        (err) => O.notice(qsTranslate("Browser", "The picture could not be saved: ") + err.message)
       );
       return;
     }
     if (!navigator.clipboard || !navigator.clipboard.write || typeof ClipboardItem === "undefined") {
       blob.catch(() => {});
-      O.notice("The picture could not be copied: this browser gives the page no clipboard here.");
+      O.notice(qsTranslate("Browser", "The picture could not be copied: this browser gives the page no clipboard here."));
       return;
     }
     // The item takes the promise, so the copy keeps the command's user activation.
     navigator.clipboard.write([new ClipboardItem({ "image/png": blob })]).then(
       () => {
         O.pictures.push({ name: file, width, height, copied: true });
-        O.notice("Picture copied");
+        O.notice(qsTranslate("Browser", "Picture copied"));
       },
-      (err) => O.notice("The picture could not be copied: " + err.message)
+      (err) => O.notice(qsTranslate("Browser", "The picture could not be copied: ") + err.message)
     );
   };
 
@@ -951,7 +1079,7 @@ var Orb = (function () {
       document.getElementById("overlay").hidden = true;
     } else {
       const b = document.getElementById("start");
-      b.textContent = "Loading\u2026";
+      b.textContent = qsTranslate("Browser", "Loading\u2026");
       b.disabled = true;
     }
     if (O.pendingFocus) O.focus(O.pendingFocus[0], O.pendingFocus[1]);
@@ -965,8 +1093,23 @@ var Orb = (function () {
     n.hidden = false;
   };
 
+  O.loadWords = loadWords;
+  O.useWords = useWords;
   return O;
 })();
+
+// The words of the language chosen first: the program is made in it.
+Module.preRun = Module.preRun || [];
+Module.preRun.push(function () {
+  if (typeof document === "undefined") return;
+  addRunDependency("words");
+  Orb.loadWords(Orb.language)
+    .then((words) => Orb.useWords(Orb.language, words))
+    .finally(() => {
+      Orb.translatePage();
+      removeRunDependency("words");
+    });
+});
 
 // The bundled faces first, then the program.
 Module.preRun = Module.preRun || [];

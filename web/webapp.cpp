@@ -16,6 +16,7 @@
 #include "shell/navigation.h"
 #include "shell/saucer.h"
 #include "web/bridge.h"
+#include "web/words.h"
 
 namespace web {
 
@@ -50,8 +51,9 @@ void App::run(const std::string& asked) {
         form = app::kStartForm;
         if (!shell::sameName(asked, "") && !shell::sameName(asked, form) &&
             !shell::sameName(asked, program_->form(form)->caption()))
-            web_start_note(
-                ("No lesson is called \"" + asked + "\": here is the main menu.").c_str());
+            web_start_note((scene::translate("Browser", "No lesson is called \"") + asked +
+                            scene::translate("Browser", "\": here is the main menu."))
+                               .c_str());
     }
     if (web_projector_remembered()) program_->setColorScheme(scene::ColorScheme::Projector);
     program_->start(form);
@@ -102,6 +104,7 @@ View& App::view(scene::Form& f) {
         v->menus[item.get()] = {id, bool(item->Enabled), item->checked, item->caption};
         if (item->checkable) web_menu_check(id, item->checked);
     }
+    if (!f.menu().empty()) web_language_menu(v->id);
     auto& ref = *v;
     views_[&f] = std::move(v);
     return ref;
@@ -209,6 +212,9 @@ void App::handle(int kind, int id, const std::string& text) {
         }
         case kEvResize:
             for (auto& [f, v] : views_) v->dirty = true;
+            break;
+        case kEvLanguage:
+            if (text != scene::language()) program_->setLanguage(text, catalogue(text));
             break;
         case kEvStart:
             // The first page is shown as it starts; its timers, glides and beeps wait for the
@@ -457,6 +463,13 @@ void App::visibilityChanged(scene::Form& f) {
     if (f.visible()) present(v);
 }
 
+void App::languageChanged() {
+    for (auto& [f, v] : views_)
+        for (auto& [item, shown] : v->menus)
+            if (item->level == 0) web_menu_title(shown.id, item->caption.c_str());
+    web_language_changed(scene::language().c_str());
+}
+
 void App::handlerRan(scene::Form&, const std::string&, double, double) { web_handler_ended(); }
 
 void App::activated(scene::Form& f) { web_view_activate(view(f).id, f.caption().c_str()); }
@@ -465,6 +478,11 @@ void App::activated(scene::Form& f) { web_view_activate(view(f).id, f.caption().
 
 int main(int argc, char** argv) {
     // Lives as long as the page: run() never returns.
+    // The language the page chose, before the first form is made.
+    char* code = web_language();
+    const std::string language = code ? code : "";
+    std::free(code);
+    scene::setLanguage(language, web::catalogue(language));
     static web::App app;
     app.run(argc > 1 ? argv[1] : "");
     return 0;

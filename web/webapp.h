@@ -86,6 +86,7 @@ public:
     bool waitUntil(std::optional<double> wall) override;
     void playbackChanged() override;
     void colorSchemeChanged() override;
+    void languageChanged() override;
     void toggleFullScreen(scene::Form&) override;
     void savePicture(scene::Form& f) override { picture(f, false); }
     void copyPicture(scene::Form& f) override { picture(f, true); }
