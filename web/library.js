@@ -172,7 +172,10 @@ mergeInto(LibraryManager.library, {
     Orb.focus(id, sel);
   },
   web_language: function () {
-    return stringToNewUTF8(Orb.language);
+    const n = lengthBytesUTF8(Orb.language) + 1;
+    const p = _malloc(n);
+    stringToUTF8(Orb.language, p, n);
+    return p;
   },
   web_language_menu: function (view) {
     Orb.languageMenu(view);

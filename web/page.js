@@ -45,9 +45,10 @@ var Orb = (function () {
   function matchLanguage(name) {
     const one = String(name || "").toLowerCase().split(/[.@]/)[0].replace(/-/g, "_");
     if (one === pseudoLanguage) return one;
-    for (const [code] of languages) if (code.toLowerCase() === one) return code;
+    // (No destructuring in for-of: this emscripten's minifier loses it.)
+    for (const l of languages) if (l[0].toLowerCase() === one) return l[0];
     const base = one.split("_")[0];
-    for (const [code] of languages) if (code.toLowerCase().split("_")[0] === base) return code;
+    for (const l of languages) if (l[0].toLowerCase().split("_")[0] === base) return l[0];
     return "";
   }
   // ?lang= first, then the one chosen last in the Language menu, then the browser's.
@@ -435,7 +436,8 @@ var Orb = (function () {
     if (!v || !v.menubar) return;
     const m = addMenu(v, qsTranslate("Language menu", "&Language"));
     m.languages = [];
-    for (const [code, name] of languages) {
+    for (const l of languages) {
+      const code = l[0], name = l[1];
       const b = el("button", "menuitem", m.list);
       b.setAttribute("role", "menuitemradio");
       b.setAttribute("lang", code.replace("_", "-"));
@@ -465,7 +467,7 @@ var Orb = (function () {
   O.languageChanged = function (code) {
     if (code !== O.language) useWords(code, null);
     for (const m of O.languageMenus)
-      for (const [c, b] of m.languages) b.setAttribute("aria-checked", c === code ? "true" : "false");
+      for (const l of m.languages) l[1].setAttribute("aria-checked", l[0] === code ? "true" : "false");
     O.translatePage();
   };
 

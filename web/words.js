@@ -16,6 +16,11 @@ mergeInto(LibraryManager.library, {
   web_word: function (context, source) {
     const words = typeof Orb !== "undefined" ? Orb.words : globalThis.orbeluneWords;
     const text = words && words[UTF8ToString(context) + "\u0004" + UTF8ToString(source)];
-    return text ? stringToNewUTF8(text) : 0;
+    if (!text) return 0;
+    const n = lengthBytesUTF8(text) + 1;
+    const p = _malloc(n);
+    stringToUTF8(text, p, n);
+    return p;
   },
+  web_word__deps: ["malloc"],
 });

@@ -556,6 +556,54 @@ try {
   };
   check((await plainStart(null)) && (await plainStart("utama")) && (await plainStart("")),
     "the main menu asked for, or nothing asked for: no note");
+
+  // In German: ?lang=de, the page's own texts, its lang attribute, the tab's title and the
+  // captions drawn all from the catalogue (site/l10n/de.json, English where it has no entry);
+  // then the Language menu takes the page back to English, restarting it, for this visit and
+  // the next.
+  const words = JSON.parse(readFileSync(join(site, "l10n", "de.json"), "utf8"));
+  const de = (context, source) => words[context + "\u0004" + source] || source;
+  await page.goto(url + "?start=Lesson3&lang=de");
+  await titled(de("Courses", gravity[2]), "?lang=de: Lesson 3 in German");
+  const overlay = await page.evaluate(() => document.getElementById("start").textContent);
+  check(overlay === de("Browser", "Click to start"), '?lang=de: the overlay says "' + overlay + '"');
+  await page.evaluate(() => {
+    Orb.drawn = new Set();
+    const text = Orb.text;
+    Orb.text = function (chars, xs, cells, count) {
+      let line = "";
+      for (let i = 0; i < count; ++i) line += String.fromCodePoint(HEAPU32[(chars >> 2) + i]);
+      Orb.drawn.add(line.trim());
+      return text.apply(this, arguments);
+    };
+  });
+  await page.click("#start");
+  await sleep(1000);
+  // A new size draws every caption again.
+  await page.setViewport({ width: 1200, height: 760 });
+  await sleep(1500);
+  const german = await page.evaluate(() => ({
+    lang: document.documentElement.lang,
+    drawn: Array.from(Orb.drawn),
+    menus: Array.from(Orb.views.get(Orb.active).menubar.querySelectorAll(".menutitle"), (b) => b.textContent),
+    checked: Array.from(document.querySelectorAll('.page:not([hidden]) [role="menuitemradio"][aria-checked="true"]'), (b) => b.textContent),
+  }));
+  await page.setViewport({ width: 1280, height: 800 });
+  await screenshot("Lesson3-de");
+  check(german.lang === "de", '?lang=de: the page\'s lang is "' + german.lang + '"');
+  for (const source of ["EARTH", "seconds"])
+    check(german.drawn.includes(de("Lesson3", source)), '?lang=de: Lesson 3 shows "' + de("Lesson3", source) + '" (drawn: ' + german.drawn.slice(0, 8).join(" | ") + ")");
+  const languageTitle = de("Language menu", "&Language").replace(/&/g, "");
+  check(german.menus.includes(languageTitle) && german.checked.join() === "Deutsch",
+    "?lang=de: the " + languageTitle + " menu, Deutsch ticked (" + german.menus.join(", ") + "; " + german.checked.join() + ")");
+  await page.evaluate((title) => {
+    const v = Orb.views.get(Orb.active);
+    Array.from(v.menubar.querySelectorAll(".menutitle")).find((b) => b.textContent === title).click();
+  }, languageTitle);
+  await page.evaluate(() => Array.from(document.querySelectorAll('.page:not([hidden]) [role="menuitemradio"]')).find((b) => b.textContent === "English").click());
+  await titled(gravity[2], "Language \u25b8 English: Lesson 3 in English");
+  const english = await page.evaluate(() => [document.documentElement.lang, localStorage.getItem("orbelune.language")]);
+  check(english.join() === "en,en", "Language \u25b8 English: lang and the choice kept (" + english.join() + ")");
 } finally {
   await browser.close();
   server.kill();

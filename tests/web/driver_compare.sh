@@ -17,6 +17,10 @@ cases+=(
   "Lesson5 --segments --at 3000 menu:rep"
   "Lesson9 --paced --at 1500 key:Ctrl+N --at 2500 menu:prev --at 4000 menu:pertama"
   "Utama --at 500 click:Label2(1) --at 900 menu:next --at 1200 menu:exit"
+  "Lesson11 --lang pseudo --until 30000 --at 100 menu:pause"
+  "Lesson12 --lang de --until 20000"
+  "Lesson3 --lang pt-BR --until 9000"
+  "Lesson3 --lang xx"
   "Lesson1 --until x"
   "Lesson1 --until 500 --at 700 close"
   # Typed bytes that are no UTF-8: node hands them over as U+FFFD, the native build makes them so.
