@@ -28,10 +28,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -921,6 +917,13 @@
     <name>Lessons menu</name>
     <message>
         <source>&amp;Lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Message box</name>
+    <message>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -49,6 +49,7 @@
 #include "desktop/picture.h"
 #include "desktop/png.h"
 #include "desktop/scenepaint.h"
+#include "desktop/words.h"
 #include "lessons/optics/optics1.h"
 #include "scene/program.h"
 #include "shell/navigation.h"
@@ -263,7 +264,7 @@ TEST_F(LessonShortcuts, TheMenuBarCarriesTheItemsWithTheirShortcutsAndPreviousGr
     EXPECT_EQ(win->windowTitle(), QStringLiteral("Lesson 1: Law of Gravity"));
     QStringList menus;
     for (QAction* m : win->menuBar()->actions()) menus << m->text();
-    EXPECT_EQ(menus, (QStringList{"Navigation", "&View", "&Lessons"}));
+    EXPECT_EQ(menus, (QStringList{"Navigation", "&View", "&Lessons", "&Language"}));
     struct Item {
         const char* text;
         const char* keys;
@@ -286,7 +287,7 @@ TEST_F(LessonShortcuts, TheMenuBarCarriesTheItemsWithTheirShortcutsAndPreviousGr
     EXPECT_TRUE(menuAction(win, "Pause")->shortcuts().contains(QKeySequence(Qt::Key_Pause)));
     EXPECT_TRUE(menuAction(win, "Faster")->shortcuts().contains(QKeySequence("Ctrl+=")));
     // The Lessons menu: both courses' pages by title, the page shown greyed.
-    QAction* lessons = win->menuBar()->actions().back();
+    QAction* lessons = win->menuBar()->actions().at(2);
     ASSERT_NE(lessons->menu(), nullptr);
     ASSERT_EQ(lessons->menu()->actions().size(), 15);
     EXPECT_EQ(lessons->menu()->actions().front()->text(), win->windowTitle());
@@ -317,6 +318,35 @@ TEST_F(LessonShortcuts, ProjectorColoursIsACheckItemThatWhitensThePageAndIsRemem
     TestApp third;
     EXPECT_EQ(third.program().colorScheme(), scene::ColorScheme::Standard);
     QCoreApplication::setOrganizationName(QString());
+}
+
+TEST_F(LessonShortcuts, TheLanguageMenuRestartsThePageInTheLanguageChosenAndKeepsIt) {
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    struct English {
+        ~English() { scene::setLanguage("en"); }
+    } english;
+    QMenu* languages = nullptr;
+    for (QAction* m : win->menuBar()->actions())
+        if (m->text() == QStringLiteral("&Language")) languages = m->menu();
+    ASSERT_NE(languages, nullptr);
+    QStringList names;
+    for (QAction* a : languages->actions()) names << a->text();
+    EXPECT_EQ(names, (QStringList{"Bahasa Indonesia", "Deutsch", "Espa\u00f1ol", "Fran\u00e7ais",
+                                  "Portugu\u00eas (Brasil)", "English"}));
+    EXPECT_TRUE(languages->actions().back()->isChecked());
+    const auto before = lesson->activations();
+    languages->actions().at(1)->trigger();
+    EXPECT_EQ(scene::language(), "de");
+    EXPECT_GT(lesson->activations(), before) << "the page starts again";
+    EXPECT_TRUE(languages->actions().at(1)->isChecked());
+    EXPECT_EQ(win->windowTitle(), desktop::translate("Courses", "Lesson 1: Law of Gravity"));
+    EXPECT_EQ(languages->title(), desktop::translate("Language menu", "&Language"));
+    EXPECT_EQ(desktop::startLanguage(QString()), "de") << "kept for the next run";
+    EXPECT_EQ(desktop::startLanguage(QStringLiteral("fr")), "fr") << "--lang for one run";
+    languages->actions().back()->trigger();
+    EXPECT_EQ(scene::language(), "en");
+    EXPECT_EQ(win->windowTitle(), QStringLiteral("Lesson 1: Law of Gravity"));
 }
 
 TEST_F(LessonShortcuts, CtrlAOpensTheAboutBoxOverTheLesson) {
