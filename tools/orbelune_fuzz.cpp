@@ -177,6 +177,11 @@ private:
             if (m.Enabled && m.Visible) p.menu(m);
             return at + "menu " + m.name() + in;
         }
+        if (kind < 188) {  // the Language menu: the page starts again in another language
+            const std::string code = chance(0.5) ? std::string(scene::kPseudoLanguage) : "en";
+            p.setLanguage(code);
+            return at + "language " + code + in;
+        }
         if (kind < 210) {  // a shortcut nothing has
             static const char* keys[] = {"Ctrl+Z", "Ctrl+Q", "Ctrl+", "Alt+F4", "Ctrl+Shift+N"};
             const char* k = keys[pick(5)];
