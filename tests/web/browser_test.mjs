@@ -255,6 +255,22 @@ try {
   await page.waitForFunction(() => Orb.zoom === 1, { timeout: 5000 }).catch(() => {});
   await new Promise((r) => setTimeout(r, 300));
   check(Math.abs((await sourceWidth()) - widthBefore) < 1, "Ctrl+Home fits the scene to the window again");
+  // Two fingers spreading on a touch screen magnify the scene, not the page.
+  {
+    const touch = await page.createCDPSession();
+    const fingers = (dx) => [{ x: 640 - dx, y: 400 }, { x: 640 + dx, y: 400 }];
+    await touch.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: fingers(40) });
+    for (const dx of [60, 80, 100]) await touch.send("Input.dispatchTouchEvent", { type: "touchMove", touchPoints: fingers(dx) });
+    await touch.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+    await page.waitForFunction(() => Orb.zoom > 1, { timeout: 5000 }).catch(() => {});
+    const pinched = await page.evaluate(() => ({ zoom: Orb.zoom, page: window.visualViewport.scale }));
+    check(pinched.zoom > 1.5 && pinched.page === 1, "a pinch magnifies the scene and not the page: " + JSON.stringify(pinched));
+    await page.keyboard.down("Control");
+    await page.keyboard.press("Home");
+    await page.keyboard.up("Control");
+    await page.waitForFunction(() => Orb.zoom === 1, { timeout: 5000 }).catch(() => {});
+    await touch.detach();
+  }
   for (const title of ["Reflection at Parabolic Mirror", "3D Image of Parabola Antenna"]) {
     // The antenna's wireframe draws for some two seconds as its page opens: at every animation
     // frame meanwhile one page is shown, never the one left beside it.
@@ -366,7 +382,8 @@ try {
   await new Promise((r) => setTimeout(r, 300));
 
   // Next stops a running animation at once.
-  const busy = await page.evaluate(() => Orb.wake === null);
+  // (Between two of its frames the program may be waiting for a moment: take a moment it runs.)
+  const busy = await page.waitForFunction(() => Orb.wake === null, { timeout: 3000, polling: 1 }).then(() => true).catch(() => false);
   await page.keyboard.press("PageDown");
   const t0 = Date.now();
   await titled(gravity[9], "Next in the middle of Lesson 9's orbit");
