@@ -40,6 +40,11 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
     viewItem("faster", "Faster", "Ctrl++", [&p] { p.faster(); }).otherShortcuts = {"Ctrl+="};
     viewItem("normal", "Normal Speed", "Ctrl+0", [&p] { p.normalSpeed(); });
     viewItem("frame", "Next Frame", "Ctrl+.", [&p] { p.stepFrame(); });
+    // The demonstration's timeline, as on a video: keys no page uses, also in a text box.
+    viewItem("back", "Back 10 s", "Ctrl+Left", [&p] { p.seekBy(-kSeekStepMs); });
+    viewItem("forward", "Forward 10 s", "Ctrl+Right", [&p] { p.seekBy(kSeekStepMs); });
+    viewItem("prevstage", "Previous Stage", "Ctrl+Shift+Left", [&p] { p.seekStage(-1); });
+    viewItem("nextstage", "Next Stage", "Ctrl+Shift+Right", [&p] { p.seekStage(1); });
     // For a class watching a projected lesson: its message boxes close by themselves.
     viewItem("continue", "Continue after Messages", "", [&p] {
         p.setContinueAfterMessages(!p.continuesAfterMessages());

@@ -51,6 +51,12 @@ void web_remember_projector(int on);
 void web_badge(const char* text);
 void web_full_screen();
 
+// --- The timeline of a page with a script ------------------------------------------------
+// Its length and stages, one "ms<TAB>name" line each [program ms of the page's run].
+void web_timeline(int view, double lengthMs, const char* stages);
+// Where the page's run is now, and how fast its clock runs on (0 while paused).
+void web_timeline_at(int view, double positionMs, double speed);
+
 // --- Drawing ------------------------------------------------------------------------------
 // The segment layer: cleared to a colour at a size in device pixels, then drawn on.
 void web_segments_reset(int view, int pixelWidth, int pixelHeight, double dpr, std::uint32_t back);
@@ -118,4 +124,5 @@ enum WebEvent {
     kEvMessageOk = 13,  // none: the user pressed OK on the message box
     kEvZoom = 14,       // view, text: "ratio x y": magnified by ratio about CSS px (x, y)
     kEvPan = 15,        // view, text: "dx dy": the magnified scene moved by CSS px
+    kEvSeek = 16,       // view, text: the moment of the page's run to go to [program ms]
 };

@@ -97,6 +97,12 @@ mergeInto(LibraryManager.library, {
   web_menu_check: function (item, checked) {
     Orb.menuCheck(item, !!checked);
   },
+  web_timeline: function (view, length, stages) {
+    Orb.timeline(view, length, UTF8ToString(stages));
+  },
+  web_timeline_at: function (view, pos, speed) {
+    Orb.timelineAt(view, pos, speed);
+  },
   web_badge: function (text) {
     Orb.badge(UTF8ToString(text));
   },

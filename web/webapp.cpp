@@ -102,6 +102,12 @@ View& App::view(scene::Form& f) {
         v->menus[item.get()] = {id, bool(item->Enabled), item->checked, item->caption};
         if (item->checkable) web_menu_check(id, item->checked);
     }
+    if (f.maximized())
+        if (const scene::Timeline* t = program_->timeline(f.name())) {
+            std::string stages;
+            for (auto& s : t->stages) stages += std::to_string(s.t) + "\t" + s.name + "\n";
+            web_timeline(v->id, t->lengthMs, stages.c_str());
+        }
     auto& ref = *v;
     views_[&f] = std::move(v);
     return ref;
@@ -210,6 +216,11 @@ void App::handle(int kind, int id, const std::string& text) {
         case kEvResize:
             for (auto& [f, v] : views_) v->dirty = true;
             break;
+        case kEvSeek: {
+            scene::Form* f = formOf(id);
+            if (f && f == program_->active()) program_->seek(std::atof(text.c_str()));
+            break;
+        }
         case kEvStart:
             // The first page is shown as it starts; its timers, glides and beeps wait for the
             // student, so that nothing plays unseen and unheard behind "Click to start".
@@ -329,6 +340,17 @@ void App::present(View& v) {
     if (!v.form->visible() || v.left) return;
     if (v.dirty || v.paintedVersion != v.form->version()) paint(v);
     sync(v);
+    // The timeline bar moves on by itself between these; while a handler is held or the page
+    // waits, its clock stands or runs at the chosen speed.
+    if (v.form == program_->active())
+        web_timeline_at(v.id, program_->position(), program_->paused() ? 0 : program_->speed());
+}
+
+void App::sought(scene::Form& f) {
+    if (auto it = views_.find(&f); it != views_.end()) {
+        it->second->dirty = true;
+        present(*it->second);
+    }
 }
 
 void App::presentAll() {

@@ -217,6 +217,7 @@ void Lesson12::jam_Timer() {
             cursorStep = 0;
         }
     } else if (tick == kLaunch) {
+        StageBegins("Launch at " + digits(trialSpeed(trial)) + " m/s");
         jam.Interval = 1000;
         launch();
     } else if (tick == kUntick) {
@@ -232,9 +233,11 @@ void Lesson12::jam_Timer() {
             tick = kPrepareTrial - 1;
         }
     } else if (tick == kEquation) {
+        StageBegins("The speed for a circular orbit");
         Beep(kBeepHz, kCountdownBeepMs);
         for (int k = 0; k <= 2; ++k) Label5(k).Visible = true;
     } else if (tick == kClosing) {
+        StageBegins("The velocity of no return");
         Beep(kBeepHz, kCountdownBeepMs);
         Line9.Visible = true;
         Line10.Visible = true;

@@ -150,9 +150,11 @@ void Lesson7::Form_Activate() {
 
 void Lesson7::Timer1_Timer() {
     if (pass == 1) {
+        StageBegins("Drawing the ellipse");
         drawing = 1;
         lintasan();
     } else if (pass == 2) {
+        StageBegins("The ellipse's equations");
         eq1.Visible = true;
         eq2.Visible = true;
         for (int i = 0; i <= 3; ++i) {

@@ -347,6 +347,41 @@ try {
   await new Promise((r) => setTimeout(r, 300));
   check((await scene()) !== held, "Ctrl+.: Next Frame moves the orbit on while paused");
   await screenshot("Lesson9-paused");
+  // The timeline, still paused: Previous Stage goes back to the launch at the sixth second,
+  // and a click at three quarters of the bar to the middle of the orbit; the bar shows itself
+  // and says where the page is, and a mark names its stage.
+  const bar = () =>
+    page.evaluate(() => {
+      const t = Orb.views.get(Orb.active).timeline;
+      return { shown: !t.root.hidden, clock: t.clock.textContent, marks: [...t.track.querySelectorAll(".mark")].map((m) => m.dataset.name) };
+    });
+  const stepped = await scene();
+  await page.keyboard.down("Control");
+  await page.keyboard.down("Shift");
+  await page.keyboard.press("ArrowLeft");
+  await page.keyboard.up("Shift");
+  await page.keyboard.up("Control");
+  await new Promise((r) => setTimeout(r, 500));
+  const atLaunch = await bar();
+  check(atLaunch.shown && atLaunch.clock.startsWith("0:06 /") && atLaunch.marks.join() === "Launch",
+    "Ctrl+Shift+Left shows the bar at the launch, 0:06 (" + JSON.stringify(atLaunch) + ")");
+  check((await scene()) !== stepped && (await playback()) === "Paused / Resume", "the seek went back and the page stays paused");
+  const track = await page.evaluate(() => {
+    const r = Orb.views.get(Orb.active).timeline.track.getBoundingClientRect();
+    return { x: r.left + r.width * 0.75, y: r.top + r.height / 2 };
+  });
+  await page.mouse.click(track.x, track.y);
+  await new Promise((r) => setTimeout(r, 500));
+  const clicked = await bar();
+  check(clicked.clock.startsWith("0:11 /") && (await playback()) === "Paused / Resume",
+    "a click at three quarters of the bar goes to 0:11 and stays paused (" + clicked.clock + ")");
+  const mark = await page.evaluate(() => {
+    const r = Orb.views.get(Orb.active).timeline.track.querySelector(".mark").getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+  await page.mouse.move(mark.x, mark.y);
+  await new Promise((r) => setTimeout(r, 300));
+  await screenshot("Lesson9-timeline");
   const fullScreen = (on) =>
     page
       .waitForFunction((on) => !!document.fullscreenElement === on, { timeout: 5000 }, on)
