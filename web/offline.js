@@ -1,0 +1,19 @@
+// Offline use: the site's service worker (sw.js) keeps every file after the first visit.
+// Put after page.js.
+
+/* global Orb */
+(function () {
+  "use strict";
+  if (typeof navigator === "undefined" || !("serviceWorker" in navigator)) return;
+  // http: on 127.0.0.1 and localhost, https: elsewhere; file: has none.
+  if (!/^https?:$/.test(location.protocol)) return;
+  const register = () =>
+    navigator.serviceWorker.register("sw.js").catch((err) => {
+      // The lessons still run; only offline use is missing.
+      console.warn("offline use not available: " + err.message);
+    });
+  // After the page has loaded, so that the first visit's downloads come first.
+  if (document.readyState === "complete") register();
+  else window.addEventListener("load", register);
+  Orb.offlineReady = () => navigator.serviceWorker.ready.then(() => true);
+})();
