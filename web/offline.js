@@ -12,8 +12,9 @@
       // The lessons still run; only offline use is missing.
       console.warn("offline use not available: " + err.message);
     });
-  // After the page has loaded, so that the first visit's downloads come first.
-  if (document.readyState === "complete") register();
-  else window.addEventListener("load", register);
+  // Once the first frame is there, so that the first visit's own downloads come first.
+  const later = () => (Orb.firstFrame ? register() : setTimeout(later, 250));
+  if (document.readyState === "complete") later();
+  else window.addEventListener("load", later);
   Orb.offlineReady = () => navigator.serviceWorker.ready.then(() => true);
 })();
