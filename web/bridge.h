@@ -79,6 +79,9 @@ void web_frame_rect(double x, double y, double w, double h, double width);
 void web_pointer(double x, double y, double scale);
 // Where the view's clickable labels are, for the pointer's shape: 4 numbers per label.
 void web_links(int view, const double* rects, int count);
+// Where the view's clickable labels are (light sources, the main menu's entries), for touch:
+// 4 numbers per label, in drawing order.
+void web_targets(int view, const double* rects, int count);
 // The pointer shown over clickable labels: size x size RGBA pixels and the hot spot.
 void web_link_cursor(const std::uint8_t* rgba, int size, int hotX, int hotY);
 // A view of width x height CSS px that is never shown, for a picture of a form's scene.

@@ -157,6 +157,15 @@ mergeInto(LibraryManager.library, {
     }
     v.links = links;
   },
+  web_targets: function (view, ptr, count) {
+    const v = Orb.views.get(view);
+    const targets = [];
+    for (let i = 0; i < count; ++i) {
+      const b = (ptr >> 3) + 4 * i;
+      targets.push([HEAPF64[b], HEAPF64[b + 1], HEAPF64[b + 2], HEAPF64[b + 3]]);
+    }
+    v.targets = targets;
+  },
   web_link_cursor: function (ptr, size, hx, hy) {
     Orb.setLinkCursor(HEAPU8.slice(ptr, ptr + size * size * 4), size, hx, hy);
   },

@@ -79,6 +79,8 @@ View& App::view(scene::Form& f) {
     v->id = nextId_++;
     web_view_create(v->id, f.maximized(), f.clientWidth() / 15.0, f.clientHeight() / 15.0,
                     f.caption().c_str());
+    // The form's name, which the page's address shows (web/addresses.js).
+    web_control_name(v->id, f.name().c_str());
     for (auto& c : f.controls()) {
         if (c->kind() == Kind::TextBox || c->kind() == Kind::CheckBox ||
             c->kind() == Kind::CommandButton) {
@@ -99,6 +101,7 @@ View& App::view(scene::Form& f) {
         for (auto& k : item->otherShortcuts) others += (others.empty() ? "" : "\n") + k;
         web_menu_item(v->id, id, item->level, item->caption.c_str(), item->shortcut.c_str(),
                       others.c_str(), item->Enabled);
+        web_control_name(id, item->name().c_str());  // "go_Lesson9": Back and Forward use it
         v->menus[item.get()] = {id, bool(item->Enabled), item->checked, item->caption};
         if (item->checkable) web_menu_check(id, item->checked);
     }
