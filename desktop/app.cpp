@@ -444,6 +444,15 @@ void App::activated(scene::Form& f) {
     w->activateWindow();
 }
 
+void App::sought(scene::Form& f) {
+    // The page is at another moment: its widgets follow and it is drawn anew at once, also when
+    // the seek lands inside a flight that goes on from there.
+    if (auto it = windows_.find(&f); it != windows_.end() && f.visible()) {
+        it->second->sync();
+        it->second->canvas()->update();
+    }
+}
+
 void App::formChanged(scene::Form& f) {
     auto it = windows_.find(&f);
     if (it != windows_.end()) it->second->canvas()->update();

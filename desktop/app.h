@@ -62,6 +62,10 @@ public:
     void painted(scene::Form&) override;
     void placed(FormWindow&) override;
     void typed(scene::TextBox& box, const std::string& text) override;
+    bool pointerPlacedAt(QPoint global) const override {
+        return cursor_.form && global == cursor_.global;
+    }
+    void sought(scene::Form&) override;
 
     // Where the pointer could not be moved (Wayland), it is drawn into the scene instead; so it
     // is for the rest of a page's run once the user has moved the real one.

@@ -23,6 +23,7 @@
 #include "desktop/checkboxwidget.h"
 #include "desktop/linkwidget.h"
 #include "desktop/textboxwidget.h"
+#include "desktop/timelinebar.h"
 #include "desktop/words.h"
 #include "scene/keyboard.h"
 #include "scene/program.h"
@@ -67,6 +68,9 @@ Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent)
         if (w != widgets_.end()) w->second->raise();
     }
     setTabOrder();
+    if (form.maximized())
+        if (const scene::Timeline* t = app.program().timeline(form.name()))
+            timeline_ = new TimelineBar(app, form, *t, this);
     // A pinch on a touch screen magnifies as one on a touchpad does.
     setAttribute(Qt::WA_AcceptTouchEvents);
     grabGesture(Qt::PinchGesture);
@@ -210,7 +214,14 @@ void Canvas::paintEvent(QPaintEvent*) {
     app_.painted(form_);
 }
 
-void Canvas::resizeEvent(QResizeEvent*) { sync(); }
+void Canvas::resizeEvent(QResizeEvent*) {
+    sync();
+    if (timeline_) timeline_->place();
+}
+
+void Canvas::showTimeline() {
+    if (timeline_) timeline_->wake();
+}
 
 // A hidden page keeps its segments in the scene, not a screen-sized image of them: walking
 // through a course would otherwise hold one such image per page it has passed.
@@ -265,6 +276,7 @@ void Canvas::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* e) {
+    if (!app_.pointerPlacedAt(e->globalPosition().toPoint())) showTimeline();
     if (press_ && (e->buttons() & Qt::LeftButton)) {
         const QPointF delta = e->position() - *press_;
         if (!dragging_ && delta.manhattanLength() < QApplication::startDragDistance()) return;
@@ -310,8 +322,13 @@ FormWindow::FormWindow(Host& app, scene::Form& form) : app_(app), form_(form) {
             a->setShortcutContext(Qt::WindowShortcut);
         }
         scene::MenuItem* m = item.get();
-        connect(a, &QAction::triggered, this,
-                [this, m] { app_.dispatch([this, m] { app_.program().menu(*m); }); });
+        // The timeline's own keys show it, so that the teacher sees where they went.
+        const bool onTimeline = m->name() == "back" || m->name() == "forward" ||
+                                m->name() == "prevstage" || m->name() == "nextstage";
+        connect(a, &QAction::triggered, this, [this, m, onTimeline] {
+            if (onTimeline) canvas_->showTimeline();
+            app_.dispatch([this, m] { app_.program().menu(*m); });
+        });
         actions_[m] = a;
     }
     if (form.menu().empty()) {

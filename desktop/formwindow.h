@@ -16,6 +16,8 @@ class QLabel;
 
 namespace desktop {
 
+class TimelineBar;
+
 // The scene of one form, scaled to fit, with its text boxes, check boxes and buttons as real
 // widgets above it, and a keyboard frame over each clickable label.
 class Canvas : public QWidget {
@@ -29,6 +31,9 @@ public:
     bool openNumberedLink(const QString& key);
     void setPointer(std::optional<QPointF> twips);
     std::optional<QPointF> pointer() const { return pointer_; }  // the drawn one, in twips
+    // The timeline bar of a page with a script (nullptr without one), shown for a while.
+    TimelineBar* timeline() const { return timeline_; }
+    void showTimeline();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -55,6 +60,7 @@ private:
     // A press on the magnified scene: where it was, and whether it has become a drag since.
     std::optional<QPointF> press_;
     bool dragging_ = false;
+    TimelineBar* timeline_ = nullptr;
 };
 
 class FormWindow : public QMainWindow {

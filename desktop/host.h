@@ -1,4 +1,5 @@
 #pragma once
+#include <QPoint>
 #include <QtGlobal>
 #include <functional>
 #include <string>
@@ -25,6 +26,9 @@ public:
     virtual void placed(FormWindow&) {}
     // The user chose a language in the Language menu ("en", "de", ...).
     virtual void chooseLanguage(const std::string& /*code*/) {}
+    // Whether the pointer at this screen point is where the program itself put it (a lesson's
+    // demonstration moves it): no sign of the user.
+    virtual bool pointerPlacedAt(QPoint) const { return false; }
     // The user edited a text box.
     virtual void typed(scene::TextBox& box, const std::string& text) {
         dispatch([this, &box, text] { program().type(box, text); });

@@ -12,6 +12,9 @@ namespace desktop {
 using scene::Control;
 using scene::Kind;
 
+// More new segments than this in one paint are drawn as runs (see below).
+constexpr std::size_t kBulkSegments = 5000;
+
 void SegmentLayer::paint(QPainter& p, const scene::Form& form, const Fit& fit, QSize size,
                          double dpr) {
     const QSize px(std::max(1, int(std::ceil(size.width() * dpr))),
@@ -38,19 +41,40 @@ void SegmentLayer::paint(QPainter& p, const scene::Form& form, const Fit& fit, Q
         scene::Color current = ~0u;
         const double k = fit.scale / 15.0;
         const QPointF mid = fit.strokePx(0, 0);
+        // Drawing all of a page's lines at once (after a seek, a new size) joins each run of
+        // connected segments of a colour into one line: its round caps, stroked one by one,
+        // would cost a long flight's page a second, and the joins of nearly straight runs look
+        // the same.
+        const bool bulk = surface.size() - drawn_ > kBulkSegments;
+        QPolygonF run;
+        auto flush = [&] {
+            if (run.size() > 1) ip.drawPolyline(run);
+            run.clear();
+        };
+        if (bulk) pen.setJoinStyle(Qt::MiterJoin);
         surface.forEach(drawn_, [&](const scene::Segment& s) {
+            QPointF a(mid.x() + s.x1 * k, mid.y() + s.y1 * k);
+            QPointF b(mid.x() + s.x2 * k, mid.y() + s.y2 * k);
             if (s.color != current) {
+                flush();
                 current = s.color;
                 pen.setColor(qcolor(drawnColor(scheme, s.color, scene::Ink::Graphic, page)));
                 ip.setPen(pen);
             }
-            QPointF a(mid.x() + s.x1 * k, mid.y() + s.y1 * k);
-            QPointF b(mid.x() + s.x2 * k, mid.y() + s.y2 * k);
-            if (a == b)
+            if (a == b) {
+                flush();
                 ip.drawPoint(a);
-            else
+            } else if (!bulk) {
                 ip.drawLine(a, b);
+            } else {
+                if (run.isEmpty() || run.last() != a) {
+                    flush();
+                    run << a;
+                }
+                run << b;
+            }
         });
+        flush();
         drawn_ = surface.size();
     }
     p.drawImage(QPointF(0, 0), image_);

@@ -151,3 +151,99 @@ void MenuItem::properties(PropList& out) const {
 }
 
 }  // namespace scene
+
+// --- Kept for a seek ---------------------------------------------------------------------------
+
+namespace scene {
+
+std::function<void()> Control::keep() {
+    return [this, v = Visible.get(), e = Enabled.get(), l = Left.get(), t = Top.get(),
+            w = Width.get(), h = Height.get(), z = z_] {
+        Visible = v;
+        Enabled = e;
+        Left = l;
+        Top = t;
+        Width = w;
+        Height = h;
+        z_ = z;
+    };
+}
+
+std::function<void()> Label::keep() {
+    return [this, base = Control::keep(), c = Caption.get(), b = BackColor.get(),
+            f = ForeColor.get()] {
+        base();
+        Caption = c;
+        BackColor = b;
+        ForeColor = f;
+    };
+}
+
+std::function<void()> LineControl::keep() {
+    return [this, base = Control::keep(), x1 = X1.get(), y1 = Y1.get(), x2 = X2.get(),
+            y2 = Y2.get(), c = BorderColor.get()] {
+        base();
+        X1 = x1;
+        Y1 = y1;
+        X2 = x2;
+        Y2 = y2;
+        BorderColor = c;
+    };
+}
+
+std::function<void()> Shape::keep() {
+    return [this, base = Control::keep(), b = BackColor.get(), c = BorderColor.get(),
+            f = FillColor.get()] {
+        base();
+        BackColor = b;
+        BorderColor = c;
+        FillColor = f;
+    };
+}
+
+std::function<void()> Timer::keep() {
+    // Its next tick too: a page's first tick falls where it fell when the page began.
+    return [this, base = Control::keep(), i = Interval.get(), armed = armed_, due = due_] {
+        base();
+        Interval = i;
+        armed_ = armed;
+        due_ = due;
+    };
+}
+
+std::function<void()> TextBox::keep() {
+    return [this, base = Control::keep(), t = Text.get(), s = SelStart.get(), b = BackColor.get(),
+            f = ForeColor.get()] {
+        base();
+        Text = t;
+        SelStart = s;
+        BackColor = b;
+        ForeColor = f;
+    };
+}
+
+std::function<void()> CheckBox::keep() {
+    return [this, base = Control::keep(), v = Value.get(), c = Caption.get(), b = BackColor.get(),
+            f = ForeColor.get()] {
+        base();
+        Value = v;
+        Caption = c;
+        BackColor = b;
+        ForeColor = f;
+    };
+}
+
+std::function<void()> CommandButton::keep() {
+    return [this, base = Control::keep(), c = Caption.get(), b = BackColor.get()] {
+        base();
+        Caption = c;
+        BackColor = b;
+    };
+}
+
+// The menus are the program's (its playback, the page's place in the course), not the script's.
+std::function<void()> MenuItem::keep() {
+    return [] {};
+}
+
+}  // namespace scene

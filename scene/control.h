@@ -91,6 +91,9 @@ public:
 
     // Every property the driver reports, under the names the lessons use.
     virtual void properties(PropList& out) const;
+    // What a script may change of it, to be put back as it is now (a seek plays the page again
+    // from where its run began).
+    virtual std::function<void()> keep();
 
     // Events; an array member's handler receives its index.
     std::function<void(int)> onClick;
@@ -151,6 +154,7 @@ public:
     int borderStyle = 0;       // 1 draws a single black frame
     bool linkPointer = false;  // the pointer turns into the program's saucer over it
     void properties(PropList& out) const override;
+    std::function<void()> keep() override;
 
     // Design-time look, written as the layout tables give it.
     Label& size(double pt) {
@@ -204,6 +208,7 @@ public:
     int borderStyle = 1;  // 1 solid, 2 dash, 3 dot, 4 dash-dot
     int borderWidth = 1;  // pixels
     void properties(PropList& out) const override;
+    std::function<void()> keep() override;
 
     LineControl& style(int s) {
         borderStyle = s;
@@ -239,6 +244,7 @@ public:
     int borderStyle = 1;  // 0 none, 1 solid, 2 dash, 3 dot, 4 dash-dot
     int borderWidth = 1;
     void properties(PropList& out) const override;
+    std::function<void()> keep() override;
 
     Shape& fill(Color c) {
         FillColor = c;
@@ -271,6 +277,7 @@ public:
     Prop<int> Interval{this, 0};
     std::function<void()> onTimer;
     void properties(PropList& out) const override;
+    std::function<void()> keep() override;
     void changed(const void* prop) override;
 
     // Scheduling, kept by the program's dispatcher.
@@ -296,6 +303,7 @@ public:
     FontLook font;
     int alignment = 0;
     void properties(PropList& out) const override;
+    std::function<void()> keep() override;
 
     TextBox& size(double pt) {
         font.size = pt;
@@ -325,6 +333,7 @@ public:
     Prop<Color> ForeColor{this, kBlack};
     FontLook font;
     void properties(PropList& out) const override;
+    std::function<void()> keep() override;
 
     CheckBox& hidden() {
         Visible = false;
@@ -343,6 +352,7 @@ public:
     std::function<void(int, int)> onKeyDown;    // index, key code
     std::function<void(int, int)> onMouseDown;  // index, button
     void properties(PropList& out) const override;
+    std::function<void()> keep() override;
 
     CommandButton& graphical(Color c) {
         style = 1;
@@ -382,6 +392,7 @@ public:
     bool checked = false;
     bool hasShortcut(const std::string& keys) const;
     void properties(PropList& out) const override;
+    std::function<void()> keep() override;
     void changed(const void* prop) override;
 };
 

@@ -228,6 +228,8 @@ void Form::Line(double x1, double y1, double x2, double y2, std::int32_t colour)
 void Form::Beep(int hz, int ms) { program_.beep(hz, ms); }
 
 void Form::MoveCursor(double x, double y) {
+    // A page played again to a moment leaves the real pointer where the user has it.
+    if (program_.seeking()) return;
     program_.platform().setCursorPos(toLong(toSingle(x)), toLong(toSingle(y)));
 }
 
@@ -236,5 +238,26 @@ void Form::MsgBox(const std::string& text) { program_.messageBox(*this, text); }
 void Form::End() { program_.end(); }
 
 int Form::TwipsPerPixelX() const { return program_.platform().twipsPerPixelX(); }
+
+void Form::StageBegins(const std::string& name) { program_.stageBegins(*this, name); }
+
+std::function<void()> Form::keepScene() {
+    std::vector<std::function<void()>> each;
+    each.reserve(controls_.size());
+    for (auto& c : controls_) each.push_back(c->keep());
+    // Usually nothing is drawn when a page begins; a page the About box covered keeps its lines.
+    std::vector<Segment> drawn;
+    surface_.forEach(0, [&](const Segment& s) { drawn.push_back(s); });
+    return [this, each = std::move(each), drawn = std::move(drawn), focus = focus_, top = topZ_,
+            bottom = bottomZ_] {
+        for (auto& restore : each) restore();
+        topZ_ = top;
+        bottomZ_ = bottom;
+        focus_ = focus;
+        surface_.clear();
+        for (auto& s : drawn) surface_.add(s);
+        noteChangeQuietly();
+    };
+}
 
 }  // namespace scene

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -120,6 +121,13 @@ public:
     void MsgBox(const std::string& text);
     void End();
     int TwipsPerPixelX() const;
+    // The script begins a stage that the page's timeline marks, named for the people watching
+    // ("Launch at 2000 m/s").
+    void StageBegins(const std::string& name);
+
+    // The scene as it is now, put back by the function returned: every control, the focus, the
+    // layering and what is drawn.
+    std::function<void()> keepScene();
 
 protected:
     void setBackColor(Color c) { backColor_ = c; }

@@ -56,6 +56,9 @@ public:
     virtual void toggleFullScreen(Form&) {}
     virtual void savePicture(Form&) {}
     virtual void copyPicture(Form&) {}
+    // A seek has taken the page to another moment of its run (Program::position()): its scene
+    // is that moment's, drawn anew.
+    virtual void sought(Form&) {}
     // Program::zoom() changed: the shown pages are placed anew.
     virtual void zoomChanged() {}
     // A form was shown or hidden; a form became the active window; a form's scene changed.

@@ -49,7 +49,8 @@ std::optional<double> FramePacer::next(const Program& p) {
     // Tolerances are a display frame and a millisecond of real time, on the program clock.
     const double display = kFrameMs * p.speed();
     double next = lastFrame_ + kFrameMs;
-    if (const double t = p.time(); next < t - display) next = t;
+    // Neither after a late frame nor after a seek back in time does the next one wait long.
+    if (const double t = p.time(); next < t - display || next > t + display + kFrameMs) next = t;
     if (!p.paused() && next < presentedAt_ + display - 1e-6 && next >= presentedAt_) {
         lastFrame_ = next;
         return std::nullopt;

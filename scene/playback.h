@@ -32,6 +32,11 @@ public:
     void setSpeedIndex(int i, double wall);
     // While paused, moves the clock on by ms at once.
     void advancePaused(double ms);
+    // Shows program time t at wall time `wall`, paused or not (a seek has landed there).
+    void jumpTo(double t, double wall) {
+        origin_ = t;
+        wallOrigin_ = wall;
+    }
 
 private:
     void rebase(double wall);

@@ -99,6 +99,8 @@ void Program::activate(Form& f) {
         double t0;
         ~Report() { p.platform_.handlerRan(f, "Form_Activate", t0, p.platform_.now()); }
     } report{*this, f, t0};
+    // The page's run begins here: a seek plays it again from this moment and this scene.
+    run_ = PageRun{&f, time(), f.keepScene(), {}};
     ++depth_;
     struct Depth {
         int& d;
@@ -148,10 +150,10 @@ void Program::runHandler(Form& f, const std::string& name, const std::function<v
     platform_.handlerRan(f, name, t0, platform_.now());
 }
 
-void Program::deliver(std::function<void()> event, bool leavesLesson) {
+void Program::deliver(std::function<void()> event, bool leavesLesson, bool resumes) {
     if (ended_) return;
     // The page a command opens (or restarts) plays, whether or not the one left was paused.
-    if (leavesLesson)
+    if (leavesLesson && resumes)
         event = [this, e = std::move(event)] {
             resume();
             e();
@@ -196,6 +198,7 @@ void Program::click(Control& c) {
         [this, &c] {
             Form& f = c.form();
             if (!f.visible() || !c.Visible || !c.Enabled) return;
+            noteInput(f, [this, &c] { click(c); });
             if (c.kind() == Kind::CheckBox) {
                 auto& box = static_cast<CheckBox&>(c);
                 box.Value = box.Value == 0 ? 1 : 0;
@@ -210,21 +213,28 @@ void Program::click(Control& c) {
 
 void Program::type(TextBox& box, const std::string& text) {
     deliver(
-        [&box, text] {
+        [this, &box, text] {
             if (!box.form().visible() || !box.Visible || !box.Enabled) return;
+            noteInput(box.form(), [this, &box, text] { type(box, text); });
             box.Text = text;
         },
         false);
 }
 
 void Program::focus(Control& c) {
-    deliver([&c] { c.SetFocus(); }, false);
+    deliver(
+        [this, &c] {
+            noteInput(c.form(), [this, &c] { focus(c); });
+            c.SetFocus();
+        },
+        false);
 }
 
 void Program::keyDown(CommandButton& b, int key) {
     deliver(
         [this, &b, key] {
             if (!b.form().visible() || !b.Visible || !b.Enabled || !b.onKeyDown) return;
+            noteInput(b.form(), [this, &b, key] { keyDown(b, key); });
             runHandler(b.form(), b.name() + "_KeyDown", [&] { b.onKeyDown(b.index(), key); });
         },
         false);
@@ -234,6 +244,7 @@ void Program::mouseDown(CommandButton& b, int button) {
     deliver(
         [this, &b, button] {
             if (!b.form().visible() || !b.Visible || !b.Enabled || !b.onMouseDown) return;
+            noteInput(b.form(), [this, &b, button] { mouseDown(b, button); });
             runHandler(b.form(), b.name() + "_MouseDown",
                        [&] { b.onMouseDown(b.index(), button); });
         },
@@ -279,6 +290,7 @@ void Program::setLanguage(const std::string& code, Lookup lookup) {
         [this, code, lookup = std::move(lookup)] {
             scene::setLanguage(code, lookup);
             for (Form* f : creationOrder_) f->retranslate();
+            timelines_.clear();  // their stages are named in the language they were found in
             platform_.languageChanged();
             // The page on the screen: the maximised window activated last.
             Form* page = nullptr;
@@ -343,6 +355,10 @@ void Program::sceneChanged(Form& f) {
     if (f.pace() <= 0) return;
     if (++changes_ < f.pace()) return;
     changes_ = 0;
+    if (seeking_) {
+        seekFrame();
+        if (seeking_) return;  // else it has landed in this handler, which goes on as shown
+    }
     ++frames_;
     platform_.frame(f);
     if (stopRequested_) throw StopSignal{};
@@ -426,6 +442,7 @@ void Program::messageBox(Form& over, const std::string& text, bool mayContinue) 
     if (ended_) return;
     // A handler on its way out shows nothing more.
     if (stopRequested_ && busy()) throw StopSignal{};
+    if (seeking_) return;  // a page played again to a moment answers its boxes at once
     message_ = OpenMessage{time(), mayContinue};
     struct Close {
         Program& p;
@@ -466,6 +483,11 @@ void Program::setContinueAfterMessages(bool on) {
 }
 
 void Program::beep(int hz, int ms) {
+    // A page played again to a moment is silent; its beeps take their time all the same.
+    if (seeking_) {
+        seekTime_ += std::clamp(double(ms), 0.0, 10000.0);
+        return;
+    }
     // A beep asked for while paused (by a click's handler, or the frame a Next Frame ran)
     // waits for the clock to move on.
     if (clock_.paused() && busy()) {
@@ -473,6 +495,171 @@ void Program::beep(int hz, int ms) {
         if (stopRequested_ || ended_) return;
     }
     platform_.beep(hz, ms / clock_.speed());
+}
+
+// --- Timeline --------------------------------------------------------------------------------
+
+namespace {
+
+// The machine a page's timeline is found on: a virtual clock that beeps and paced frames move
+// on as the desktop shows them, boxes answered at once, nothing heard or seen.
+class SurveyPlatform : public Platform {
+public:
+    double now() override { return clock; }
+    void beep(int, double ms) override {
+        clock += std::clamp(ms, 0.0, 10000.0);
+        last = clock;
+    }
+    void setCursorPos(int, int) override {}
+    void openMessageBox(Form& over, const std::string&) override {
+        over.program().messageAnswered();
+    }
+    bool openUrl(const std::string&) override { return false; }
+    void frame(Form& f) override { f.program().holdUntil(f.program().time() + kFrameMs); }
+    bool waitUntil(std::optional<double> wall) override {
+        if (!wall) return false;
+        clock = std::max(clock, *wall);
+        return true;
+    }
+    void formChanged(Form& f) override {
+        if (&f == page) last = clock;
+    }
+
+    double clock = 0;
+    double last = 0;  // the page's last change or beep
+    Form* page = nullptr;
+};
+
+}  // namespace
+
+std::optional<Timeline> Program::survey(const std::string& name) {
+    // A script is over when nothing has changed for this long, or at the latest at the end of
+    // the longest run the driver plays [program ms].
+    constexpr double kQuietMs = 30000;
+    constexpr double kLongestMs = 600000;
+    SurveyPlatform machine;
+    Program p(machine);
+    p.factories_ = factories_;
+    Form* f = p.form(name);
+    if (!f || f->timers().empty()) return std::nullopt;
+    Timeline t;
+    machine.page = f;
+    p.surveyed_ = f;
+    p.stagesFound_ = &t.stages;
+    p.start(name);
+    while (!p.ended() && p.active() == f) {
+        auto due = p.nextDue();
+        if (!due || *due > kLongestMs || *due > machine.last + kQuietMs) break;
+        machine.clock = std::max(machine.clock, *due);
+        p.fireDueTimers();
+    }
+    t.lengthMs = std::max(0.0, machine.last - p.run_.start);
+    return t;
+}
+
+const Timeline* Program::timeline(const std::string& form) {
+    auto it = timelines_.find(form);
+    if (it == timelines_.end()) it = timelines_.emplace(form, survey(form)).first;
+    return it->second ? &*it->second : nullptr;
+}
+
+void Program::stageBegins(Form& f, const std::string& name) {
+    if (stagesFound_ && &f == surveyed_) stagesFound_->push_back({time() - run_.start, name});
+}
+
+double Program::position() const {
+    if (!run_.form || run_.form != active_) return 0;
+    return time() - run_.start;
+}
+
+void Program::noteInput(Form& f, std::function<void()> again) {
+    if (seeking_ || run_.form != &f) return;
+    run_.inputs.push_back({time(), std::move(again)});
+}
+
+void Program::seek(double ms) {
+    Form* f = active_;
+    if (!f || ended_ || run_.form != f || seeking_) return;
+    const Timeline* t = timeline(f->name());
+    if (!t) return;
+    ms = std::clamp(ms, 0.0, t->lengthMs);
+    // Stops a running handler as Replay does, but keeps the pause.
+    deliver([this, f, ms] { seekNow(*f, ms); }, true, false);
+}
+
+void Program::seekBy(double ms) { seek(position() + ms); }
+
+void Program::seekStage(int step) {
+    Form* f = active_;
+    if (!f) return;
+    const Timeline* t = timeline(f->name());
+    if (!t) return;
+    seek(step < 0 ? previousStage(*t, position()) : nextStage(*t, position()));
+}
+
+void Program::seekNow(Form& f, double ms) {
+    if (ended_ || !f.visible() || run_.form != &f || active_ != &f) return;
+    const double target = run_.start + ms;
+    auto& inputs = run_.inputs;
+    inputs.erase(
+        std::remove_if(inputs.begin(), inputs.end(), [&](const Input& i) { return i.t > target; }),
+        inputs.end());
+    seekInputs_ = inputs;
+    seekNext_ = 0;
+    seekTime_ = run_.start;
+    seekTarget_ = target;
+    seeking_ = true;
+    // Inputs the page played again queues behind its handlers come in between, as they did.
+    struct Restore {
+        Program& p;
+        bool draining;
+        ~Restore() {
+            p.seeking_ = false;
+            p.draining_ = draining;
+            p.seekInputs_.clear();
+        }
+    } restore{*this, draining_};
+    draining_ = false;
+    run_.restore();
+    runHandler(f, "Form_Activate", [&] { f.Form_Activate(); });
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    while (seeking_ && !ended_) {
+        double due = inf;
+        for (Form* g : creationOrder_)
+            for (Timer* t : g->timers())
+                if (t->armed()) due = std::min(due, t->due());
+        const double input = seekNext_ < seekInputs_.size() ? seekInputs_[seekNext_].t : inf;
+        const double t = std::min(due, input);
+        if (t > target) break;
+        seekTime_ = std::max(seekTime_, t);
+        if (input <= seekTime_ && input <= due)
+            seekInputs_[seekNext_++].again();
+        else
+            fireDueTimers();
+    }
+    if (seeking_) land(std::max(seekTime_, target));
+}
+
+void Program::seekFrame() {
+    // The frame the desktop would show at this moment: the seek lands on the first one due at
+    // or after its target, and the handler goes on from there as shown.
+    if (seekTime_ >= seekTarget_) {
+        land(seekTime_);
+        return;
+    }
+    seekTime_ += kFrameMs;
+    deliverSeekInputs();
+}
+
+void Program::deliverSeekInputs() {
+    while (seekNext_ < seekInputs_.size() && seekInputs_[seekNext_].t <= seekTime_)
+        seekInputs_[seekNext_++].again();
+}
+
+void Program::land(double at) {
+    seeking_ = false;
+    clock_.jumpTo(at, platform_.now());
+    if (run_.form) platform_.sought(*run_.form);
 }
 
 }  // namespace scene

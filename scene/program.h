@@ -11,6 +11,7 @@
 #include "scene/form.h"
 #include "scene/platform.h"
 #include "scene/playback.h"
+#include "scene/timeline.h"
 #include "scene/words.h"
 #include "scene/zoom.h"
 
@@ -72,7 +73,7 @@ public:
 
     // --- Time ----------------------------------------------------------------------------
     // The program clock (ms): what timers, paced frames and beeps run on.
-    double time() const { return clock_.at(platform_.now()); }
+    double time() const { return seeking_ ? seekTime_ : clock_.at(platform_.now()); }
     // The wall time (Platform::now()) at which the earliest tick of any enabled timer falls
     // due; while paused only a tick that is due already.
     std::optional<double> nextDue() const;
@@ -99,6 +100,25 @@ public:
     bool holdUntil(double t);
     // A beep the lessons ask for: the wait is on the program clock.
     void beep(int hz, int ms);
+
+    // --- Timeline ------------------------------------------------------------------------
+    // The demonstration of a page with a script (a timer), as it plays untouched from its start;
+    // found once, by playing the page on a program of its own. nullptr for a page without one.
+    const Timeline* timeline(const std::string& form);
+    // Program ms since the active page's run began (its activation, Replay).
+    double position() const;
+    // Takes the active page to `ms` of its run, as it would look had it played there: the page
+    // plays again from its start on the program clock without waiting, silently, leaving the
+    // real pointer alone and answering its message boxes at once; the user's inputs up to that
+    // moment are done again at their times, later ones dropped. Then it goes on at the chosen
+    // speed, still paused if it was; a moment inside a long flight lands inside it. A running
+    // handler is stopped first.
+    void seek(double ms);
+    void seekBy(double ms);    // Back 10 s, Forward 10 s
+    void seekStage(int step);  // Previous Stage (-1), Next Stage (+1)
+    bool seeking() const { return seeking_; }
+    // A lesson's script marks the start of a named stage (Form::StageBegins).
+    void stageBegins(Form& f, const std::string& name);
 
     // --- Message boxes ---------------------------------------------------------------------
     // How long a box stays open with Continue after Messages on [ms of the program clock].
@@ -138,7 +158,16 @@ private:
     void activate(Form& f);
     void activateNextAfter(Form& gone);
     void runHandler(Form& f, const std::string& name, const std::function<void()>& body);
-    void deliver(std::function<void()> event, bool leavesLesson);
+    // `leavesLesson` stops a running handler first; such a command resumes playback unless it
+    // only moves on the page's timeline.
+    void deliver(std::function<void()> event, bool leavesLesson, bool resumes = true);
+    // Notes a user input on the page whose run is kept, to be done again by a seek.
+    void noteInput(Form& f, std::function<void()> again);
+    void seekNow(Form& f, double ms);
+    void seekFrame();
+    void deliverSeekInputs();
+    void land(double at);
+    std::optional<Timeline> survey(const std::string& form);
     void drainQueue();
     void setSpeedIndex(int i);
     void playbackChanged();
@@ -168,6 +197,27 @@ private:
     std::optional<OpenMessage> message_;  // handlers run one at a time: one box at most
     bool continueAfterMessages_ = false;
     Zoom zoom_;
+    // The active page's run: where it began on the program clock, its scene then, and what
+    // the user did since, at program times.
+    struct Input {
+        double t;
+        std::function<void()> again;
+    };
+    struct PageRun {
+        Form* form = nullptr;
+        double start = 0;
+        std::function<void()> restore;
+        std::vector<Input> inputs;
+    };
+    PageRun run_;
+    bool seeking_ = false;
+    double seekTime_ = 0;    // the program clock while a seek plays the page again
+    double seekTarget_ = 0;  // where it lands
+    std::vector<Input> seekInputs_;
+    std::size_t seekNext_ = 0;
+    std::map<std::string, std::optional<Timeline>> timelines_;
+    Form* surveyed_ = nullptr;                   // on a program that surveys a page's timeline
+    std::vector<Stage>* stagesFound_ = nullptr;  // its stages as they begin
 };
 
 }  // namespace scene

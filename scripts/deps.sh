@@ -11,7 +11,7 @@ packages=(
 for arg in "$@"; do
   case "$arg" in
     --tests) packages+=(libgtest-dev libbenchmark-dev clang-format xvfb openbox xdotool x11-utils imagemagick) ;;
-    --web) packages+=(emscripten nodejs woff2) ;;
+    --web) packages+=(emscripten nodejs python3-fonttools python3-brotli librsvg2-bin) ;;
     --web-tests)
       packages+=(chromium)
       # A node from elsewhere may carry its own npm, which Debian's npm package would conflict with.

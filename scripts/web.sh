@@ -3,7 +3,8 @@
 #   bash scripts/web.sh            build, then serve build-web/site/ on http://127.0.0.1:8080/
 #   bash scripts/web.sh --build    build only
 #   bash scripts/web.sh --test     build, then run the web tests (node driver, headless Chromium,
-#                                  two minutes of random input there)
+#                                  the web app on phones and tablets, offline, two minutes of
+#                                  random input there)
 # ORBELUNE_NATIVE_DRIVER names the native orbelune-script the node driver is compared with
 # (default build/orbelune-script); ORBELUNE_WEB_SHOTS where the browser test saves a screenshot
 # of each page (default build-web/web-shots); ORBELUNE_WEB_PORT the port to serve on.
@@ -37,6 +38,7 @@ case "$mode" in
     status=0
     bash tests/web/driver_compare.sh "${ORBELUNE_NATIVE_DRIVER:-build/orbelune-script}" build-web/orbelune-script.js || status=1
     node tests/web/browser_test.mjs build-web/site "${ORBELUNE_WEB_SHOTS:-build-web/web-shots}" || status=1
+    node tests/web/webapp_test.mjs build-web/site "${ORBELUNE_WEB_SHOTS:-build-web/web-shots}" || status=1
     node tests/web/monkey.mjs build-web/site || status=1
     exit $status
     ;;

@@ -42,6 +42,11 @@ LessonForm::LessonForm(Program& program, std::string name, std::string caption, 
     viewItem("faster", tr("Faster"), "Ctrl++", [&p] { p.faster(); }).otherShortcuts = {"Ctrl+="};
     viewItem("normal", tr("Normal Speed"), "Ctrl+0", [&p] { p.normalSpeed(); });
     viewItem("frame", tr("Next Frame"), "Ctrl+.", [&p] { p.stepFrame(); });
+    // The demonstration's timeline, as on a video: keys no page uses, also in a text box.
+    viewItem("back", tr("Back 10 s"), "Ctrl+Left", [&p] { p.seekBy(-kSeekStepMs); });
+    viewItem("forward", tr("Forward 10 s"), "Ctrl+Right", [&p] { p.seekBy(kSeekStepMs); });
+    viewItem("prevstage", tr("Previous Stage"), "Ctrl+Shift+Left", [&p] { p.seekStage(-1); });
+    viewItem("nextstage", tr("Next Stage"), "Ctrl+Shift+Right", [&p] { p.seekStage(1); });
     // For a class watching a projected lesson: its message boxes close by themselves.
     viewItem("continue", tr("Continue after Messages"), "", [&p] {
         p.setContinueAfterMessages(!p.continuesAfterMessages());

@@ -28,6 +28,9 @@ inline constexpr const char* kContactAddresses = "author@example.org; orbelune@e
 // The link handed to the mail program: mailto: URIs separate addresses with ",".
 std::string contactMailto();
 
+// How far Back 10 s and Forward 10 s move on a page's timeline [program ms].
+inline constexpr double kSeekStepMs = 10000;
+
 // What a window shows of the playback beside its menus: "Paused", a speed other than normal
 // ("½×", "2×"), or "" at normal speed.
 std::string playbackBadge(const scene::Program& p);

@@ -314,6 +314,26 @@
         <source> hours passed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A geostationary satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The geostationary orbit traced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lower orbit traced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A satellite that is not stationary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A satellite on a lower orbit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lesson11</name>
@@ -351,6 +371,26 @@
     </message>
     <message>
         <source> days passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The moon&apos;s orbit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The moon&apos;s orbit traced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The orbit at half the distance traced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The moon at half the distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flight at half the distance</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -460,6 +500,22 @@
         <source>Earth</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Launch at </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> m/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speed for a circular orbit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The velocity of no return</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lesson2</name>
@@ -499,6 +555,14 @@
         <source>Simulation of Attraction Force between two masses which are at rest at initial time</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Mass ratio </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two masses attract each other</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lesson3</name>
@@ -536,6 +600,14 @@
     </message>
     <message>
         <source> * 9.8 m/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ball falls</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -700,6 +772,18 @@
         <source>On moon</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Throw at 30°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Throw at 45°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Throw at 60°</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lesson6</name>
@@ -753,6 +837,22 @@
     </message>
     <message>
         <source>All center lines intersect at the earth center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch at </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>° curve extended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They are all ellipses</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -818,6 +918,14 @@
         <source>f     = f     = a   - b</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Drawing the ellipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ellipse&apos;s equations</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lesson8</name>
@@ -873,6 +981,34 @@
         <source>a = b</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> m/s curve extended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch at </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> m/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speed for a circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circular orbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A circle is a special ellipse</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lesson9</name>
@@ -912,6 +1048,10 @@
         <source>Earth</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Launch</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lessons menu</name>
@@ -935,6 +1075,10 @@
     </message>
     <message>
         <source>Command1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rays from light source </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1044,6 +1188,22 @@
         <source>Navigation</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Back 10 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward 10 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Stage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Stage</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -1069,6 +1229,13 @@
     </message>
     <message>
         <source>The picture could not be saved as %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>Timeline</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -51,6 +51,12 @@ void web_remember_projector(int on);
 void web_badge(const char* text);
 void web_full_screen();
 
+// --- The timeline of a page with a script ------------------------------------------------
+// Its length and stages, one "ms<TAB>name" line each [program ms of the page's run].
+void web_timeline(int view, double lengthMs, const char* stages);
+// Where the page's run is now, and how fast its clock runs on (0 while paused).
+void web_timeline_at(int view, double positionMs, double speed);
+
 // --- Drawing ------------------------------------------------------------------------------
 // The segment layer: cleared to a colour at a size in device pixels, then drawn on.
 void web_segments_reset(int view, int pixelWidth, int pixelHeight, double dpr, std::uint32_t back);
@@ -73,6 +79,9 @@ void web_frame_rect(double x, double y, double w, double h, double width);
 void web_pointer(double x, double y, double scale);
 // Where the view's clickable labels are, for the pointer's shape: 4 numbers per label.
 void web_links(int view, const double* rects, int count);
+// Where the view's clickable labels are (light sources, the main menu's entries), for touch:
+// 4 numbers per label, in drawing order.
+void web_targets(int view, const double* rects, int count);
 // The pointer shown over clickable labels: size x size RGBA pixels and the hot spot.
 void web_link_cursor(const std::uint8_t* rgba, int size, int hotX, int hotY);
 // A view of width x height CSS px that is never shown, for a picture of a form's scene.
@@ -128,5 +137,6 @@ enum WebEvent {
     kEvMessageOk = 13,  // none: the user pressed OK on the message box
     kEvZoom = 14,       // view, text: "ratio x y": magnified by ratio about CSS px (x, y)
     kEvPan = 15,        // view, text: "dx dy": the magnified scene moved by CSS px
-    kEvLanguage = 16,   // none, text: the language chosen in the Language menu, its words fetched
+    kEvSeek = 16,       // view, text: the moment of the page's run to go to [program ms]
+    kEvLanguage = 17,   // none, text: the language chosen in the Language menu, its words fetched
 };

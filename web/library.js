@@ -97,6 +97,12 @@ mergeInto(LibraryManager.library, {
   web_menu_check: function (item, checked) {
     Orb.menuCheck(item, !!checked);
   },
+  web_timeline: function (view, length, stages) {
+    Orb.timeline(view, length, UTF8ToString(stages));
+  },
+  web_timeline_at: function (view, pos, speed) {
+    Orb.timelineAt(view, pos, speed);
+  },
   web_badge: function (text) {
     Orb.badge(UTF8ToString(text));
   },
@@ -150,6 +156,15 @@ mergeInto(LibraryManager.library, {
       links.push([HEAPF64[b], HEAPF64[b + 1], HEAPF64[b + 2], HEAPF64[b + 3]]);
     }
     v.links = links;
+  },
+  web_targets: function (view, ptr, count) {
+    const v = Orb.views.get(view);
+    const targets = [];
+    for (let i = 0; i < count; ++i) {
+      const b = (ptr >> 3) + 4 * i;
+      targets.push([HEAPF64[b], HEAPF64[b + 1], HEAPF64[b + 2], HEAPF64[b + 3]]);
+    }
+    v.targets = targets;
   },
   web_link_cursor: function (ptr, size, hx, hy) {
     Orb.setLinkCursor(HEAPU8.slice(ptr, ptr + size * size * 4), size, hx, hy);

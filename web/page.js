@@ -115,7 +115,7 @@ var Orb = (function () {
   const EV = {
     click: 1, type: 2, keyDown: 3, mouseDown: 4, menu: 5, shortcut: 6, close: 7,
     canvasDown: 8, resize: 9, activate: 10, focus: 11, start: 12, messageOk: 13, zoom: 14,
-    pan: 15, language: 16,
+    pan: 15, seek: 16, language: 17,
   };
   O.EV = EV;
   O.mark = function (t) {
@@ -417,6 +417,7 @@ var Orb = (function () {
     b.disabled = !enabled;
     b.addEventListener("click", () => {
       closeMenus(null);
+      if (O.timelineWake) O.timelineWake(shortcut);
       O.push(EV.menu, itemId);
     });
     const item = { button: b, label, shortcut, keys, others, enabled: !!enabled };
@@ -516,7 +517,7 @@ var Orb = (function () {
     let k = e.key;
     if (k === " " || k === "Spacebar") k = "Space";
     else if (k.length === 1) k = k.toUpperCase();
-    else if (k === "ArrowUp" || k === "ArrowDown") k = k.slice(5);
+    else if (/^Arrow(Up|Down|Left|Right)$/.test(k)) k = k.slice(5);
     const letter = /^[A-Z]$/.test(k), named = k.length > 1;
     if (!e.ctrlKey && !/^(F[0-9]+|PageDown|PageUp|Pause)$/.test(k)) return null;
     // A shifted punctuation key is its own character ("+"), so Shift is named only for
@@ -567,6 +568,7 @@ var Orb = (function () {
       e.preventDefault();
       e.stopPropagation();
       closeMenus(null);
+      if (O.timelineWake) O.timelineWake(item.shortcut);
       O.push(EV.shortcut, v.id, item.shortcut);
     },
     true

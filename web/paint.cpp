@@ -249,7 +249,7 @@ void App::paint(View& v) {
     }
     web_begin(v.id);
     auto order = form.canvasOrder();
-    std::vector<double> links;
+    std::vector<double> links, targets;
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         const Control& c = **it;
         if (!c.Visible) continue;
@@ -260,6 +260,10 @@ void App::paint(View& v) {
                 if (l.linkPointer && l.onClick) {
                     Rect r = drawnRect(l, fit);
                     links.insert(links.end(), {r.x, r.y, r.w, r.h});
+                }
+                if (l.onClick) {
+                    Rect r = drawnRect(l, fit);
+                    targets.insert(targets.end(), {r.x, r.y, r.w, r.h});
                 }
                 break;
             }
@@ -281,6 +285,7 @@ void App::paint(View& v) {
                     fit.scale);
     }
     web_links(v.id, links.data(), int(links.size() / 4));
+    web_targets(v.id, targets.data(), int(targets.size() / 4));
     v.paintedVersion = form.version();
     v.dirty = false;
 }

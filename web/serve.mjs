@@ -1,7 +1,9 @@
 // serve.mjs DIR PORT: serves the static site on 127.0.0.1 (the .wasm must come over http, with
-// its own content type, for the browser to compile it while it loads).
+// its own content type, for the browser to compile it while it loads). Text and the .wasm go
+// compressed where the browser takes it: brotli, else gzip.
 import { createServer } from "node:http";
-import { readFile } from "node:fs/promises";
+import { readFile, stat } from "node:fs/promises";
+import { brotliCompressSync, constants, gzipSync } from "node:zlib";
 import { extname, join, normalize, sep } from "node:path";
 
 const [root = "build-web/site", port = "8080"] = process.argv.slice(2);
@@ -16,6 +18,20 @@ const types = {
   ".webmanifest": "application/manifest+json",
   ".css": "text/css; charset=utf-8",
 };
+// Fonts (WOFF2) and PNG pictures are compressed already.
+const compressible = new Set([".html", ".js", ".wasm", ".json", ".webmanifest", ".css", ".svg"]);
+const packed = new Map();  // file, encoding -> [modified time, body]
+function pack(file, mtime, body, encoding) {
+  const key = file + "\0" + encoding;
+  const hit = packed.get(key);
+  if (hit && hit[0] === mtime) return hit[1];
+  const out =
+    encoding === "br"
+      ? brotliCompressSync(body, { params: { [constants.BROTLI_PARAM_QUALITY]: 11, [constants.BROTLI_PARAM_SIZE_HINT]: body.length } })
+      : gzipSync(body, { level: 9 });
+  packed.set(key, [mtime, out]);
+  return out;
+}
 
 const server = createServer(async (req, res) => {
   let file;
@@ -32,12 +48,24 @@ const server = createServer(async (req, res) => {
     return;
   }
   try {
-    const body = await readFile(file);
-    res.writeHead(200, {
+    const [info, raw] = await Promise.all([stat(file), readFile(file)]);
+    const headers = {
       "Content-Type": types[extname(file)] || "application/octet-stream",
       "Cache-Control": "no-cache",
-    });
-    res.end(body);
+    };
+    let body = raw;
+    if (compressible.has(extname(file))) {
+      headers["Vary"] = "Accept-Encoding";
+      const accepts = String(req.headers["accept-encoding"] || "");
+      const encoding = /\bbr\b/.test(accepts) ? "br" : /\bgzip\b/.test(accepts) ? "gzip" : "";
+      if (encoding) {
+        body = pack(file, info.mtimeMs, raw, encoding);
+        headers["Content-Encoding"] = encoding;
+      }
+    }
+    headers["Content-Length"] = body.length;
+    res.writeHead(200, headers);
+    res.end(req.method === "HEAD" ? undefined : body);
   } catch {
     res.writeHead(404, { "Content-Type": "text/plain" }).end("not found\n");
   }

@@ -81,6 +81,8 @@ View& App::view(scene::Form& f) {
     v->id = nextId_++;
     web_view_create(v->id, f.maximized(), f.clientWidth() / 15.0, f.clientHeight() / 15.0,
                     f.caption().c_str());
+    // The form's name, which the page's address shows (web/addresses.js).
+    web_control_name(v->id, f.name().c_str());
     for (auto& c : f.controls()) {
         if (c->kind() == Kind::TextBox || c->kind() == Kind::CheckBox ||
             c->kind() == Kind::CommandButton) {
@@ -101,10 +103,17 @@ View& App::view(scene::Form& f) {
         for (auto& k : item->otherShortcuts) others += (others.empty() ? "" : "\n") + k;
         web_menu_item(v->id, id, item->level, item->caption.c_str(), item->shortcut.c_str(),
                       others.c_str(), item->Enabled);
+        web_control_name(id, item->name().c_str());  // "go_Lesson9": Back and Forward use it
         v->menus[item.get()] = {id, bool(item->Enabled), item->checked, item->caption};
         if (item->checkable) web_menu_check(id, item->checked);
     }
     if (!f.menu().empty()) web_language_menu(v->id);
+    if (f.maximized())
+        if (const scene::Timeline* t = program_->timeline(f.name())) {
+            std::string stages;
+            for (auto& s : t->stages) stages += std::to_string(s.t) + "\t" + s.name + "\n";
+            web_timeline(v->id, t->lengthMs, stages.c_str());
+        }
     auto& ref = *v;
     views_[&f] = std::move(v);
     return ref;
@@ -216,6 +225,11 @@ void App::handle(int kind, int id, const std::string& text) {
         case kEvLanguage:
             if (text != scene::language()) program_->setLanguage(text, catalogue(text));
             break;
+        case kEvSeek: {
+            scene::Form* f = formOf(id);
+            if (f && f == program_->active()) program_->seek(std::atof(text.c_str()));
+            break;
+        }
         case kEvStart:
             // The first page is shown as it starts; its timers, glides and beeps wait for the
             // student, so that nothing plays unseen and unheard behind "Click to start".
@@ -335,6 +349,17 @@ void App::present(View& v) {
     if (!v.form->visible() || v.left) return;
     if (v.dirty || v.paintedVersion != v.form->version()) paint(v);
     sync(v);
+    // The timeline bar moves on by itself between these; while a handler is held or the page
+    // waits, its clock stands or runs at the chosen speed.
+    if (v.form == program_->active())
+        web_timeline_at(v.id, program_->position(), program_->paused() ? 0 : program_->speed());
+}
+
+void App::sought(scene::Form& f) {
+    if (auto it = views_.find(&f); it != views_.end()) {
+        it->second->dirty = true;
+        present(*it->second);
+    }
 }
 
 void App::presentAll() {

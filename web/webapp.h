@@ -91,6 +91,7 @@ public:
     void savePicture(scene::Form& f) override { picture(f, false); }
     void copyPicture(scene::Form& f) override { picture(f, true); }
     void zoomChanged() override;
+    void sought(scene::Form&) override;
     void visibilityChanged(scene::Form&) override;
     void activated(scene::Form&) override;
     void handlerRan(scene::Form&, const std::string&, double, double) override;

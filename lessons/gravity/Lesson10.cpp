@@ -146,12 +146,17 @@ void Lesson10::jam_Timer() {
             for (int k = 0; k <= 8; ++k) satlin(k).Visible = false;
         }
     } else if (counter == kFlight) {
+        StageBegins(stage == 0   ? tr("A geostationary satellite")
+                    : stage == 1 ? tr("The geostationary orbit traced")
+                                 : tr("The lower orbit traced"));
         jam.Interval = 1000;
         launch();
     } else if (counter == kNonStationaryNote) {
+        StageBegins(tr("A satellite that is not stationary"));
         Beep(kBeepHz, kCountdownBeepMs);
         Label4(0).Visible = true;
     } else if (counter == kLowerLaunch) {
+        StageBegins(tr("A satellite on a lower orbit"));
         Beep(kBeepHz, kCountdownBeepMs);
         r = ratio * R / 3;
         const double rho = twips(r);

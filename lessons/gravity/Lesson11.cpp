@@ -110,6 +110,9 @@ void Lesson11::jam_Timer() {
         Beep(kBeepHz, kCountdownBeepMs);
         if (stage == 1 || stage == 3) sat.Visible = false;
     } else if (counter == kFlight) {
+        StageBegins(stage == 0   ? tr("The moon's orbit")
+                    : stage == 1 ? tr("The moon's orbit traced")
+                                 : tr("The orbit at half the distance traced"));
         jam.Interval = 1000;
         appear.Visible = true;
         panelLeft = 9020;
@@ -118,9 +121,11 @@ void Lesson11::jam_Timer() {
         launch();
         paintPanelBlack();
     } else if (counter == kHalfDistanceNote) {
+        StageBegins(tr("The moon at half the distance"));
         Beep(kBeepHz, kCountdownBeepMs);
         Label4(0).Visible = true;
     } else if (counter == kHalfDistanceLaunch) {
+        StageBegins(tr("Flight at half the distance"));
         Beep(kBeepHz, kCountdownBeepMs);
         sat.Visible = true;
         sat.BackColor = kBrightGreen;

@@ -225,6 +225,7 @@ void Lesson12::jam_Timer() {
             cursorStep = 0;
         }
     } else if (tick == kLaunch) {
+        StageBegins(tr("Launch at ") + digits(trialSpeed(trial)) + tr(" m/s"));
         jam.Interval = 1000;
         launch();
     } else if (tick == kUntick) {
@@ -240,9 +241,11 @@ void Lesson12::jam_Timer() {
             tick = kPrepareTrial - 1;
         }
     } else if (tick == kEquation) {
+        StageBegins(tr("The speed for a circular orbit"));
         Beep(kBeepHz, kCountdownBeepMs);
         for (int k = 0; k <= 2; ++k) Label5(k).Visible = true;
     } else if (tick == kClosing) {
+        StageBegins(tr("The velocity of no return"));
         Beep(kBeepHz, kCountdownBeepMs);
         Line9.Visible = true;
         Line10.Visible = true;

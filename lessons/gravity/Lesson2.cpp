@@ -140,6 +140,8 @@ void Lesson2::jam_Timer() {
     } else if (tick == atRatio + kClearRatio.first || tick == atRatio + kClearRatio.last) {
         Ratio.Text = "";
     } else if (tick == atRatio + kTypeRatio.first || tick == atRatio + kTypeRatio.last) {
+        if (tick == atRatio + kTypeRatio.first)
+            StageBegins(std::string(tr("Mass ratio ")) + kRatios[i]);
         Ratio.Text = kRatios[i];
     } else if (tick == atRatio + kPlanClick) {
         Ratio.SelStart = Val(Ratio.Text.get()) < 10 ? 1 : 2;
@@ -157,6 +159,7 @@ void Lesson2::jam_Timer() {
         Beep(kBeepHz, 50);
         resetMotion();
     } else if (tick == atCheck + kShowBalls) {
+        StageBegins(tr("The two masses attract each other"));
         Shape1(2 * i).Visible = true;
         Shape1(2 * i + 1).Visible = true;
         px0 = px0 + stepNo * pdx / M;

@@ -74,11 +74,15 @@ void Lesson3::jam_Timer() {
         // "WAIT!" stays.
     } else if (tick <= 5) {
         // The countdown, one second a tick: "03", "02", "01".
-        if (tick == 3) wait.Visible = false;
+        if (tick == 3) {
+            StageBegins(tr("Countdown"));
+            wait.Visible = false;
+        }
         detik.Caption = "0" + scene::digits(6 - tick);
         tanda.Caption = "-";
         Beep(kBeepHz, kCountdownBeepMs);
     } else if (tick == 6) {
+        StageBegins(tr("The ball falls"));
         detik.Caption = "00";
         tanda.Caption = "+";
         Beep(kBeepHz, 150);

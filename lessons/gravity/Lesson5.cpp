@@ -121,14 +121,17 @@ void Lesson5::jam_Timer() {
         for (int i = 0; i <= 2; ++i) sud(i).Visible = false;
         Label4.Visible = false;
         angle = 30;
+        StageBegins(tr("Throw at 30\u00B0"));
         lintasan();
         sud(0).Visible = true;
         init();
         angle = 45;
+        StageBegins(tr("Throw at 45\u00B0"));
         lintasan();
         sud(1).Visible = true;
         init();
         angle = 60;
+        StageBegins(tr("Throw at 60\u00B0"));
         lintasan();
         sud(2).Visible = true;
     }

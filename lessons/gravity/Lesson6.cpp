@@ -96,6 +96,7 @@ void Lesson6::jam_Timer() {
         for (int i = 0; i <= 2; ++i) sud(i).Visible = false;
         // Each of these ends where the path meets the earth, moving the script on to kMetEarth.
         for (int degrees : {30, 45, 60}) {
+            StageBegins(tr("Launch at ") + std::to_string(degrees) + "\u00B0");
             aim(degrees);
             lintasan();
         }
@@ -103,16 +104,19 @@ void Lesson6::jam_Timer() {
         what(0).Visible = true;
         Beep(kBeepHz, kCountdownBeepMs);
     } else if (tick == kExtendNotice) {
+        StageBegins(tr("Let's extend the curves"));
         Beep(kBeepHz, kCountdownBeepMs);
         what(1).Caption = tr("Let's extend the curves");
         what(1).Visible = true;
     } else if (tick == kExtendedLaunches) {
         extend = 1;
         for (int degrees : {30, 45, 60}) {
+            StageBegins(tr("The ") + std::to_string(degrees) + tr("\u00B0 curve extended"));
             aim(degrees);
             lintasan();
         }
         jam.Enabled = false;
+        StageBegins(tr("They are all ellipses"));
         what(2).Visible = true;
         what(2).Caption = tr("By extending the curves, we now know that they are all ELLIPSES!");
         what(3).Visible = true;

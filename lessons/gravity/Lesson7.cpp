@@ -155,9 +155,11 @@ void Lesson7::Form_Activate() {
 
 void Lesson7::Timer1_Timer() {
     if (pass == 1) {
+        StageBegins(tr("Drawing the ellipse"));
         drawing = 1;
         lintasan();
     } else if (pass == 2) {
+        StageBegins(tr("The ellipse's equations"));
         eq1.Visible = true;
         eq2.Visible = true;
         for (int i = 0; i <= 3; ++i) {

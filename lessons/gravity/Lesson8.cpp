@@ -186,6 +186,8 @@ void Lesson8::jam_Timer() {
             }
         }
     } else if (tick == kLaunch) {
+        StageBegins(stage >= 2 ? tr("The ") + vinit.Text.get() + tr(" m/s curve extended")
+                               : tr("Launch at ") + vinit.Text.get() + tr(" m/s"));
         jam.Interval = 1000;
         launch();
     } else if (tick == kUntick) {
@@ -201,6 +203,7 @@ void Lesson8::jam_Timer() {
             tick = kEnterSpeed - 1;
         }
     } else if (tick == kExtendNotice) {
+        StageBegins(tr("Let's extend the disconnected curves"));
         ext.Visible = true;
         Beep(kBeepHz, kCountdownBeepMs);
     } else if (tick == kExtendedCycles) {
@@ -208,6 +211,7 @@ void Lesson8::jam_Timer() {
         tick = kEnterSpeed - 1;
         stage = 2;
     } else if (tick == kCircleEquation) {
+        StageBegins(tr("The speed for a circle"));
         for (scene::Label* l : {&hap, &rumus, &loro1, &loro2}) l->Visible = true;
         for (scene::LineControl* l : {&panah1, &panah2, &panah3}) l->Visible = true;
         Beep(kBeepHz, kCountdownBeepMs);
@@ -217,6 +221,7 @@ void Lesson8::jam_Timer() {
         Label2.Visible = true;
         Label1.Visible = true;
     } else if (tick == kCircleLaunches) {
+        StageBegins(tr("Circular orbits"));
         Beep(kBeepHz, kCountdownBeepMs);
         launch();
         R = R * 1.001;
@@ -224,6 +229,7 @@ void Lesson8::jam_Timer() {
         R = R * 1.001;
         launch();
     } else if (tick == kClosing) {
+        StageBegins(tr("A circle is a special ellipse"));
         Label6(0).Visible = true;
         rumus2.Visible = true;
         cir(1).Visible = true;

@@ -91,6 +91,7 @@ void Lesson9::jam_Timer() {
         Beep(kBeepHz, kCountdownBeepMs);
         waktu.Caption = "000";
     } else if (tick == 6) {
+        StageBegins(tr("Launch"));
         V = kLaunchSpeed;
         launch();
     }

@@ -124,6 +124,7 @@ void MirrorLesson::Timer1_Timer() {
             }
             break;
         case 1:
+            StageBegins(tr("Rays from light source ") + std::to_string(rayIndex + 1));
             lt(rayIndex).BackColor = scene::QBColor(rayIndex + 4);
             Beep(kBeepHz, 100);
             rayStep = 2;

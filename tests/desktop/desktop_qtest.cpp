@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -1736,6 +1737,16 @@ TEST(Zoom, CtrlWheelMagnifiesADragPansAStillClickClicksAndNextKeepsItUntilFit) {
     EXPECT_EQ(back.scale, whole.scale);
     EXPECT_EQ(back.origin, whole.origin);
     EXPECT_NE(menuAction(lw, QStringLiteral("Zoom In")), nullptr) << "the View menu lacks Zoom In";
+
+    // A touchpad's pinch magnifies about the fingers as the wheel does.
+    const QPointF fingers(300, 200), beneath = whole.toTwips(fingers);
+    QNativeGestureEvent pinch(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2,
+                              fingers, fingers, lw->canvas()->mapToGlobal(fingers), 0.5, {});
+    QApplication::sendEvent(lw->canvas(), &pinch);
+    const desktop::Fit pinched = lw->canvas()->fit();
+    EXPECT_NEAR(pinched.scale, whole.scale * 1.5, 1e-6);
+    EXPECT_NEAR(pinched.toPx(beneath.x(), beneath.y()).x(), fingers.x(), 0.5);
+    EXPECT_NEAR(pinched.toPx(beneath.x(), beneath.y()).y(), fingers.y(), 0.5);
 }
 
 TEST(MessageBox, ItsTextIsAsLargeAsThePagesTextOfTheSameSize) {

@@ -1,6 +1,7 @@
 // The bundled faces carry every character of every language the program speaks: each
 // translation's texts and each language's own name. The browser's web fonts are the same faces
-// (converted to woff2 whole, not subset), so this holds for both front ends.
+// (cut down by web/subset_fonts.py to what the sources and translations/ use), so this holds
+// for both front ends.
 #include <gtest/gtest.h>
 
 #include <QDir>

@@ -6,9 +6,10 @@
 # is mapped at a time (also while a page draws as it opens) and that every page, however it was
 # reached, is maximised (or full screen) as the window manager sees it, and saves a screenshot
 # of each page (ORBELUNE_E2E_SHOTS, default ./e2e-shots) for looking at.
-#   desktop_e2e.sh path/to/orbelune
+#   desktop_e2e.sh path/to/orbelune [path/to/orbelune-script]
 set -euo pipefail
 bin=$(realpath "$1")
+script=$(realpath "${2:-$(dirname "$bin")/orbelune-script}")
 shots=${ORBELUNE_E2E_SHOTS:-$PWD/e2e-shots}
 mkdir -p "$shots"
 
@@ -213,6 +214,69 @@ lesson9_pause() {
   [ "$HEIGHT" -lt "$screen_h" ] || fail "Escape did not leave full screen (${WIDTH}x${HEIGHT})"
 }
 
+# Design pixels (w x h) of the scene in screenshot $1 of the maximised page window $page, above
+# its foot where the timeline bar lies, scaled back to design size and softened, so that the
+# scaling's own small differences weigh little: written to $2. The canvas begins at the first
+# row of the page's grey below the title and menu bars and ends at the screen's foot.
+scene_of_screenshot() {
+  local top w=$3 h=$4
+  eval "$(xdotool getwindowgeometry --shell "$page")"
+  top=$(convert "$1" -crop "1x200+$((X + 5))+0" +repage txt:- | sed -n 's/^0,\([0-9]*\):.*#C0C0C0.*/\1/p' | head -1)
+  read -r sw sh ox oy < <(awk -v W="$WIDTH" -v H="$((screen_h - top))" -v w="$w" -v h="$h" \
+    'BEGIN { s = W / w; if (H / h < s) s = H / h; printf "%d %d %d %d\n", w * s, h * s, (W - w * s) / 2, (H - h * s) / 2 }')
+  convert "$1" -crop "${sw}x${sh}+$((X + ox))+$((top + oy))" +repage -resize "${w}x${h}!" \
+    -crop "${w}x$((h - 40))+0+0" +repage -blur 0x2 "$2"
+}
+# How far apart two pictures are: the normalised root mean square of their differences.
+rmse() { compare -metric RMSE "$1" "$2" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true; }
+
+# Lesson 8's timeline, paused: six times Next Stage lands on "Let's extend the disconnected
+# curves" (54.2 s into the page), Back 10 s on 44.2 s, Forward 10 s on 54.2 s again. Each
+# screen shows the driver's picture of the same moment, closer than the other moment's, and
+# coming back shows exactly what was there.
+lesson8_seek() {
+  local a=$work/seek-a.png b=$work/seek-b.png c=$work/seek-c.png ta tb n
+  ta=$("$script" Lesson8 --until 0 | python3 -c 'import json, sys
+print(next(s["t"] for s in json.load(sys.stdin)["timeline"]["stages"] if s["name"].startswith("Let")))')
+  tb=$(python3 -c "print($ta - 10000)")
+  for n in a b; do
+    local t=$ta
+    [ $n = b ] && t=$tb
+    "$script" Lesson8 --paced --until "$t" --png "$work/driver-$n.png" >/dev/null
+    convert "$work/driver-$n.png" -gravity south -crop 783x619+0+0 +repage -gravity northwest \
+      -crop 783x579+0+0 +repage -blur 0x2 "$work/driver-$n-scene.png"
+  done
+  xdotool key ctrl+space
+  for n in 1 2 3 4 5 6; do
+    xdotool key ctrl+shift+Right
+    sleep 0.4
+  done
+  sleep 0.6
+  import -window root "$a"
+  cp "$a" "$shots/Lesson8-timeline.png"
+  xdotool key ctrl+Left
+  sleep 1
+  import -window root "$b"
+  xdotool key ctrl+Right
+  sleep 1
+  import -window root "$c"
+  local differ
+  differ=$(compare -metric AE "$a" "$c" null: 2>&1 || true)
+  [ "$differ" = 0 ] || fail "Back 10 s and Forward 10 s did not come back to the same screen ($differ pixels differ)"
+  scene_of_screenshot "$a" "$work/seek-a-scene.png" 783 619
+  scene_of_screenshot "$b" "$work/seek-b-scene.png" 783 619
+  local aa ab ba bb
+  aa=$(rmse "$work/seek-a-scene.png" "$work/driver-a-scene.png")
+  ab=$(rmse "$work/seek-a-scene.png" "$work/driver-b-scene.png")
+  ba=$(rmse "$work/seek-b-scene.png" "$work/driver-a-scene.png")
+  bb=$(rmse "$work/seek-b-scene.png" "$work/driver-b-scene.png")
+  echo "timeline: screen at ${ta} ms vs the driver's: $aa (other moment $ab); at ${tb} ms: $bb (other $ba)"
+  awk -v aa="$aa" -v ab="$ab" -v ba="$ba" -v bb="$bb" -v lim=0.01 \
+    'BEGIN { exit !(aa < lim && bb < lim && aa < ab && bb < ba) }' ||
+    fail "the sought screens do not show the driver's pictures of their moments"
+  xdotool key ctrl+space
+}
+
 # Replay, pressed ten times, leaves the page window exactly where and as large as it was.
 replay_keeps_geometry() {
   local before after n
@@ -258,6 +322,7 @@ for i in "${!titles[@]}"; do
     expect_pointer_over 328 24 105 19 783 619 "the speed box"
     lesson8_typing
     lesson8_pointer
+    lesson8_seek
   fi
   # Pausing first: it times the orbit from the page's start, which Replay would move.
   if [ "$i" -eq 8 ]; then lesson9_pause "${titles[$i]}"; fi

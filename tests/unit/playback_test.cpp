@@ -389,4 +389,117 @@ TEST(MessageBoxes, NextDuringABoxLeavesWithItAndPauseHoldsIt) {
     EXPECT_EQ(boxes[1].closed - boxes[1].t, Program::kMessageMs);
 }
 
+// --- Seeking on a page's timeline --------------------------------------------------------------
+
+// What a page shows at program time t of its run, played paced from its start: inside a long
+// handler, at the first frame shown at or after t. `before` stands for the user at time `at`.
+Play::Picture playedTo(const std::string& form, double t, double at = -1,
+                       const std::function<void(Play&)>& before = {}) {
+    Play p(form);
+    p.platform.paced = true;
+    EXPECT_TRUE(p.start());
+    std::optional<Play::Picture> seen;
+    p.platform.onFrame = [&] {
+        if (!seen && p.program.time() - kFrameMs >= t) seen = p.picture();
+    };
+    if (before) {
+        p.runTo(at);
+        before(p);
+    }
+    p.runTo(t);
+    return seen ? *seen : p.picture();
+}
+
+// What the page shows where a seek to t lands, asked for at `from` after `before` at `at`.
+Play::Picture soughtTo(const std::string& form, double from, double t, double at = -1,
+                       const std::function<void(Play&)>& before = {}) {
+    Play p(form);
+    EXPECT_TRUE(p.start());
+    if (before) {
+        p.runTo(at);
+        before(p);
+    }
+    p.runTo(from);
+    std::optional<Play::Picture> landed;
+    p.platform.onSought = [&] { landed = p.picture(); };
+    p.program.seek(t);
+    EXPECT_TRUE(landed) << form << ": the seek to " << t << " did not land";
+    return landed.value_or(Play::Picture{});
+}
+
+TEST(Seeking, APageSoughtToAMomentShowsWhatPlayingThereShows) {
+    Play any("Utama");
+    int pages = 0;
+    for (const std::string& form : any.program.registered()) {
+        const Timeline* line = any.program.timeline(form);
+        if (!line) continue;
+        ++pages;
+        ASSERT_FALSE(line->stages.empty()) << form << " names no stage";
+        // Before the first stage, a moment into a few stages (inside their flights), the end;
+        // the odd .3 keeps each moment off the frames' own times.
+        const auto& st = line->stages;
+        std::vector<double> moments{std::max(0.0, st.front().t - 500.3), line->lengthMs};
+        for (std::size_t i : {std::size_t(0), st.size() / 2, st.size() - 1})
+            moments.push_back(std::min(line->lengthMs, st[i].t + 700.3));
+        for (double t : moments) {
+            const auto played = playedTo(form, t);
+            // From the start and from the end of the run: forwards and backwards.
+            EXPECT_EQ(soughtTo(form, 0, t), played) << form << " forwards to " << t;
+            EXPECT_EQ(soughtTo(form, line->lengthMs, t), played) << form << " back to " << t;
+        }
+    }
+    if (pages == 0) GTEST_SKIP();
+}
+
+TEST(Seeking, BackTenSecondsFromTheEndOfLesson8IsPlayingToTenSecondsBeforeIt) {
+    Play p("Lesson8");
+    if (!p.start()) GTEST_SKIP();
+    const double end = p.program.timeline("Lesson8")->lengthMs;
+    p.runTo(end);
+    std::optional<Play::Picture> landed;
+    p.platform.onSought = [&] { landed = p.picture(); };
+    p.program.menu(*p.form().menuItem("back"));
+    ASSERT_TRUE(landed);
+    EXPECT_EQ(*landed, playedTo("Lesson8", end - shell::kSeekStepMs));
+    EXPECT_GE(p.program.position(), end - shell::kSeekStepMs);
+    EXPECT_LT(p.program.position(), end - shell::kSeekStepMs + kFrameMs);
+}
+
+TEST(Seeking, ASeekWhilePausedStaysPausedAlsoInsideAFlight) {
+    if (!driver::Session().program().exists("Lesson8")) GTEST_SKIP();
+    for (double t : {5000.3, 20000.3}) {  // before the first launch; inside the 4000 m/s one
+        driver::Session s;
+        std::string err;
+        ASSERT_TRUE(s.start("Lesson8"));
+        ASSERT_TRUE(s.run(40000,
+                          {*driver::parseAction(1000, "key:Ctrl+Space", err),
+                           *driver::parseAction(2000, "seek:" + std::to_string(t), err)},
+                          err))
+            << err;
+        auto& p = s.program();
+        EXPECT_TRUE(p.paused()) << t;
+        EXPECT_GE(p.position(), t);
+        EXPECT_LT(p.position(), t + kFrameMs);
+    }
+}
+
+TEST(Seeking, WhatTheUserTypedBeforeTheMomentIsDoneAgainAndWhatCameAfterIsDropped) {
+    if (!driver::Session().program().exists("Lesson2")) GTEST_SKIP();
+    // The demonstration types ratio 1 at 4.8 s; the user then types 5, before the balls fall.
+    const double typed = 8000.3;
+    auto type5 = [](Play& p) {
+        auto& box = dynamic_cast<TextBox&>(*p.program.form("Lesson2")->find("Ratio"));
+        p.program.type(box, "5");
+    };
+    for (double t : {9000.3, 20000.3}) {
+        const auto played = playedTo("Lesson2", t, typed, type5);
+        EXPECT_EQ(played.controls.at("Ratio.Text"), "5");
+        EXPECT_EQ(soughtTo("Lesson2", 30000, t, typed, type5), played) << t;
+    }
+    // Back to before the typing: the box shows the demonstration's own ratio.
+    const auto before = soughtTo("Lesson2", 30000, 7000.3, typed, type5);
+    EXPECT_EQ(before, playedTo("Lesson2", 7000.3));
+    EXPECT_EQ(before.controls.at("Ratio.Text"), "1");
+}
+
 }  // namespace

@@ -255,6 +255,22 @@ try {
   await page.waitForFunction(() => Orb.zoom === 1, { timeout: 5000 }).catch(() => {});
   await new Promise((r) => setTimeout(r, 300));
   check(Math.abs((await sourceWidth()) - widthBefore) < 1, "Ctrl+Home fits the scene to the window again");
+  // Two fingers spreading on a touch screen magnify the scene, not the page.
+  {
+    const touch = await page.createCDPSession();
+    const fingers = (dx) => [{ x: 640 - dx, y: 400 }, { x: 640 + dx, y: 400 }];
+    await touch.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: fingers(40) });
+    for (const dx of [60, 80, 100]) await touch.send("Input.dispatchTouchEvent", { type: "touchMove", touchPoints: fingers(dx) });
+    await touch.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+    await page.waitForFunction(() => Orb.zoom > 1, { timeout: 5000 }).catch(() => {});
+    const pinched = await page.evaluate(() => ({ zoom: Orb.zoom, page: window.visualViewport.scale }));
+    check(pinched.zoom > 1.5 && pinched.page === 1, "a pinch magnifies the scene and not the page: " + JSON.stringify(pinched));
+    await page.keyboard.down("Control");
+    await page.keyboard.press("Home");
+    await page.keyboard.up("Control");
+    await page.waitForFunction(() => Orb.zoom === 1, { timeout: 5000 }).catch(() => {});
+    await touch.detach();
+  }
   for (const title of ["Reflection at Parabolic Mirror", "3D Image of Parabola Antenna"]) {
     // The antenna's wireframe draws for some two seconds as its page opens: at every animation
     // frame meanwhile one page is shown, never the one left beside it.
@@ -331,6 +347,41 @@ try {
   await new Promise((r) => setTimeout(r, 300));
   check((await scene()) !== held, "Ctrl+.: Next Frame moves the orbit on while paused");
   await screenshot("Lesson9-paused");
+  // The timeline, still paused: Previous Stage goes back to the launch at the sixth second,
+  // and a click at three quarters of the bar to the middle of the orbit; the bar shows itself
+  // and says where the page is, and a mark names its stage.
+  const bar = () =>
+    page.evaluate(() => {
+      const t = Orb.views.get(Orb.active).timeline;
+      return { shown: !t.root.hidden, clock: t.clock.textContent, marks: [...t.track.querySelectorAll(".mark")].map((m) => m.dataset.name) };
+    });
+  const stepped = await scene();
+  await page.keyboard.down("Control");
+  await page.keyboard.down("Shift");
+  await page.keyboard.press("ArrowLeft");
+  await page.keyboard.up("Shift");
+  await page.keyboard.up("Control");
+  await new Promise((r) => setTimeout(r, 500));
+  const atLaunch = await bar();
+  check(atLaunch.shown && atLaunch.clock.startsWith("0:06 /") && atLaunch.marks.join() === "Launch",
+    "Ctrl+Shift+Left shows the bar at the launch, 0:06 (" + JSON.stringify(atLaunch) + ")");
+  check((await scene()) !== stepped && (await playback()) === "Paused / Resume", "the seek went back and the page stays paused");
+  const track = await page.evaluate(() => {
+    const r = Orb.views.get(Orb.active).timeline.track.getBoundingClientRect();
+    return { x: r.left + r.width * 0.75, y: r.top + r.height / 2 };
+  });
+  await page.mouse.click(track.x, track.y);
+  await new Promise((r) => setTimeout(r, 500));
+  const clicked = await bar();
+  check(clicked.clock.startsWith("0:11 /") && (await playback()) === "Paused / Resume",
+    "a click at three quarters of the bar goes to 0:11 and stays paused (" + clicked.clock + ")");
+  const mark = await page.evaluate(() => {
+    const r = Orb.views.get(Orb.active).timeline.track.querySelector(".mark").getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+  await page.mouse.move(mark.x, mark.y);
+  await new Promise((r) => setTimeout(r, 300));
+  await screenshot("Lesson9-timeline");
   const fullScreen = (on) =>
     page
       .waitForFunction((on) => !!document.fullscreenElement === on, { timeout: 5000 }, on)
@@ -366,7 +417,8 @@ try {
   await new Promise((r) => setTimeout(r, 300));
 
   // Next stops a running animation at once.
-  const busy = await page.evaluate(() => Orb.wake === null);
+  // (Between two of its frames the program may be waiting for a moment: take a moment it runs.)
+  const busy = await page.waitForFunction(() => Orb.wake === null, { timeout: 3000, polling: 1 }).then(() => true).catch(() => false);
   await page.keyboard.press("PageDown");
   const t0 = Date.now();
   await titled(gravity[9], "Next in the middle of Lesson 9's orbit");

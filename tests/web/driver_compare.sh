@@ -15,6 +15,7 @@ cases+=(
   "Lesson12 --at 9000 type:vinit=7.5 --at 9500 click:Command1"
   "Lesson12 --segments --until 30000 --at 100 type:vinit=-0 --at 200 type:vinit=1e308"
   "Lesson5 --segments --at 3000 menu:rep"
+  "Lesson8 --segments --until 30000 --at 25000 seek:50000 --at 26000 key:Ctrl+Shift+Left"
   "Lesson9 --paced --at 1500 key:Ctrl+N --at 2500 menu:prev --at 4000 menu:pertama"
   "Utama --at 500 click:Label2(1) --at 900 menu:next --at 1200 menu:exit"
   "Lesson11 --lang pseudo --until 30000 --at 100 menu:pause"

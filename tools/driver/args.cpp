@@ -40,7 +40,8 @@ static std::string lower(std::string s) {
 static std::string keyName(const std::string& k) {
     static const std::pair<const char*, const char*> kNamed[] = {
         {"minus", "-"},     {"plus", "+"},      {"equal", "="},       {"period", "."},
-        {"space", "Space"}, {"pause", "Pause"}, {"escape", "Escape"},
+        {"space", "Space"}, {"pause", "Pause"}, {"escape", "Escape"}, {"left", "Left"},
+        {"right", "Right"}, {"up", "Up"},       {"down", "Down"},     {"home", "Home"},
     };
     if (k.size() == 1 && (std::isalnum((unsigned char)k[0]) || std::strchr("-+=.", k[0])))
         return std::string(1, char(std::toupper((unsigned char)k[0])));
@@ -87,7 +88,7 @@ std::optional<Action> parseAction(double t, const std::string& spec, std::string
         return a;
     }
     if (colon == std::string::npos) {
-        error = "bad action '" + spec + "': expected click:, type:, menu:, key: or close";
+        error = "bad action '" + spec + "': expected click:, type:, menu:, key:, seek: or close";
         return std::nullopt;
     }
     if (verb == "click") {
@@ -105,12 +106,19 @@ std::optional<Action> parseAction(double t, const std::string& spec, std::string
     } else if (verb == "menu") {
         a.type = Action::Type::Menu;
         a.target = rest;
+    } else if (verb == "seek") {
+        if (!parseMs(rest, a.to) || a.to > kMaxUntilMs) {
+            error = "bad action '" + spec + "': expected seek:MS, from 0 to 600000";
+            return std::nullopt;
+        }
+        a.type = Action::Type::Seek;
+        return a;
     } else if (verb == "key") {
         auto k = canonicalShortcut(rest);
         if (!k) {
             error = "bad shortcut '" + rest +
-                    "': expected Ctrl+KEY or Ctrl+Shift+KEY (a letter, digit, - + = . or Space), "
-                    "F1 to F12 or Pause";
+                    "': expected Ctrl+KEY or Ctrl+Shift+KEY (a letter, digit, - + = . Space or an "
+                    "arrow, Home), F1 to F12 or Pause";
             return std::nullopt;
         }
         a.type = Action::Type::Key;

@@ -7,11 +7,12 @@ namespace driver {
 
 // One scripted user action at a virtual time.
 struct Action {
-    enum class Type { Click, Type, Menu, Key, Close };
+    enum class Type { Click, Type, Menu, Key, Close, Seek };
     double t = 0;
     Type type = Type::Click;
     std::string target;  // control, menu item or shortcut
     std::string text;    // for Type
+    double to = 0;       // for Seek: the moment of the page's run [program ms]
 };
 
 struct Options {

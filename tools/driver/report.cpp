@@ -75,6 +75,18 @@ void addForm(Json& r, const Form* shown, bool withSegments) {
     r["segments"] = segments;
 }
 
+// The demonstration of the form described: its length and stages; null without a script.
+void addTimeline(Json& r, scene::Program& p, const Form* shown) {
+    const scene::Timeline* t = shown ? p.timeline(shown->name()) : nullptr;
+    if (!t) {
+        r["timeline"] = Json();
+        return;
+    }
+    Json stages = Json::array();
+    for (auto& s : t->stages) stages.push(Json::Object{{"t", s.t}, {"name", s.name}});
+    r["timeline"] = Json::Object{{"length_ms", t->lengthMs}, {"stages", stages}};
+}
+
 }  // namespace
 
 Json report(const Session& session, const std::string& startForm, bool withSegments) {
@@ -92,7 +104,9 @@ Json report(const Session& session, const std::string& startForm, bool withSegme
     addRecords(r, session.platform());
     // A program that closed every window is described by the form it started on.
     Form* shown = shownForm(p);
-    addForm(r, shown ? shown : p.created(startForm), withSegments);
+    const Form* described = shown ? shown : p.created(startForm);
+    addForm(r, described, withSegments);
+    addTimeline(r, const_cast<scene::Program&>(p), described);
     return r;
 }
 

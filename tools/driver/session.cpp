@@ -78,6 +78,9 @@ bool Session::perform(const Action& a, std::string& error) {
         case Action::Type::Close:
             p.closeButton(*f);
             return true;
+        case Action::Type::Seek:
+            p.seek(a.to);
+            return true;
     }
     return true;
 }

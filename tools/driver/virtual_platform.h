@@ -47,6 +47,9 @@ public:
     void formChanged(scene::Form& f) override {
         if (onChange) onChange(f);
     }
+    void sought(scene::Form&) override {
+        if (onSought) onSought();
+    }
 
     double clock = 0;
     bool paced = false;
@@ -55,6 +58,7 @@ public:
     std::function<void(const std::string&)> onMessage;  // tests may act while a box is open
     std::function<void()> onFrame;                      // tests may act between frames
     std::function<void(scene::Form&)> onChange;         // tests may look at every scene change
+    std::function<void()> onSought;                     // and at where a seek lands
     // What the user does while a handler is held at a frame, until wall time `wall` (none: the
     // program is paused); false when nothing more will come.
     std::function<bool(std::optional<double> wall)> whileHeld;

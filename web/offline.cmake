@@ -1,0 +1,15 @@
+# cmake -DSITE=DIR -DTEMPLATE=sw.js.in -P offline.cmake: writes DIR/sw.js, which keeps every
+# file of the site; its version is a digest of them all.
+file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(digests "")
+set(SITE_FILES "\"./\"")
+foreach(f ${files})
+  file(SHA256 ${SITE}/${f} d)
+  string(APPEND digests "${f} ${d}\n")
+  string(APPEND SITE_FILES ",\n  \"${f}\"")
+endforeach()
+string(SHA256 all "${digests}")
+string(SUBSTRING ${all} 0 16 SITE_VERSION)
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
