@@ -1,10 +1,12 @@
 #include "shell/utama.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <string>
 
 #include "scene/program.h"
+#include "scene/textlayout.h"
 #include "shell/lessonsmenu.h"
 
 namespace shell {
@@ -24,6 +26,13 @@ Utama::Utama(scene::Program& program, Courses courses)
         std::string caption = std::to_string(i + 1) + ". " +
                               scene::translate("Courses", std::string(courses_[i].name).c_str());
         auto& entry = label(Label2, int(i), kEntries[i], caption).size(12).fore(kLinkBlue);
+        // A translated course name may be longer than the English one its box was made for: the
+        // entry grows to its caption (and so does the area a click opens it from).
+        const auto one =
+            scene::text::layout(caption, {entry.font.size, entry.font.bold, entry.font.italic}, 0,
+                                scene::text::Align::Left, false);
+        if (!one.lines.empty())
+            entry.Width = std::max<double>(entry.Width, std::ceil(one.lines.front().width * 15));
         entry.linkPointer = true;
         entry.onClick = [this](int index) { Label2_Click(index); };
     }

@@ -173,6 +173,10 @@ TEST(CaptionFit, EveryCaptionInEveryLanguageShowsEveryWordAtSeventyPercentOrMore
                                 << "\" loses a word even at scale " << f.scale;
             EXPECT_GE(f.scale, 0.7) << code << " " << f.form << " " << f.control << " \""
                                     << f.caption << "\" is drawn at " << f.scale;
+            // The main menu's two courses stand at one size, whatever their names' lengths.
+            if (f.form == "Utama") {
+                EXPECT_EQ(f.scale, 1) << code << " " << f.control << " \"" << f.caption << "\"";
+            }
         }
     }
 }
