@@ -52,6 +52,7 @@ App::~App() { windows_.clear(); }
 
 void App::start(const std::string& form, bool fullScreen, bool projector) {
     fullScreen_ = fullScreen;
+    useQtWords(scene::language());
     if (projector) {
         rememberScheme_ = false;
         program_->setColorScheme(scene::ColorScheme::Projector);
@@ -340,6 +341,7 @@ void App::chooseLanguage(const std::string& code) {
 }
 
 void App::languageChanged() {
+    useQtWords(scene::language());
     for (auto& [form, w] : windows_) w->languageChanged();
 }
 

@@ -1,6 +1,9 @@
 #include "desktop/words.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 #include <map>
@@ -54,6 +57,24 @@ std::string startLanguage(const QString& asked) {
 }
 
 void useLanguage(const std::string& code) { scene::setLanguage(code, compiledCatalogue(code)); }
+
+void useQtWords(const std::string& code) {
+    static QTranslator* current = nullptr;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    if (current) {
+        app->removeTranslator(current);
+        delete current;
+        current = nullptr;
+    }
+    if (!compiledCatalogue(code)) return;  // English and the pseudo-language keep Qt's English
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QLocale(QString::fromStdString(code)), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app->installTranslator(translator.get());
+        current = translator.release();
+    }
+}
 
 void rememberLanguage(const std::string& code) {
     settings().setValue(kLanguageKey, QString::fromStdString(code));

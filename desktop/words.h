@@ -26,6 +26,10 @@ std::string startLanguage(const QString& asked);
 // Every text from now on in this language (also before there is a program: --help).
 void useLanguage(const std::string& code);
 
+// Qt's own texts (the file dialog's buttons) in this language too, where Debian's Qt translations
+// are installed; once there is an application to install them on.
+void useQtWords(const std::string& code);
+
 // Where the Language menu's choice is kept between runs.
 void rememberLanguage(const std::string& code);
 

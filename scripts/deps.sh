@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools libasound2-dev fonts-freefont-ttf xdg-utils
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libasound2-dev fonts-freefont-ttf xdg-utils
 )
 # --tests, --web and --web-tests add what those need; any other argument is a further package a
 # caller needs (scripts/package.sh).

@@ -345,9 +345,12 @@ TEST_F(LessonShortcuts, TheLanguageMenuRestartsThePageInTheLanguageChosenAndKeep
     EXPECT_EQ(languages->title(), desktop::translate("Language menu", "&Language"));
     EXPECT_EQ(desktop::startLanguage(QString()), "de") << "kept for the next run";
     EXPECT_EQ(desktop::startLanguage(QStringLiteral("fr")), "fr") << "--lang for one run";
+    const QString save = QStringLiteral("&Save");
+    EXPECT_NE(QFileDialog::tr("&Save"), save) << "Save Picture's dialog still speaks English";
     languages->actions().back()->trigger();
     EXPECT_EQ(scene::language(), "en");
     EXPECT_EQ(win->windowTitle(), QStringLiteral("Lesson 1: Law of Gravity"));
+    EXPECT_EQ(QFileDialog::tr("&Save"), save);
 }
 
 TEST_F(LessonShortcuts, CtrlAOpensTheAboutBoxOverTheLesson) {
