@@ -460,6 +460,13 @@ var Orb = (function () {
     } catch (err) {
       // Storage refused (a private window): the choice holds for this visit only.
     }
+    // An address that names a language names the one chosen now, so that reload and a copied
+    // address keep it.
+    if (new URLSearchParams(location.search).has("lang")) {
+      const there = new URL(location.href);
+      there.searchParams.set("lang", code);
+      history.replaceState(history.state, "", there);
+    }
     loadWords(code).then((words) => {
       useWords(code, words);
       O.push(EV.language, 0, code);

@@ -63,14 +63,38 @@
     }
   }
 
+  // A mark at each stage, named for the hover (the names change with the language).
+  const putMarks = (bar, stages) => {
+    for (const old of bar.track.querySelectorAll(".mark")) old.remove();
+    for (const line of stages.split("\n")) {
+      if (!line) continue;
+      const tab = line.indexOf("\t");
+      const t = Number(line.slice(0, tab)), name = line.slice(tab + 1);
+      const mark = document.createElement("div");
+      mark.className = "mark";
+      mark.style.left = ((bar.length > 0 ? t / bar.length : 0) * 100).toFixed(3) + "%";
+      mark.title = name + " (" + clock(t) + ")";
+      mark.dataset.t = String(t);
+      mark.dataset.name = name;
+      bar.track.insertBefore(mark, bar.knob || null);
+    }
+  };
+
   O.timeline = function (viewId, length, stages) {
     const v = O.views.get(viewId);
     if (!v || !v.stage) return;
+    if (v.timeline) {
+      // The page's bar exists: its stages are told again (in another language).
+      v.timeline.length = length;
+      v.timeline.root.setAttribute("aria-valuemax", String(Math.round(length / 1000)));
+      putMarks(v.timeline, stages);
+      return;
+    }
     const root = document.createElement("div");
     root.className = "timeline";
     root.hidden = true;
     root.setAttribute("role", "slider");
-    root.setAttribute("aria-label", "Timeline");
+    root.setAttribute("aria-label", O.tr("Timeline", "Timeline"));
     root.setAttribute("aria-valuemin", "0");
     root.setAttribute("aria-valuemax", String(Math.round(length / 1000)));
     const track = document.createElement("div");
@@ -80,18 +104,7 @@
     done.className = "done";
     track.appendChild(done);
     const bar = { root, track, done, length, at: { pos: 0, speed: 0, wall: 0 }, drag: null, hideTimer: 0 };
-    for (const line of stages.split("\n")) {
-      if (!line) continue;
-      const tab = line.indexOf("\t");
-      const t = Number(line.slice(0, tab)), name = line.slice(tab + 1);
-      const mark = document.createElement("div");
-      mark.className = "mark";
-      mark.style.left = ((length > 0 ? t / length : 0) * 100).toFixed(3) + "%";
-      mark.title = name + " (" + clock(t) + ")";
-      mark.dataset.t = String(t);
-      mark.dataset.name = name;
-      track.appendChild(mark);
-    }
+    putMarks(bar, stages);
     bar.knob = document.createElement("div");
     bar.knob.className = "knob";
     track.appendChild(bar.knob);

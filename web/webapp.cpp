@@ -108,15 +108,19 @@ View& App::view(scene::Form& f) {
         if (item->checkable) web_menu_check(id, item->checked);
     }
     if (!f.menu().empty()) web_language_menu(v->id);
+    sendTimeline(*v, f);
+    auto& ref = *v;
+    views_[&f] = std::move(v);
+    return ref;
+}
+
+void App::sendTimeline(const View& v, scene::Form& f) {
     if (f.maximized())
         if (const scene::Timeline* t = program_->timeline(f.name())) {
             std::string stages;
             for (auto& s : t->stages) stages += std::to_string(s.t) + "\t" + s.name + "\n";
-            web_timeline(v->id, t->lengthMs, stages.c_str());
+            web_timeline(v.id, t->lengthMs, stages.c_str());
         }
-    auto& ref = *v;
-    views_[&f] = std::move(v);
-    return ref;
 }
 
 Control* App::control(int id) const {
@@ -493,6 +497,8 @@ void App::languageChanged() {
         for (auto& [item, shown] : v->menus)
             if (item->level == 0) web_menu_title(shown.id, item->caption.c_str());
     web_language_changed(scene::language().c_str());
+    // The timelines' stages are named in the new language now.
+    for (auto& [f, v] : views_) sendTimeline(*v, *f);
 }
 
 void App::handlerRan(scene::Form&, const std::string&, double, double) { web_handler_ended(); }

@@ -104,6 +104,8 @@ private:
     void presentAll();
     void sync(View& v);
     void syncMenus(View& v);
+    // The page's demonstration, its length and named stages, for the view's timeline bar.
+    void sendTimeline(const View& v, scene::Form& f);
     // The scene as shown, at least scene::kPictureMinWidth pixels wide, saved or put on the
     // clipboard.
     void picture(scene::Form& f, bool copy);

@@ -639,6 +639,7 @@ try {
     drawn: Array.from(Orb.drawn),
     menus: Array.from(Orb.views.get(Orb.active).menubar.querySelectorAll(".menutitle"), (b) => b.textContent),
     checked: Array.from(document.querySelectorAll('.page:not([hidden]) [role="menuitemradio"][aria-checked="true"]'), (b) => b.textContent),
+    stages: Array.from(Orb.views.get(Orb.active).stage.querySelectorAll(".timeline .mark"), (m) => m.dataset.name),
   }));
   await page.setViewport({ width: 1280, height: 800 });
   await screenshot("Lesson3-de");
@@ -654,8 +655,13 @@ try {
   }, languageTitle);
   await page.evaluate(() => Array.from(document.querySelectorAll('.page:not([hidden]) [role="menuitemradio"]')).find((b) => b.textContent === "English").click());
   await titled(gravity[2], "Language \u25b8 English: Lesson 3 in English");
+  check(german.stages.includes(de("Lesson3", "The ball falls")), "?lang=de: the timeline names its stages in German (" + german.stages.join(", ") + ")");
   const english = await page.evaluate(() => [document.documentElement.lang, localStorage.getItem("orbelune.language")]);
   check(english.join() === "en,en", "Language \u25b8 English: lang and the choice kept (" + english.join() + ")");
+  const stagesNow = await page.evaluate(() => Array.from(Orb.views.get(Orb.active).stage.querySelectorAll(".timeline .mark"), (m) => m.dataset.name));
+  check(stagesNow.length === german.stages.length && stagesNow.includes("The ball falls"), "Language \u25b8 English: the timeline's stages follow (" + stagesNow.join(", ") + ")");
+  await page.reload();
+  await titled(gravity[2], "reload after Language \u25b8 English: still in English (" + page.url() + ")");
 } finally {
   await browser.close();
   server.kill();
