@@ -119,6 +119,9 @@ try {
         loading: !document.getElementById("overlay").hidden,
         ended: Orb.ended,
         again: !ended.hidden && ended.querySelector("button").textContent,
+        // (In the language the Language menu chose last.)
+        againWords: Orb.tr("Browser", "Start again"),
+        mainMenu: document.title.startsWith(Orb.tr("Utama", "MAIN MENU")),
         pages: shown.length,
         title: document.title,
         message: document.getElementById("msgbox").open,
@@ -137,7 +140,7 @@ try {
     if (s.dialog) seen.dialogs++;
     if (s.ended) {
       if (s.pages !== 0) fail("the program ended with " + s.pages + " pages still shown");
-      else if (s.again !== "Start again") fail('the program ended without "Start again" (' + s.again + ")");
+      else if (s.again !== s.againWords) fail('the program ended without "Start again" (' + s.again + ")");
     } else if (s.pages !== 1 && !skip.has("two-pages")) fail(s.pages + " page views shown at once (" + s.title + ")");
     return s;
   };
@@ -263,7 +266,7 @@ try {
         await page.waitForFunction(() => typeof Orb !== "undefined" && !Orb.ended && !document.getElementById("overlay").hidden, { timeout: 20000 })
           .catch(() => fail('"Start again" did not start the program again'));
         await page.click("#start").catch(() => {});
-      } else if (s && typeof s === "object" && !s.message && !s.dialog && !s.loading && !String(s.title).startsWith("MAIN MENU")) {
+      } else if (s && typeof s === "object" && !s.message && !s.dialog && !s.loading && !s.mainMenu) {
         // (The main menu has no Exit, and the page's keys are not About's.)
         fail("Exit did not end the program within 5 s (" + s.title + ")");
       }
@@ -307,9 +310,10 @@ try {
     }
     log.push("final Exit");
     // The main menu has no Exit: its first course's first lesson has.
-    if ((await page.title()).startsWith("MAIN MENU")) {
+    const atMainMenu = () => document.title.startsWith(Orb.tr("Utama", "MAIN MENU"));
+    if (await page.evaluate(atMainMenu)) {
       await press("1");
-      await page.waitForFunction(() => !document.title.startsWith("MAIN MENU"), { timeout: 5000 }).catch(() => {});
+      await page.waitForFunction(() => !document.title.startsWith(Orb.tr("Utama", "MAIN MENU")), { timeout: 5000 }).catch(() => {});
     }
     await press("e", ["Control"]);
     const ended = await page.waitForFunction(() => Orb.ended, { timeout: 10000 }).then(() => true).catch(() => false);
