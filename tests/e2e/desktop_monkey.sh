@@ -135,8 +135,8 @@ look() {
   [ ! -s "$err" ] || fail "the program wrote on stderr: $(head -c 2000 "$err")"
   IFS=$'\t' read -r _ page_x page_y page_w page_h page_state page_title <<< "${out%%$'\n'*}"
   dialogs=$(printf '%s\n' "$out" | awk -F'\t' '$1 == "dialog" { print $7 }')
-  page_form=${form_of[$page_title]:-}
-  seen[$page_title]=1
+  page_form=${form_of[${page_title:-?}]:-}
+  seen[${page_title:-?}]=1
   while IFS= read -r d; do [ -z "$d" ] || seen_dialogs[$d]=1; done <<< "$dialogs"
 }
 declare -A seen=() seen_dialogs=()
@@ -146,7 +146,7 @@ starts=0
 # scene scaled uniformly to fit below the menu bar, and centred.
 click_design() {
   local sw sh px py
-  read -r sw sh <<< "${size[$page_form]}"
+  read -r sw sh <<< "${size[${page_form:-?}]:-}"
   read -r px py < <(awk -v X="$page_x" -v Y="$((page_y + kMenuBar))" -v W="$page_w" -v H="$((page_h - kMenuBar))" \
     -v w="$sw" -v h="$sh" -v x="$1" -v y="$2" \
     'BEGIN { s = W / w; if (H / h < s) s = H / h; printf "%d %d\n", X + (W - w * s) / 2 + x * s, Y + (H - h * s) / 2 + y * s }')
@@ -218,11 +218,11 @@ act() {
     may_end=1
   elif [ $a -lt 66 ]; then
     note "click on a control of ${page_form:-?}"
-    click_control "${controls[$page_form]:-}" "$p" || note "  (none)"
+    click_control "${controls[${page_form:-?}]:-}" "$p" || note "  (none)"
   elif [ $a -lt 73 ]; then
     local text=${texts[$((q % ${#texts[@]}))]}
     note "type '$text' into a text box of ${page_form:-?}"
-    if click_control "${textboxes[$page_form]:-}" "$p"; then
+    if click_control "${textboxes[${page_form:-?}]:-}" "$p"; then
       [ $((s % 2)) -eq 0 ] && xdotool key --delay 20 End BackSpace BackSpace BackSpace BackSpace BackSpace
       xdotool type --delay 30 -- "$text"
     fi
