@@ -315,8 +315,9 @@ for _ in $(seq 20); do
   [ $ended -eq 1 ] && break
 done
 if [ $ended -eq 0 ]; then
-  # The main menu has no Exit: its first course's first lesson has.
-  if [ "$page_form" = Utama ]; then
+  # The main menu has no Exit: its first course's first lesson has. (A title in another language
+  # than the list's may be the main menu's too; on a lesson "1" changes nothing.)
+  if [ "$page_form" = Utama ] || [ -z "$page_form" ]; then
     xdotool key 1
     look 500
   fi
