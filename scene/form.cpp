@@ -40,8 +40,19 @@ void Form::retranslate() {
             againProp(t->Text);
     }
     for (auto& m : menu_) again(m->caption);
+    for (auto& f : readerNotes_.formulas) again(f.reading);
+    for (auto& [control, name] : readerNotes_.names) again(name);
     noteChangeQuietly();
 }
+
+void Form::formula(const Control& main, const std::string& reading,
+                   std::vector<const Control*> parts) {
+    readerNotes_.formulas.push_back({&main, reading, std::move(parts)});
+}
+
+void Form::readAs(const Control& c, const std::string& name) { readerNotes_.names[&c] = name; }
+
+void Form::ticking(const Control& c) { readerNotes_.ticking.insert(&c); }
 
 template <class T>
 T& Form::add(std::unique_ptr<T> c) {

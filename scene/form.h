@@ -2,6 +2,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -50,6 +51,24 @@ private:
 
 struct Box {
     float left, top, width, height;
+};
+
+// What a screen reader is told that the layout alone does not say. Lessons fill it beside their
+// layout; the reader model (scene/reader.h) reads it.
+struct ReaderNotes {
+    // A caption with small labels laid over it (sub- and superscripts, exponents) is read once,
+    // as `reading`; its parts are not read on their own.
+    struct Formula {
+        const Control* main;
+        std::string reading;
+        std::vector<const Control*> parts;
+    };
+    std::vector<Formula> formulas;
+    // A control's name where its caption does not say what it is (a check box's purpose, a light
+    // source's colour and place, a text box's label).
+    std::map<const Control*, std::string> names;
+    // Captions that count as a script runs (clocks): read, but not announced at every change.
+    std::set<const Control*> ticking;
 };
 
 class Form {
@@ -129,6 +148,8 @@ public:
     // layering and what is drawn.
     std::function<void()> keepScene();
 
+    const ReaderNotes& readerNotes() const { return readerNotes_; }
+
 protected:
     void setBackColor(Color c) { backColor_ = c; }
     void setMaximized(bool m) { maximized_ = m; }
@@ -149,6 +170,13 @@ protected:
                           const std::string& caption = "");
     MenuItem& menuItem(const std::string& name, const std::string& caption,
                        const std::string& shortcut);
+
+    // For screen readers (see ReaderNotes): the texts come from the catalogue and are looked up
+    // again with the captions when the language changes.
+    void formula(const Control& main, const std::string& reading,
+                 std::vector<const Control*> parts = {});
+    void readAs(const Control& c, const std::string& name);
+    void ticking(const Control& c);
 
 private:
     friend class Program;
@@ -175,6 +203,7 @@ private:
     std::vector<std::unique_ptr<MenuItem>> menu_;
     std::map<std::string, Control*> byName_;
     Surface surface_;
+    ReaderNotes readerNotes_;
 };
 
 }  // namespace scene

@@ -180,6 +180,8 @@ std::optional<Options> parseArgs(const std::vector<std::string>& raw, std::strin
             o.paced = true;
         } else if (a == "--projector") {
             o.projector = true;
+        } else if (a == "--reader") {
+            o.reader = true;
         } else if (a == "--lang") {
             if (!need(1)) return std::nullopt;
             const std::string& code = args[++i];
@@ -223,7 +225,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& raw, std::strin
     if (o.form.empty()) {
         error =
             "usage: orbelune-script FORM [--until MS] [--at MS ACTION]... [--segments] [--paced] "
-            "[--speed S] [--projector] [--lang CODE] [--png FILE] [--wav FILE]";
+            "[--speed S] [--projector] [--lang CODE] [--reader] [--png FILE] [--wav FILE]";
         return std::nullopt;
     }
     // An action after the end would silently never happen.

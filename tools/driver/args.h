@@ -24,6 +24,7 @@ struct Options {
     double speed = 1;        // of the program clock: 0.25, 0.5, 1, 2 or 4
     bool projector = false;  // --png draws in projector colours; the report is the same
     std::string language;    // --lang: every text in this language ("" English)
+    bool reader = false;     // what a screen reader gets instead of the report
     std::string png, wav;
 };
 

@@ -1,7 +1,9 @@
 #include "tools/driver/command.h"
 
 #include <cmath>
+#include <cstdio>
 
+#include "scene/reader.h"
 #include "tools/driver/args.h"
 #include "tools/driver/report.h"
 #include "tools/driver/session.h"
@@ -50,6 +52,15 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
         err = "unknown form '" + opts->form + "'";
         return 2;
     }
+    // What a screen reader would have heard announced, with its program time.
+    scene::Announcer announcer;
+    std::vector<std::pair<double, std::string>> announced;
+    if (opts->reader) {
+        s.platform().onChange = [&](Form& f) {
+            for (auto& text : announcer.look(f)) announced.emplace_back(s.platform().clock, text);
+        };
+        s.platform().onSought = [&] { announcer.restart(); };
+    }
     if (!s.run(opts->until, opts->actions, err)) return 2;
     if (!opts->png.empty()) {
         Form* f = shownForm(s.program());
@@ -71,6 +82,19 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
             err = "--wav: cannot write '" + opts->wav + "': " + why;
             return 2;
         }
+    }
+    if (opts->reader) {
+        Form* f = shownForm(s.program());
+        out = f ? "window: " + f->caption() + "\n" + scene::describe(scene::readPage(*f)) : "";
+        for (auto& m : s.platform().messages) announced.emplace_back(m.t, m.text);
+        std::stable_sort(announced.begin(), announced.end(),
+                         [](auto& a, auto& b) { return a.first < b.first; });
+        for (auto& [t, text] : announced) {
+            char at[32];
+            std::snprintf(at, sizeof at, "%.0f", t);
+            out += "announced at " + std::string(at) + ": " + text + "\n";
+        }
+        return 0;
     }
     out = report(s, opts->form, opts->segments).dump() + "\n";
     return 0;
