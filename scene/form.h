@@ -57,7 +57,8 @@ struct Box {
 // layout; the reader model (scene/reader.h) reads it.
 struct ReaderNotes {
     // A caption with small labels laid over it (sub- and superscripts, exponents) is read once,
-    // as `reading`; its parts are not read on their own.
+    // as `reading`; its parts are not read on their own. An empty reading reads the captions
+    // of the main label and its visible parts joined, left to right (a number shown in pieces).
     struct Formula {
         const Control* main;
         std::string reading;

@@ -83,7 +83,7 @@ std::string labelFor(const Form& form, const Control& box, const std::set<const 
         auto* l = dynamic_cast<const Label*>(c.get());
         if (!l || !l->Visible || parts.count(l) || spoken(l->Caption).empty()) continue;
         const Box lb = boxOf(*l);
-        float gap = -1;
+        float gap = -1e9f;  // neither beside nor above: not its label
         if (sameRow(lb, b) && lb.left + lb.width <= b.left + 30)
             gap = b.left - (lb.left + lb.width);
         else if (lb.top + lb.height <= b.top + 30 && lb.left < b.left + b.width &&
@@ -97,15 +97,28 @@ std::string labelFor(const Form& form, const Control& box, const std::set<const 
     return best ? spoken(static_cast<const Label*>(best)->Caption) : std::string();
 }
 
+// A formula without a reading: its visible pieces' captions joined left to right.
+std::string joined(const ReaderNotes::Formula& f) {
+    std::vector<const Control*> pieces{f.main};
+    for (auto* p : f.parts)
+        if (p->Visible) pieces.push_back(p);
+    std::stable_sort(pieces.begin(), pieces.end(),
+                     [](const Control* a, const Control* b) { return a->Left < b->Left; });
+    std::string out;
+    for (auto* p : pieces)
+        if (auto* l = dynamic_cast<const Label*>(p)) out += spoken(l->Caption);
+    return out;
+}
+
 }  // namespace
 
 std::vector<ReaderItem> readPage(const Form& form) {
     const ReaderNotes& notes = form.readerNotes();
     std::set<const Control*> parts;
-    std::map<const Control*, const std::string*> readings;
+    std::map<const Control*, const ReaderNotes::Formula*> readings;
     for (auto& f : notes.formulas) {
         parts.insert(f.parts.begin(), f.parts.end());
-        readings[f.main] = &f.reading;
+        readings[f.main] = &f;
     }
     auto named = [&](const Control& c, const std::string& fallback) {
         auto it = notes.names.find(&c);
@@ -122,7 +135,7 @@ std::vector<ReaderItem> readPage(const Form& form) {
         if (auto* l = dynamic_cast<const Label*>(&c)) {
             if (auto r = readings.find(&c); r != readings.end()) {
                 item.role = ReaderRole::Formula;
-                item.name = *r->second;
+                item.name = r->second->reading.empty() ? joined(*r->second) : r->second->reading;
             } else {
                 item.role = l->linkPointer && l->onClick ? ReaderRole::Link : ReaderRole::Text;
                 item.name = named(c, spoken(l->Caption));

@@ -113,6 +113,24 @@ Lesson1::Lesson1(scene::Program& program, const shell::Place& place)
     label(Label7, 1, Box{4080, 2880, 255, 495}, tr("M")).size(12);
     label(Label5, 22, Box{6480, 3000, 135, 255}, "1");
     label(Label7, 3, Box{9840, 2880, 255, 495}, tr("q")).size(12);
+
+    // Read aloud: each formula once, its indices and exponents with it.
+    formula(Label7(0), tr("M1"), {&Label5(9)});
+    formula(Label7(1), tr("M2"), {&Label5(10)});
+    formula(Label2(0), tr("F1"), {&Label5(3)});
+    formula(Label2(1), tr("F2"), {&Label5(2)});
+    formula(Label3(0), tr("F1 = −F2"), {&Label5(0), &Label5(1)});
+    formula(Label4(0), tr("|F1| = |F2| = G × M1 × M2 / R²"),
+            {&Label5(4), &Label5(5), &Label5(6), &Label5(7), &Label5(8)});
+    formula(Label8(0), tr("G = 6.6 × 10⁻¹¹ N m² / kg²"), {&Label9(0), &Label5(11), &Label5(12)});
+    formula(Label7(2), tr("q1"), {&Label5(22)});
+    formula(Label7(3), tr("q2"), {&Label5(23)});
+    formula(Label2(2), tr("F1"), {&Label5(16)});
+    formula(Label2(3), tr("F2"), {&Label5(15)});
+    formula(Label3(1), tr("F1 = −F2"), {&Label5(13), &Label5(14)});
+    formula(Label4(1), tr("|F1| = |F2| = k × q1 × q2 / R²"),
+            {&Label5(17), &Label5(18), &Label5(19), &Label5(20), &Label5(21)});
+    formula(Label8(1), tr("k = 9 × 10⁹ N m² / C²"), {&Label9(1), &Label5(24), &Label5(25)});
 }
 
 void Lesson1::Form_Activate() {

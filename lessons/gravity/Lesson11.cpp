@@ -69,6 +69,13 @@ bool Lesson11::layout() {
     line("Line4", 6170, 7000, 6170, 2400).hidden();
     shape("earth", Box{5000, 5000, 100, 100}, kCircle).back(kBlue).border(kBlue);
     text(label("rumus", Box{720, 1035, 3735, 375}, tr("R    / T   = GM/4")));
+
+    // Read aloud: the formula once, its exponents with it (the π is drawn in lines); the clock's
+    // digits and decimal point as one number, which counts unannounced.
+    formula(control<scene::Label>("rumus"), tr("R³ / T² = G × M / 4π²"),
+            {&control<scene::Label>("loro1"), &loro2(0), &loro2(1)});
+    formula(waktu(0), "", {&waktu(1), &control<scene::Label>("koma")});
+    ticking(waktu(0));
     return true;
 }
 

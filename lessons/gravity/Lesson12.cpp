@@ -125,6 +125,12 @@ bool Lesson12::layout() {
     text(label("Label1", Box{6000, 360, 1095, 255}, tr("Initial Velocity"))).center();
     shape("Shape1", Box{8775, 3720, 60, 60}, kCircle).back(kPaleBlue).border(kEarth).fill(kEarth);
     shape("bm", Box{6960, 1920, 3735, 3615}, kCircle).fill(kEarth);
+
+    // Read aloud: each formula once (the root sign is drawn in lines, the exponents laid over);
+    // the check box by what it starts.
+    formula(Label6(2), tr("V init = √2 × V circle = 1.414 × V circle"));
+    formula(Label5(2), tr("m × V circle² / r = G × M × m / r²"), {&Label5(1)});
+    readAs(control<scene::CheckBox>("ck"), tr("Launch at this initial velocity"));
     return true;
 }
 

@@ -71,6 +71,17 @@ bool Lesson2::layout() {
         .fore(kBlue)
         .size(12)
         .bold();
+
+    // Read aloud: the note's symbol and exponent with it; each row's check box by what it starts.
+    // (The named references are declared after this runs: look the controls up by name.)
+    formula(control<scene::Label>("t2"),
+            tr("The gravitational acceleration on the earth's surface, usually denoted as g, is "
+               "about 9.8 m/s²."),
+            {&control<scene::Label>("t3"), &control<scene::Label>("t4")});
+    readAs(control<scene::TextBox>("Ratio"), tr("Ratio of masses M/m"));
+    readAs(ck(0), tr("Let the first pair of masses attract"));
+    readAs(ck(1), tr("Let the second pair of masses attract"));
+    readAs(ck(2), tr("Let the third pair of masses attract"));
     return true;
 }
 

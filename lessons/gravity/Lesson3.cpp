@@ -51,6 +51,12 @@ bool Lesson3::layout() {
     line("Line1", 480, 6600, 10920, 6600).color(kGround).width(2);
     label(l, 5, Box{4200, 6360, 2295, 255}, "1");
     line("Line5", 3960, 1200, 3960, 6600).style(3);
+
+    // Read aloud: the exponent with its formula; the clock counts without being announced.
+    formula(control<scene::Label>("Label2"), tr("g = 9.8 m/s²"),
+            {&control<scene::Label>("Label5")});
+    ticking(control<scene::Label>("detik"));
+    ticking(control<scene::Label>("tanda"));
     return true;
 }
 

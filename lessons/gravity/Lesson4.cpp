@@ -128,6 +128,29 @@ Lesson4::Lesson4(scene::Program& program, const shell::Place& place)
     line("Line2", 8520, 3720, 8160, 480);
     line("Line1", 8160, 480, 7800, 3720);
     label("Label2", Box{7800, 1080, 855, 1095}, "?").size(48).bold().center();
+
+    // Read aloud: each formula once, its exponents with it (the π of 2πR/T and 4π² is drawn in
+    // lines).
+    auto named = [this](const char* name) -> scene::Label& { return control<scene::Label>(name); };
+    formula(Label3(1), tr("F = G × M × m / R² (2)"), {&Label4(0)});
+    formula(Label3(2), tr("g = G × M / R² (3)"), {&Label4(1)});
+    formula(Label7(0), tr("g = 9.8 m/s² ... earth's gravitational acceleration"), {&Label4(4)});
+    formula(Label7(1), tr("G = 6.6 × 10⁻¹¹ N m² / kg² ... gravity constant"),
+            {&Label4(2), &Label4(5), &Label4(6)});
+    formula(Label7(2), tr("R = 6.3 × 10⁶ m ... radius of earth"), {&Label4(3)});
+    formula(Label8(0), tr("=> M = 6 × 10²⁴ kg"), {&Label4(7)});
+    formula(Label3(3), tr("F = m × v² / R (1) ... centrifugal force"), {&Label4(8)});
+    formula(Label3(4), tr("F = G × M × m / R² (2) ... gravitational force"), {&Label4(9)});
+    formula(named("Label10"),
+            tr("Substituting v with 2πR/T, where R is the distance between the earth and the sun "
+               "and T is the period of earth's revolution (=1 year), into equation (1) and then "
+               "combine it with equation (2), we obtain:"));
+    formula(named("Label11"), tr("M = 4π² × R³ / (G × T²)"),
+            {&Label4(10), &Label4(11), &Label4(12)});
+    formula(Label7(3), tr("G = 6.6 × 10⁻¹¹ N m² / kg² ... gravity constant"),
+            {&Label4(13), &Label4(14), &Label4(15)});
+    formula(Label7(4), tr("R = 1.5 × 10¹¹ m ... distance between earth and sun"), {&Label4(16)});
+    formula(Label8(1), tr("=> M = 2 × 10³⁰ kg"), {&Label4(17)});
 }
 
 }  // namespace lessons

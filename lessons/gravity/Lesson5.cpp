@@ -79,6 +79,12 @@ bool Lesson5::layout() {
     label(Label2, 1, Box{2760, 6120, 1095, 375}, tr("On moon")).see_through();
     line(Line1, 0, 2040, 6000, 2640, 6000).color(kEarthLegend);
     line(Line1, 1, 2040, 6240, 2640, 6240);
+
+    // Read aloud: each formula once, its exponents and indices with it.
+    formula(com2(0), tr("y = tan(a) × x − g / (2 × Vo² × cos²(a)) × x²"),
+            {&com3(0), &com3(8), &com3(1)});
+    formula(com2(1), tr("y max = Vo² × sin²(a) / 2g"), {&com3(4), &com3(2), &com3(3)});
+    formula(com2(2), tr("x max = Vo² × sin(2a) / g"), {&com3(5), &com3(6), &com3(7)});
     return true;
 }
 

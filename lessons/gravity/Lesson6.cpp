@@ -67,6 +67,9 @@ bool Lesson6::layout() {
     label(what, 1, Box{9240, 1800, 2175, 735}).fore(kQuestionRed).size(13.5).bold().hidden();
     label(what, 2, Box{9600, 3120, 2055, 1815}).fore(kQuestionRed).size(13.5).bold().hidden();
     label(what, 3, Box{9720, 5040, 2055, 1815}).fore(kQuestionRed).size(13.5).bold().hidden();
+
+    // Read aloud: the exponent with its formula.
+    formula(Label2(0), tr("R = 6.3 × 10⁶ m"), {&control<scene::Label>("Label3")});
     return true;
 }
 

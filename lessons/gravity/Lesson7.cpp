@@ -90,6 +90,14 @@ bool Lesson7::layout() {
     label(tes, 4, Box{5640, 2760, 135, 255}, "2").back(kTeal).bold();
     label(tes, 5, Box{6120, 2760, 135, 255}, "21").back(kTeal).bold();  // narrower than its text
     label(tes, 6, Box{6600, 2760, 135, 255}, "21").back(kTeal).bold();
+
+    // Read aloud: each formula once, its indices and exponents with it.
+    formula(Label2(0), tr("f1"), {&Label2(2)});
+    formula(Label2(1), tr("f2"), {&Label2(3)});
+    formula(control<scene::Label>("eq2"), tr("x² / a² + y² / b² = 1"),
+            {&eq3(0), &eq3(1), &eq3(2), &eq3(3)});
+    formula(tes(0), tr("f1² = f2² = a² − b²"),
+            {&tes(1), &tes(2), &tes(3), &tes(4), &tes(5), &tes(6)});
     return true;
 }
 

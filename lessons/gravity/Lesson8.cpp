@@ -114,6 +114,11 @@ bool Lesson8::layout() {
     blue(label("rumus2", Box{7560, 7320, 2895, 375}, tr("a = b")));
     // The opaque disc goes behind its own centre mark, radius and names, which are drawn on it.
     earth.ZOrder(1);
+
+    // Read aloud: the formula once, its exponents with it; the check box by what it starts.
+    formula(control<scene::Label>("rumus"), tr("m × v² / r = G × M × m / r²"),
+            {&control<scene::Label>("loro1"), &control<scene::Label>("loro2")});
+    readAs(control<scene::CheckBox>("ck"), tr("Launch at this initial velocity"));
     return true;
 }
 

@@ -63,6 +63,11 @@ bool Lesson9::layout() {
     text(label(Label3, 0, Box{7080, 6240, 735, 255}, tr("Earth"))).back(kPaleBlue);
     line("Line4", 6170, 7000, 6170, 2400).hidden();
     shape("Shape1", Box{2500, 2500, 6370, 6370}, kCircle).back(kPaleBlue);
+
+    // Read aloud: the formula once, its exponents with it; the clock counts unannounced.
+    formula(control<scene::Label>("rumus"), tr("m × v² / r = G × M × m / r² or v = 7837 m/s"),
+            {&control<scene::Label>("loro1"), &control<scene::Label>("loro2")});
+    ticking(control<scene::Label>("waktu"));
     return true;
 }
 

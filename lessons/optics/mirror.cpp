@@ -1,5 +1,8 @@
 #include "lessons/optics/mirror.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "scene/numbers.h"
 
 namespace lessons {
@@ -11,6 +14,14 @@ namespace {
 constexpr scene::Color kHighlightText = scene::kWhite;
 constexpr const char* kSource = QT_TRANSLATE_NOOP("Mirror", "-----<O Light");
 constexpr std::int32_t kMirrorColour = 1000;  // &H3E8&, a red
+// The colour of the ray each source fires, QBColor(index + 4), in words for screen readers.
+constexpr const char* kRayColours[12] = {
+    QT_TRANSLATE_NOOP("Mirror", "red"),         QT_TRANSLATE_NOOP("Mirror", "magenta"),
+    QT_TRANSLATE_NOOP("Mirror", "brown"),       QT_TRANSLATE_NOOP("Mirror", "light grey"),
+    QT_TRANSLATE_NOOP("Mirror", "grey"),        QT_TRANSLATE_NOOP("Mirror", "light blue"),
+    QT_TRANSLATE_NOOP("Mirror", "light green"), QT_TRANSLATE_NOOP("Mirror", "light cyan"),
+    QT_TRANSLATE_NOOP("Mirror", "light red"),   QT_TRANSLATE_NOOP("Mirror", "light magenta"),
+    QT_TRANSLATE_NOOP("Mirror", "yellow"),      QT_TRANSLATE_NOOP("Mirror", "white")};
 }  // namespace
 
 MirrorLesson::MirrorLesson(scene::Program& program, const shell::Place& place,
@@ -41,6 +52,7 @@ MirrorLesson::MirrorLesson(scene::Program& program, const shell::Place& place,
 }
 
 void MirrorLesson::Form_Activate() {
+    nameSources();
     dum.SetFocus();
     for (int i = 0; i <= 11; ++i) lt(i).BackColor = scene::kWhite;
     rayIndex = 12;
@@ -50,6 +62,21 @@ void MirrorLesson::Form_Activate() {
     leaving = 0;
     drawMirror();
     Timer1.Enabled = true;
+}
+
+// Each source is read by its place on screen, top to bottom as Tab takes them, and its ray's
+// colour; named at every showing, so that a language chosen meanwhile is heard.
+void MirrorLesson::nameSources() {
+    std::vector<int> byPlace;
+    for (auto& [index, source] : lt.members()) byPlace.push_back(index);
+    std::stable_sort(byPlace.begin(), byPlace.end(), [this](int a, int b) {
+        return lt(a).Top < lt(b).Top || (lt(a).Top == lt(b).Top && lt(a).Left < lt(b).Left);
+    });
+    for (std::size_t n = 0; n < byPlace.size(); ++n) {
+        const int index = byPlace[n];
+        readAs(lt(index), tr("Light source ") + std::to_string(n + 1) + tr(" of 12, ") +
+                              tr(kRayColours[index]));
+    }
 }
 
 void MirrorLesson::drawMirror() {

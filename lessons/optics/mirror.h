@@ -37,6 +37,7 @@ protected:
 
     // What this lesson's activation sets besides the script's start.
     virtual void prepare() {}
+    void nameSources();
     // The mirror's shape: its x at height y, and the height the pen starts at.
     virtual double mirrorX(double y) const = 0;
     virtual double mirrorTopY() const = 0;

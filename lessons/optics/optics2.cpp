@@ -44,6 +44,8 @@ optics2::optics2(scene::Program& program, const shell::Place& place)
     label(Label2, 2, Box{30, 5400, 615, 495}, "0").fore(kBlue).bold();
     // Its "2" stands above the end of "x = a y".
     label(Label5, 1, Box{480, 7680, 2295, 495}, "                2").fore(kBlue).size(9.75);
+    // Read aloud: the formula once, its exponent with it.
+    formula(Label5(0), tr("x = a × y²"), {&Label5(1)});
 }
 
 void optics2::prepare() { a = 1.0 / 3500; }
