@@ -1,6 +1,8 @@
 #include "scene/reader.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <set>
 
 namespace scene {
@@ -56,7 +58,7 @@ bool sameRow(const Box& a, const Box& b) {
 }
 
 // Top to bottom; boxes whose middles lie within each other share a row, read left to right.
-void inReadingOrder(std::vector<ReaderItem>& items) {
+void inRows(std::vector<ReaderItem>& items) {
     std::stable_sort(items.begin(), items.end(), [](const ReaderItem& a, const ReaderItem& b) {
         return a.box.top < b.box.top;
     });
@@ -71,6 +73,44 @@ void inReadingOrder(std::vector<ReaderItem>& items) {
         for (std::size_t k = i; k < end; ++k) out.push_back(std::move(items[k]));
         i = end;
     }
+    items = std::move(out);
+}
+
+// A solid vertical line over nearly the page's whole height splits it into two columns (a
+// comparison side by side): read the left column, then the right; a text lying across the line
+// is read where it stands, after the columns above it.
+std::optional<float> divider(const Form& form) {
+    for (auto& c : form.controls()) {
+        auto* l = dynamic_cast<const LineControl*>(c.get());
+        if (l && l->Visible && l->borderStyle == 1 && l->X1 == l->X2 &&
+            std::abs(l->Y2 - l->Y1) >= 0.9f * form.clientHeight())
+            return float(l->X1);
+    }
+    return std::nullopt;
+}
+
+void inReadingOrder(const Form& form, std::vector<ReaderItem>& items) {
+    inRows(items);
+    const auto x = divider(form);
+    if (!x) return;
+    std::vector<ReaderItem> out, left, right;
+    auto flush = [&] {
+        for (auto* column : {&left, &right}) {
+            for (auto& i : *column) out.push_back(std::move(i));
+            column->clear();
+        }
+    };
+    for (auto& i : items) {
+        if (i.box.left + i.box.width <= *x)
+            left.push_back(std::move(i));
+        else if (i.box.left >= *x)
+            right.push_back(std::move(i));
+        else {
+            flush();
+            out.push_back(std::move(i));
+        }
+    }
+    flush();
     items = std::move(out);
 }
 
@@ -157,7 +197,7 @@ std::vector<ReaderItem> readPage(const Form& form) {
         if (item.name.empty() && item.role != ReaderRole::TextBox) continue;
         items.push_back(std::move(item));
     }
-    inReadingOrder(items);
+    inReadingOrder(form, items);
     return items;
 }
 
@@ -180,16 +220,15 @@ std::vector<std::string> Announcer::look(const Form& form) {
         activations_ = form.activations();
         primed_ = false;
     }
+    if (!primed_) said_.clear();
     std::vector<std::string> news;
-    std::map<const Control*, std::string> now;
     for (auto& item : readPage(form)) {
         if (item.role != ReaderRole::Text && item.role != ReaderRole::Formula) continue;
-        now[item.control] = item.name;
-        if (!primed_ || form.readerNotes().ticking.count(item.control)) continue;
-        auto before = said_.find(item.control);
-        if (before == said_.end() || before->second != item.name) news.push_back(item.name);
+        // A text shown again as it was (a formula hidden and revealed for each throw) was heard.
+        const bool heard = !said_.insert({item.control, item.name}).second;
+        if (primed_ && !heard && !form.readerNotes().ticking.count(item.control))
+            news.push_back(item.name);
     }
-    said_ = std::move(now);
     primed_ = true;
     return news;
 }

@@ -5,6 +5,7 @@
 // the browser through page elements and a live region). No toolkit here.
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,9 +35,10 @@ std::vector<ReaderItem> readPage(const Form& form);
 std::string describe(const std::vector<ReaderItem>& items);
 
 // Tells what a page newly shows between two looks: a text revealed, a caption changed. Numbers
-// that tick as the script runs (ReaderNotes::ticking) and the controls' own states are not
-// announced; the first look at a page, after it is shown again (Replay, the next page) or after
-// restart() sets what is already there without announcing it.
+// that tick as the script runs (ReaderNotes::ticking), the controls' own states and a text
+// shown again as it was already heard on this showing are not announced; the first look at a page,
+// after it is shown again (Replay, the next page) or after restart() sets what is already there
+// without announcing it.
 class Announcer {
 public:
     // The texts to announce since the last look, in reading order.
@@ -48,7 +50,7 @@ private:
     bool primed_ = false;
     const Form* form_ = nullptr;
     std::uint64_t activations_ = 0;
-    std::map<const Control*, std::string> said_;
+    std::set<std::pair<const Control*, std::string>> said_;  // heard since this showing began
 };
 
 }  // namespace scene

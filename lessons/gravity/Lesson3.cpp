@@ -52,11 +52,12 @@ bool Lesson3::layout() {
     label(l, 5, Box{4200, 6360, 2295, 255}, "1");
     line("Line5", 3960, 1200, 3960, 6600).style(3);
 
-    // Read aloud: the exponent with its formula; the clock counts without being announced.
+    // Read aloud: the exponent with its formula; the clock's sign and seconds as one number,
+    // which counts unannounced.
     formula(control<scene::Label>("Label2"), tr("g = 9.8 m/s²"),
             {&control<scene::Label>("Label5")});
+    formula(control<scene::Label>("detik"), "", {&control<scene::Label>("tanda")});  // "-03"
     ticking(control<scene::Label>("detik"));
-    ticking(control<scene::Label>("tanda"));
     return true;
 }
 
