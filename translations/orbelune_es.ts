@@ -279,6 +279,50 @@
         <source>M</source>
         <translation>M</translation>
     </message>
+    <message>
+        <source>M1</source>
+        <translation>M1</translation>
+    </message>
+    <message>
+        <source>M2</source>
+        <translation>M2</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F1 = −F2</source>
+        <translation>F1 = −F2</translation>
+    </message>
+    <message>
+        <source>|F1| = |F2| = G × M1 × M2 / R²</source>
+        <translation>|F1| = |F2| = G × M1 × M2 / R²</translation>
+    </message>
+    <message>
+        <source>G = 6.6 × 10⁻¹¹ N m² / kg²</source>
+        <translation>G = 6,6 × 10⁻¹¹ N m² / kg²</translation>
+    </message>
+    <message>
+        <source>q1</source>
+        <translation>q1</translation>
+    </message>
+    <message>
+        <source>q2</source>
+        <translation>q2</translation>
+    </message>
+    <message>
+        <source>|F1| = |F2| = k × q1 × q2 / R²</source>
+        <translation>|F1| = |F2| = k × q1 × q2 / R²</translation>
+    </message>
+    <message>
+        <source>k = 9 × 10⁹ N m² / C²</source>
+        <translation>k = 9 × 10⁹ N m² / C²</translation>
+    </message>
 </context>
 <context>
     <name>Lesson10</name>
@@ -333,6 +377,10 @@
     <message>
         <source>A satellite on a lower orbit</source>
         <translation>Un satélite en una órbita más baja</translation>
+    </message>
+    <message>
+        <source>R³ / T² = G × M / 4π²</source>
+        <translation>R³ / T² = G × M / 4π²</translation>
     </message>
 </context>
 <context>
@@ -392,6 +440,10 @@
     <message>
         <source>Flight at half the distance</source>
         <translation>Vuelo a media distancia</translation>
+    </message>
+    <message>
+        <source>R³ / T² = G × M / 4π²</source>
+        <translation>R³ / T² = G × M / 4π²</translation>
     </message>
 </context>
 <context>
@@ -516,6 +568,18 @@
         <source>The velocity of no return</source>
         <translation>La velocidad de escape</translation>
     </message>
+    <message>
+        <source>V init = √2 × V circle = 1.414 × V circle</source>
+        <translation>V init = √2 × V circle = 1,414 × V circle</translation>
+    </message>
+    <message>
+        <source>m × V circle² / r = G × M × m / r²</source>
+        <translation>m × V circle² / r = G × M × m / r²</translation>
+    </message>
+    <message>
+        <source>Launch at this initial velocity</source>
+        <translation>Lanzar con esta velocidad inicial</translation>
+    </message>
 </context>
 <context>
     <name>Lesson2</name>
@@ -563,6 +627,26 @@
         <source>The two masses attract each other</source>
         <translation>Las dos masas se atraen</translation>
     </message>
+    <message>
+        <source>The gravitational acceleration on the earth&apos;s surface, usually denoted as g, is about 9.8 m/s².</source>
+        <translation>La aceleración de la gravedad en la superficie terrestre, denotada por g, vale unos 9,8 m/s².</translation>
+    </message>
+    <message>
+        <source>Ratio of masses M/m</source>
+        <translation>Razón de masas M/m</translation>
+    </message>
+    <message>
+        <source>Let the first pair of masses attract</source>
+        <translation>Dejar que el primer par de masas se atraiga</translation>
+    </message>
+    <message>
+        <source>Let the second pair of masses attract</source>
+        <translation>Dejar que el segundo par de masas se atraiga</translation>
+    </message>
+    <message>
+        <source>Let the third pair of masses attract</source>
+        <translation>Dejar que el tercer par de masas se atraiga</translation>
+    </message>
 </context>
 <context>
     <name>Lesson3</name>
@@ -609,6 +693,10 @@
     <message>
         <source>The ball falls</source>
         <translation>La bola cae</translation>
+    </message>
+    <message>
+        <source>g = 9.8 m/s²</source>
+        <translation>g = 9,8 m/s²</translation>
     </message>
 </context>
 <context>
@@ -709,6 +797,54 @@
         <source>EARTH</source>
         <translation>TIERRA</translation>
     </message>
+    <message>
+        <source>F = G × M × m / R² (2)</source>
+        <translation>F = G × M × m / R² (2)</translation>
+    </message>
+    <message>
+        <source>g = G × M / R² (3)</source>
+        <translation>g = G × M / R² (3)</translation>
+    </message>
+    <message>
+        <source>g = 9.8 m/s² ... earth&apos;s gravitational acceleration</source>
+        <translation>g = 9,8 m/s² ... aceleración de la gravedad terrestre</translation>
+    </message>
+    <message>
+        <source>G = 6.6 × 10⁻¹¹ N m² / kg² ... gravity constant</source>
+        <translation>G = 6,6 × 10⁻¹¹ N m² / kg² ... constante de gravitación</translation>
+    </message>
+    <message>
+        <source>R = 6.3 × 10⁶ m ... radius of earth</source>
+        <translation>R = 6,3 × 10⁶ m ... radio de la Tierra</translation>
+    </message>
+    <message>
+        <source>=&gt; M = 6 × 10²⁴ kg</source>
+        <translation>=&gt; M = 6 × 10²⁴ kg</translation>
+    </message>
+    <message>
+        <source>F = m × v² / R (1) ... centrifugal force</source>
+        <translation>F = m × v² / R (1) ... fuerza centrífuga</translation>
+    </message>
+    <message>
+        <source>F = G × M × m / R² (2) ... gravitational force</source>
+        <translation>F = G × M × m / R² (2) ... fuerza gravitatoria</translation>
+    </message>
+    <message>
+        <source>Substituting v with 2πR/T, where R is the distance between the earth and the sun and T is the period of earth&apos;s revolution (=1 year), into equation (1) and then combine it with equation (2), we obtain:</source>
+        <translation>Sustituyendo v por 2πR/T, donde R es la distancia entre la Tierra y el Sol y T el periodo de revolución de la Tierra (=1 año), en la ecuación (1) y combinándola con la ecuación (2), obtenemos:</translation>
+    </message>
+    <message>
+        <source>M = 4π² × R³ / (G × T²)</source>
+        <translation>M = 4π² × R³ / (G × T²)</translation>
+    </message>
+    <message>
+        <source>R = 1.5 × 10¹¹ m ... distance between earth and sun</source>
+        <translation>R = 1,5 × 10¹¹ m ... distancia entre la Tierra y el Sol</translation>
+    </message>
+    <message>
+        <source>=&gt; M = 2 × 10³⁰ kg</source>
+        <translation>=&gt; M = 2 × 10³⁰ kg</translation>
+    </message>
 </context>
 <context>
     <name>Lesson5</name>
@@ -784,6 +920,18 @@
         <source>Throw at 60°</source>
         <translation>Lanzamiento a 60°</translation>
     </message>
+    <message>
+        <source>y = tan(a) × x − g / (2 × Vo² × cos²(a)) × x²</source>
+        <translation>y = tan(a) × x − g / (2 × Vo² × cos²(a)) × x²</translation>
+    </message>
+    <message>
+        <source>y max = Vo² × sin²(a) / 2g</source>
+        <translation>y max = Vo² × sin²(a) / 2g</translation>
+    </message>
+    <message>
+        <source>x max = Vo² × sin(2a) / g</source>
+        <translation>x max = Vo² × sin(2a) / g</translation>
+    </message>
 </context>
 <context>
     <name>Lesson6</name>
@@ -855,6 +1003,10 @@
         <source>They are all ellipses</source>
         <translation>Todas son elipses</translation>
     </message>
+    <message>
+        <source>R = 6.3 × 10⁶ m</source>
+        <translation>R = 6,3 × 10⁶ m</translation>
+    </message>
 </context>
 <context>
     <name>Lesson7</name>
@@ -925,6 +1077,22 @@
     <message>
         <source>The ellipse&apos;s equations</source>
         <translation>Las ecuaciones de la elipse</translation>
+    </message>
+    <message>
+        <source>f1</source>
+        <translation>f1</translation>
+    </message>
+    <message>
+        <source>f2</source>
+        <translation>f2</translation>
+    </message>
+    <message>
+        <source>x² / a² + y² / b² = 1</source>
+        <translation>x² / a² + y² / b² = 1</translation>
+    </message>
+    <message>
+        <source>f1² = f2² = a² − b²</source>
+        <translation>f1² = f2² = a² − b²</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1177,14 @@
         <source>A circle is a special ellipse</source>
         <translation>Un círculo es una elipse especial</translation>
     </message>
+    <message>
+        <source>m × v² / r = G × M × m / r²</source>
+        <translation>m × v² / r = G × M × m / r²</translation>
+    </message>
+    <message>
+        <source>Launch at this initial velocity</source>
+        <translation>Lanzar con esta velocidad inicial</translation>
+    </message>
 </context>
 <context>
     <name>Lesson9</name>
@@ -1052,6 +1228,10 @@
         <source>Launch</source>
         <translation>Lanzamiento</translation>
     </message>
+    <message>
+        <source>m × v² / r = G × M × m / r² or v = 7837 m/s</source>
+        <translation>m × v² / r = G × M × m / r² o v = 7837 m/s</translation>
+    </message>
 </context>
 <context>
     <name>Lessons menu</name>
@@ -1080,6 +1260,62 @@
     <message>
         <source>Rays from light source </source>
         <translation>Rayos de la fuente de luz </translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrón</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>gris claro</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>azul claro</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>verde claro</translation>
+    </message>
+    <message>
+        <source>light cyan</source>
+        <translation>cian claro</translation>
+    </message>
+    <message>
+        <source>light red</source>
+        <translation>rojo claro</translation>
+    </message>
+    <message>
+        <source>light magenta</source>
+        <translation>magenta claro</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>Light source </source>
+        <translation>Fuente de luz </translation>
+    </message>
+    <message>
+        <source> of 12, </source>
+        <translation> de 12, </translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1557,10 @@
     <message>
         <source>Different form circular mirror, a parabolic mirror reflects incoming ray into a focus, regardless of the relative position of the ray from the center line.</source>
         <translation>A diferencia del espejo cóncavo esférico, un espejo parabólico refleja los rayos incidentes hacia un foco, sea cual sea la posición del rayo respecto al eje principal.</translation>
+    </message>
+    <message>
+        <source>x = a × y²</source>
+        <translation>x = a × y²</translation>
     </message>
 </context>
 <context>

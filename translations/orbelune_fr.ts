@@ -279,6 +279,50 @@
         <source>M</source>
         <translation>M</translation>
     </message>
+    <message>
+        <source>M1</source>
+        <translation>M1</translation>
+    </message>
+    <message>
+        <source>M2</source>
+        <translation>M2</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F1 = −F2</source>
+        <translation>F1 = −F2</translation>
+    </message>
+    <message>
+        <source>|F1| = |F2| = G × M1 × M2 / R²</source>
+        <translation>|F1| = |F2| = G × M1 × M2 / R²</translation>
+    </message>
+    <message>
+        <source>G = 6.6 × 10⁻¹¹ N m² / kg²</source>
+        <translation>G = 6,6 × 10⁻¹¹ N m² / kg²</translation>
+    </message>
+    <message>
+        <source>q1</source>
+        <translation>q1</translation>
+    </message>
+    <message>
+        <source>q2</source>
+        <translation>q2</translation>
+    </message>
+    <message>
+        <source>|F1| = |F2| = k × q1 × q2 / R²</source>
+        <translation>|F1| = |F2| = k × q1 × q2 / R²</translation>
+    </message>
+    <message>
+        <source>k = 9 × 10⁹ N m² / C²</source>
+        <translation>k = 9 × 10⁹ N m² / C²</translation>
+    </message>
 </context>
 <context>
     <name>Lesson10</name>
@@ -333,6 +377,10 @@
     <message>
         <source>A satellite on a lower orbit</source>
         <translation>Un satellite sur une orbite plus basse</translation>
+    </message>
+    <message>
+        <source>R³ / T² = G × M / 4π²</source>
+        <translation>R³ / T² = G × M / 4π²</translation>
     </message>
 </context>
 <context>
@@ -392,6 +440,10 @@
     <message>
         <source>Flight at half the distance</source>
         <translation>Vol à mi-distance</translation>
+    </message>
+    <message>
+        <source>R³ / T² = G × M / 4π²</source>
+        <translation>R³ / T² = G × M / 4π²</translation>
     </message>
 </context>
 <context>
@@ -516,6 +568,18 @@
         <source>The velocity of no return</source>
         <translation>La vitesse de libération</translation>
     </message>
+    <message>
+        <source>V init = √2 × V circle = 1.414 × V circle</source>
+        <translation>V init = √2 × V circle = 1,414 × V circle</translation>
+    </message>
+    <message>
+        <source>m × V circle² / r = G × M × m / r²</source>
+        <translation>m × V circle² / r = G × M × m / r²</translation>
+    </message>
+    <message>
+        <source>Launch at this initial velocity</source>
+        <translation>Lancer à cette vitesse initiale</translation>
+    </message>
 </context>
 <context>
     <name>Lesson2</name>
@@ -563,6 +627,26 @@
         <source>The two masses attract each other</source>
         <translation>Les deux masses s&apos;attirent</translation>
     </message>
+    <message>
+        <source>The gravitational acceleration on the earth&apos;s surface, usually denoted as g, is about 9.8 m/s².</source>
+        <translation>L&apos;accélération de la pesanteur à la surface de la Terre, que l&apos;on note g, vaut env. 9,8 m/s².</translation>
+    </message>
+    <message>
+        <source>Ratio of masses M/m</source>
+        <translation>Rapport des masses M/m</translation>
+    </message>
+    <message>
+        <source>Let the first pair of masses attract</source>
+        <translation>Laisser la première paire de masses s&apos;attirer</translation>
+    </message>
+    <message>
+        <source>Let the second pair of masses attract</source>
+        <translation>Laisser la deuxième paire de masses s&apos;attirer</translation>
+    </message>
+    <message>
+        <source>Let the third pair of masses attract</source>
+        <translation>Laisser la troisième paire de masses s&apos;attirer</translation>
+    </message>
 </context>
 <context>
     <name>Lesson3</name>
@@ -609,6 +693,10 @@
     <message>
         <source>The ball falls</source>
         <translation>La balle tombe</translation>
+    </message>
+    <message>
+        <source>g = 9.8 m/s²</source>
+        <translation>g = 9,8 m/s²</translation>
     </message>
 </context>
 <context>
@@ -709,6 +797,54 @@
         <source>EARTH</source>
         <translation>TERRE</translation>
     </message>
+    <message>
+        <source>F = G × M × m / R² (2)</source>
+        <translation>F = G × M × m / R² (2)</translation>
+    </message>
+    <message>
+        <source>g = G × M / R² (3)</source>
+        <translation>g = G × M / R² (3)</translation>
+    </message>
+    <message>
+        <source>g = 9.8 m/s² ... earth&apos;s gravitational acceleration</source>
+        <translation>g = 9,8 m/s² ... accélération de la pesanteur</translation>
+    </message>
+    <message>
+        <source>G = 6.6 × 10⁻¹¹ N m² / kg² ... gravity constant</source>
+        <translation>G = 6,6 × 10⁻¹¹ N m² / kg² ... constante de gravitation</translation>
+    </message>
+    <message>
+        <source>R = 6.3 × 10⁶ m ... radius of earth</source>
+        <translation>R = 6,3 × 10⁶ m ... rayon de la Terre</translation>
+    </message>
+    <message>
+        <source>=&gt; M = 6 × 10²⁴ kg</source>
+        <translation>=&gt; M = 6 × 10²⁴ kg</translation>
+    </message>
+    <message>
+        <source>F = m × v² / R (1) ... centrifugal force</source>
+        <translation>F = m × v² / R (1) ... force centrifuge</translation>
+    </message>
+    <message>
+        <source>F = G × M × m / R² (2) ... gravitational force</source>
+        <translation>F = G × M × m / R² (2) ... force gravitationnelle</translation>
+    </message>
+    <message>
+        <source>Substituting v with 2πR/T, where R is the distance between the earth and the sun and T is the period of earth&apos;s revolution (=1 year), into equation (1) and then combine it with equation (2), we obtain:</source>
+        <translation>Remplaçons v par 2πR/T, où R est la distance Terre–Soleil et T la période de révolution de la Terre (=1 an), dans l&apos;équation (1), puis combinons-la avec l&apos;équation (2)&#xa0;; on obtient&#xa0;:</translation>
+    </message>
+    <message>
+        <source>M = 4π² × R³ / (G × T²)</source>
+        <translation>M = 4π² × R³ / (G × T²)</translation>
+    </message>
+    <message>
+        <source>R = 1.5 × 10¹¹ m ... distance between earth and sun</source>
+        <translation>R = 1,5 × 10¹¹ m ... distance Terre–Soleil</translation>
+    </message>
+    <message>
+        <source>=&gt; M = 2 × 10³⁰ kg</source>
+        <translation>=&gt; M = 2 × 10³⁰ kg</translation>
+    </message>
 </context>
 <context>
     <name>Lesson5</name>
@@ -784,6 +920,18 @@
         <source>Throw at 60°</source>
         <translation>Lancer à 60°</translation>
     </message>
+    <message>
+        <source>y = tan(a) × x − g / (2 × Vo² × cos²(a)) × x²</source>
+        <translation>y = tan(a) × x − g / (2 × Vo² × cos²(a)) × x²</translation>
+    </message>
+    <message>
+        <source>y max = Vo² × sin²(a) / 2g</source>
+        <translation>y max = Vo² × sin²(a) / 2g</translation>
+    </message>
+    <message>
+        <source>x max = Vo² × sin(2a) / g</source>
+        <translation>x max = Vo² × sin(2a) / g</translation>
+    </message>
 </context>
 <context>
     <name>Lesson6</name>
@@ -855,6 +1003,10 @@
         <source>They are all ellipses</source>
         <translation>Ce sont toutes des ellipses</translation>
     </message>
+    <message>
+        <source>R = 6.3 × 10⁶ m</source>
+        <translation>R = 6,3 × 10⁶ m</translation>
+    </message>
 </context>
 <context>
     <name>Lesson7</name>
@@ -925,6 +1077,22 @@
     <message>
         <source>The ellipse&apos;s equations</source>
         <translation>Les équations de l&apos;ellipse</translation>
+    </message>
+    <message>
+        <source>f1</source>
+        <translation>f1</translation>
+    </message>
+    <message>
+        <source>f2</source>
+        <translation>f2</translation>
+    </message>
+    <message>
+        <source>x² / a² + y² / b² = 1</source>
+        <translation>x² / a² + y² / b² = 1</translation>
+    </message>
+    <message>
+        <source>f1² = f2² = a² − b²</source>
+        <translation>f1² = f2² = a² − b²</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1177,14 @@
         <source>A circle is a special ellipse</source>
         <translation>Un cercle est une ellipse particulière</translation>
     </message>
+    <message>
+        <source>m × v² / r = G × M × m / r²</source>
+        <translation>m × v² / r = G × M × m / r²</translation>
+    </message>
+    <message>
+        <source>Launch at this initial velocity</source>
+        <translation>Lancer à cette vitesse initiale</translation>
+    </message>
 </context>
 <context>
     <name>Lesson9</name>
@@ -1052,6 +1228,10 @@
         <source>Launch</source>
         <translation>Lancement</translation>
     </message>
+    <message>
+        <source>m × v² / r = G × M × m / r² or v = 7837 m/s</source>
+        <translation>m × v² / r = G × M × m / r² ou v = 7837 m/s</translation>
+    </message>
 </context>
 <context>
     <name>Lessons menu</name>
@@ -1080,6 +1260,62 @@
     <message>
         <source>Rays from light source </source>
         <translation>Rayons de la source lumineuse </translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marron</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>gris clair</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>bleu clair</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>vert clair</translation>
+    </message>
+    <message>
+        <source>light cyan</source>
+        <translation>cyan clair</translation>
+    </message>
+    <message>
+        <source>light red</source>
+        <translation>rouge clair</translation>
+    </message>
+    <message>
+        <source>light magenta</source>
+        <translation>magenta clair</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>Light source </source>
+        <translation>Source lumineuse </translation>
+    </message>
+    <message>
+        <source> of 12, </source>
+        <translation> sur 12, </translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1557,10 @@
     <message>
         <source>Different form circular mirror, a parabolic mirror reflects incoming ray into a focus, regardless of the relative position of the ray from the center line.</source>
         <translation>Contrairement au miroir sphérique, un miroir parabolique renvoie tout rayon incident vers un foyer, quelle que soit sa distance à l&apos;axe optique.</translation>
+    </message>
+    <message>
+        <source>x = a × y²</source>
+        <translation>x = a × y²</translation>
     </message>
 </context>
 <context>
