@@ -215,20 +215,33 @@ std::string describe(const std::vector<ReaderItem>& items) {
 }
 
 std::vector<std::string> Announcer::look(const Form& form) {
+    // A page being built or hidden says nothing; its showing starts afresh.
+    if (!form.visible()) {
+        primed_ = false;
+        return {};
+    }
     if (&form != form_ || form.activations() != activations_) {
         form_ = &form;
         activations_ = form.activations();
         primed_ = false;
     }
-    if (!primed_) said_.clear();
+    if (!primed_) {
+        shown_.clear();
+        said_.clear();
+    }
     std::vector<std::string> news;
+    std::map<const Control*, std::string> now;
     for (auto& item : readPage(form)) {
         if (item.role != ReaderRole::Text && item.role != ReaderRole::Formula) continue;
-        // A text shown again as it was (a formula hidden and revealed for each throw) was heard.
-        const bool heard = !said_.insert({item.control, item.name}).second;
-        if (primed_ && !heard && !form.readerNotes().ticking.count(item.control))
-            news.push_back(item.name);
+        now[item.control] = item.name;
+        if (!primed_ || form.readerNotes().ticking.count(item.control)) continue;
+        auto before = shown_.find(item.control);
+        if (before != shown_.end() && before->second == item.name) continue;
+        // A text said once on this showing is not said again when it comes back as it was (a
+        // formula hidden and revealed for each throw).
+        if (said_.insert({item.control, item.name}).second) news.push_back(item.name);
     }
+    shown_ = std::move(now);
     primed_ = true;
     return news;
 }

@@ -36,9 +36,9 @@ std::string describe(const std::vector<ReaderItem>& items);
 
 // Tells what a page newly shows between two looks: a text revealed, a caption changed. Numbers
 // that tick as the script runs (ReaderNotes::ticking), the controls' own states and a text
-// shown again as it was already heard on this showing are not announced; the first look at a page,
-// after it is shown again (Replay, the next page) or after restart() sets what is already there
-// without announcing it.
+// announced once on this showing that comes back as it was are not announced, and a hidden page
+// says nothing. The first look at a page, after it is shown again (Replay, the next page) or
+// after restart() sets what is already there without announcing it.
 class Announcer {
 public:
     // The texts to announce since the last look, in reading order.
@@ -50,7 +50,8 @@ private:
     bool primed_ = false;
     const Form* form_ = nullptr;
     std::uint64_t activations_ = 0;
-    std::set<std::pair<const Control*, std::string>> said_;  // heard since this showing began
+    std::map<const Control*, std::string> shown_;            // at the last look
+    std::set<std::pair<const Control*, std::string>> said_;  // announced on this showing
 };
 
 }  // namespace scene
