@@ -1,6 +1,7 @@
 // The pseudo-language brackets every text of the catalogue and makes it 40% longer: played
 // through the driver, every form then shows no text outside brackets, so no text reaches the
-// screen without the catalogue (numbers a script composes, formula marks and addresses aside).
+// screen without the catalogue (numbers a script composes, formula marks and addresses aside),
+// nor to a screen reader.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,6 +11,7 @@
 
 #include "app/courses.h"
 #include "scene/numbers.h"
+#include "scene/reader.h"
 #include "scene/words.h"
 #include "shell/navigation.h"
 #include "tools/driver/driver.h"
@@ -109,7 +111,12 @@ TEST(PseudoLanguage, EveryFormShowsEveryTextThroughTheCatalogue) {
         double t = s.platform().clock;
         for (const auto& a : after) actions.push_back(*driver::parseAction(t += 100, a, err));
         ASSERT_TRUE(s.run(t + 3000, actions, err)) << form << ": " << err;
-        for (scene::Form* f : s.program().createdForms()) watch.look(*f);
+        for (scene::Form* f : s.program().createdForms()) {
+            watch.look(*f);
+            // What a screen reader is told comes from the catalogue too.
+            for (auto& item : scene::readPage(*f))
+                watch.check(form, "reader " + item.control->fullName(), item.name);
+        }
         for (const auto& m : s.platform().messages) watch.check(form, "message", m.text);
         watch.check(form, "badge", shell::playbackBadge(s.program()));
     }
