@@ -4,7 +4,7 @@
 #   bash scripts/web.sh --build    build only
 #   bash scripts/web.sh --test     build, then run the web tests (node driver, headless Chromium,
 #                                  the web app on phones and tablets, offline, two minutes of
-#                                  random input there)
+#                                  random input there, screen readers and the keyboard)
 # ORBELUNE_NATIVE_DRIVER names the native orbelune-script the node driver is compared with
 # (default build/orbelune-script); ORBELUNE_WEB_SHOTS where the browser test saves a screenshot
 # of each page (default build-web/web-shots); ORBELUNE_WEB_PORT the port to serve on.
