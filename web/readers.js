@@ -34,6 +34,7 @@
   O.createView = function (id) {
     create.apply(this, arguments);
     const v = O.views.get(id);
+    liveRegion();  // there before anything is said in it, or some readers miss the first
     v.canvas.setAttribute("role", "img");
     v.canvas.setAttribute("aria-label", name(v));
     v.reader = document.createElement("div");
@@ -65,37 +66,50 @@
   const element = (id) => O.controls.get(id);
   const focusable = (e) => e.input || e;
 
+  // A link: Enter on it, or a click, acts as a click on its drawn label.
+  function link() {
+    const a = document.createElement("a");
+    a.href = "#";
+    a.addEventListener("click", (e) => {
+      e.preventDefault();
+      O.push(O.EV.click, Number(a.dataset.label));
+    });
+    return a;
+  }
+
   O.reader = function (viewId, text) {
     const v = O.views.get(viewId);
     if (!v || !v.reader) return;
     const r = v.reader;
-    r.textContent = "";
     const order = [];
     const read = new Set();
+    // The elements already there are kept where they still fit, so that a focused link keeps
+    // the focus and a reader's place stays while a clock ticks.
+    let at = 0;
+    const next = (tag, make) => {
+      let e = r.children[at];
+      if (!e || e.tagName !== tag) {
+        const made = make();
+        r.insertBefore(made, e || null);
+        e = made;
+      }
+      e.id = "reader-" + viewId + "-" + at++;
+      order.push(e.id);
+      return e;
+    };
     for (const line of text.split("\n")) {
       if (!line) continue;
       const [role, idText, itemName, , , box] = line.split("\t");
       const id = Number(idText);
       if (role === "text" || role === "formula") {
-        const p = document.createElement("p");
-        p.textContent = itemName;
-        p.id = "reader-" + viewId + "-" + order.length;
-        r.appendChild(p);
-        order.push(p.id);
+        const p = next("P", () => document.createElement("p"));
+        if (p.textContent !== itemName) p.textContent = itemName;
       } else if (role === "link") {
-        // Enter on it, or a click, acts as a click on the drawn label.
-        const a = document.createElement("a");
-        a.href = "#";
-        a.textContent = itemName;
-        a.id = "reader-" + viewId + "-" + order.length;
+        const a = next("A", link);
+        if (a.textContent !== itemName) a.textContent = itemName;
+        a.dataset.label = id;
         const [x, y, w, h] = (box || "0 0 0 0").split(" ").map(Number);
         Object.assign(a.style, { left: x + "px", top: y + "px", width: w + "px", height: h + "px" });
-        a.addEventListener("click", (e) => {
-          e.preventDefault();
-          O.push(O.EV.click, id);
-        });
-        r.appendChild(a);
-        order.push(a.id);
       } else {
         const e = element(id);
         if (!e) continue;
@@ -105,6 +119,7 @@
         read.add(e);
       }
     }
+    while (r.children.length > at) r.removeChild(r.lastChild);
     // The controls in reading order for assistive technology; Tab keeps the lesson's order.
     v.reading.setAttribute("aria-owns", order.join(" "));
     for (const e of v.box.children) {
