@@ -4,7 +4,7 @@
 #   bash scripts/web.sh --build    build only
 #   bash scripts/web.sh --test     build, then run the web tests (node driver, headless Chromium,
 #                                  the web app on phones and tablets, offline, two minutes of
-#                                  random input there)
+#                                  random input there, screen readers and the keyboard)
 # ORBELUNE_NATIVE_DRIVER names the native orbelune-script the node driver is compared with
 # (default build/orbelune-script); ORBELUNE_WEB_SHOTS where the browser test saves a screenshot
 # of each page (default build-web/web-shots); ORBELUNE_WEB_PORT the port to serve on.
@@ -17,8 +17,10 @@ case "$mode" in
 esac
 if [ "$mode" = --test ]; then
   bash scripts/deps.sh --web --web-tests
-  # The browser driver, pinned by the lock file, into tests/web/node_modules.
-  [ -d tests/web/node_modules/puppeteer-core ] || npm ci --prefix tests/web --no-audit --no-fund
+  # The browser driver and the accessibility checker, pinned by the lock file, into
+  # tests/web/node_modules.
+  [ -d tests/web/node_modules/puppeteer-core ] && [ -d tests/web/node_modules/axe-core ] ||
+    npm ci --prefix tests/web --no-audit --no-fund
 else
   bash scripts/deps.sh --web
 fi
@@ -40,6 +42,7 @@ case "$mode" in
     node tests/web/browser_test.mjs build-web/site "${ORBELUNE_WEB_SHOTS:-build-web/web-shots}" || status=1
     node tests/web/webapp_test.mjs build-web/site "${ORBELUNE_WEB_SHOTS:-build-web/web-shots}" || status=1
     node tests/web/monkey.mjs build-web/site || status=1
+    node tests/web/a11y_test.mjs build-web/site "${ORBELUNE_NATIVE_DRIVER:-build/orbelune-script}" || status=1
     exit $status
     ;;
   serve)

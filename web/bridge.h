@@ -106,6 +106,15 @@ void web_control_name(int control, const char* name);
 // The view's controls Tab takes, in that order; the others only take the focus the lesson gives.
 void web_tab_order(int view, const int* controls, int count);
 
+// --- Screen readers ----------------------------------------------------------------------
+// The view as a screen reader reads it (scene/reader.h), in reading order, sent when it changed:
+// one line per item, "role<TAB>id<TAB>name<TAB>value<TAB>checked", where id is the control's
+// element (text box, check box, button) or the label a link activates through kEvClick, else
+// 0; a link adds "<TAB>x y width height", where its label lies.
+void web_reader(int view, const char* items);
+// What the view newly shows, one text per line, for the page's polite live region.
+void web_announce(int view, const char* texts);
+
 // --- Language ----------------------------------------------------------------------------
 // The language the page chose (?lang=, the one chosen last, the browser's), malloc'ed.
 char* web_language();
@@ -122,7 +131,7 @@ void web_zoomed(double factor);
 // Event kinds web_poll reports.
 enum WebEvent {
     kEvNone = 0,
-    kEvClick = 1,       // control
+    kEvClick = 1,       // control, or a label read as a link
     kEvType = 2,        // control, text
     kEvKeyDown = 3,     // control, text: the key code
     kEvMouseDown = 4,   // control

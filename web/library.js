@@ -206,6 +206,12 @@ mergeInto(LibraryManager.library, {
     for (let i = 0; i < count; ++i) order.push(HEAP32[(ids >> 2) + i]);
     Orb.tabOrder(view, order);
   },
+  web_reader: function (view, items) {
+    Orb.reader(view, UTF8ToString(items));
+  },
+  web_announce: function (view, texts) {
+    Orb.announce(view, UTF8ToString(texts));
+  },
   web_zoomed: function (factor) {
     Orb.zoom = factor;
   },

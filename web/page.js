@@ -148,7 +148,6 @@ var Orb = (function () {
     if (maximized) {
       v.root = el("div", "page", document.getElementById("pages"));
       v.menubar = el("nav", "menubar", v.root);
-      v.menubar.setAttribute("role", "menubar");
       v.stage = el("div", "stage", v.root);
     } else {
       v.root = el("dialog", "window", document.body);
@@ -352,43 +351,73 @@ var Orb = (function () {
     if (!e.target.closest || !e.target.closest(".menu")) closeMenus(null);
   });
 
+  // The menu bar as its roles promise: one Tab stop, Left and Right between the menus, Down,
+  // Up, Enter or Space into one, Up and Down within it, Escape back to its title.
   function addMenu(v, caption) {
-    const m = { wrap: el("div", "menu", v.menubar) };
+    if (!v.menuRow) {
+      v.menuRow = el("div", "menurow", v.menubar);
+      v.menuRow.setAttribute("role", "menubar");
+    }
+    const m = { wrap: el("div", "menu", v.menuRow) };
+    m.wrap.setAttribute("role", "none");
     m.title = el("button", "menutitle", m.wrap);
     m.title.textContent = plain(caption);
-    m.title.setAttribute("aria-haspopup", "true");
+    m.title.setAttribute("role", "menuitem");
+    m.title.setAttribute("aria-haspopup", "menu");
     m.title.setAttribute("aria-expanded", "false");
+    m.title.tabIndex = v.menus.length ? -1 : 0;
     m.list = el("div", "menulist", m.wrap);
     m.list.setAttribute("role", "menu");
     m.list.hidden = true;
-    const open = (focusFirst) => {
+    const items = () => Array.from(m.list.querySelectorAll("button:not([disabled])"));
+    const open = (focus) => {
       closeMenus(m);
       m.list.hidden = false;
       m.title.setAttribute("aria-expanded", "true");
-      if (focusFirst) {
-        const first = m.list.querySelector("button:not([disabled])");
-        if (first) first.focus();
-      }
+      const all = items();
+      if (focus && all.length) all[focus > 0 ? 0 : all.length - 1].focus();
     };
-    m.title.addEventListener("click", () => (m.list.hidden ? open(false) : closeMenus(null)));
+    m.open = open;
+    // Another menu of the bar, by a step: its title takes the focus, or it opens if one was open.
+    const step = (by, opening) => {
+      const i = v.menus.indexOf(m), n = v.menus.length;
+      const next = v.menus[(i + by + n) % n];
+      closeMenus(null);
+      next.title.focus();
+      if (opening) next.open(1);
+    };
+    m.title.addEventListener("focus", () => {
+      for (const o of v.menus) o.title.tabIndex = o === m ? 0 : -1;
+    });
+    m.title.addEventListener("click", () => (m.list.hidden ? open(0) : closeMenus(null)));
     m.title.addEventListener("keydown", (e) => {
-      if (e.key === "ArrowDown" || e.key === "Enter" || e.key === " ") {
-        e.preventDefault();
-        open(true);
-      }
+      if (e.key === "ArrowDown" || e.key === "Enter" || e.key === " ") open(1);
+      else if (e.key === "ArrowUp") open(-1);
+      else if (e.key === "ArrowRight" || e.key === "ArrowLeft") step(e.key === "ArrowRight" ? 1 : -1, !m.list.hidden);
+      else if (e.key === "Home" || e.key === "End") v.menus[e.key === "Home" ? 0 : v.menus.length - 1].title.focus();
+      else if (e.key === "Escape" && !m.list.hidden) closeMenus(null);
+      else return;
+      e.preventDefault();
     });
     m.list.addEventListener("keydown", (e) => {
-      const items = Array.from(m.list.querySelectorAll("button:not([disabled])"));
-      const i = items.indexOf(document.activeElement);
+      const all = items();
+      const i = all.indexOf(document.activeElement);
+      const n = all.length;
       if (e.key === "ArrowDown" || e.key === "ArrowUp") {
-        e.preventDefault();
-        const n = items.length;
-        if (n) items[(i + (e.key === "ArrowDown" ? 1 : n - 1) + n) % n].focus();
+        if (n) all[(i + (e.key === "ArrowDown" ? 1 : n - 1) + n) % n].focus();
+      } else if (e.key === "Home" || e.key === "End") {
+        if (n) all[e.key === "Home" ? 0 : n - 1].focus();
+      } else if (e.key === "ArrowRight" || e.key === "ArrowLeft") {
+        step(e.key === "ArrowRight" ? 1 : -1, true);
       } else if (e.key === "Escape") {
-        e.preventDefault();
         closeMenus(null);
         m.title.focus();
+      } else {
+        // Tab leaves the bar: the open menu goes with it.
+        if (e.key === "Tab") closeMenus(null);
+        return;
       }
+      e.preventDefault();
     });
     v.menus.push(m);
     if (!v.badge) {
@@ -410,6 +439,7 @@ var Orb = (function () {
     const m = v.menus.length ? v.menus[v.menus.length - 1] : addMenu(v, qsTranslate("Navigation", "&Navigation"));
     const b = el("button", "menuitem", m.list);
     b.setAttribute("role", "menuitem");
+    b.tabIndex = -1;  // reached by the arrows of its open menu
     const label = el("span", "caption", b);
     label.textContent = plain(caption);
     const keys = webKeys[shortcut] || shortcut;
@@ -441,6 +471,7 @@ var Orb = (function () {
       const code = l[0], name = l[1];
       const b = el("button", "menuitem", m.list);
       b.setAttribute("role", "menuitemradio");
+      b.tabIndex = -1;
       b.setAttribute("lang", code.replace("_", "-"));
       el("span", "caption", b).textContent = name;
       el("span", "keys", b);

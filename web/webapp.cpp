@@ -151,6 +151,10 @@ void App::handle(int kind, int id, const std::string& text) {
         case kEvClick:
             if (c && (c->kind() == Kind::CheckBox || c->kind() == Kind::CommandButton))
                 program_->click(*c);
+            // A link the screen reader's page element activated: as a click on the label.
+            else if (c && c->kind() == Kind::Label && c->Visible && c->onClick &&
+                     c->form().visible())
+                program_->click(*c);
             break;
         case kEvType:
             if (c && c->kind() == Kind::TextBox)
@@ -349,10 +353,63 @@ void App::sync(View& v) {
     }
 }
 
+int App::idOf(const Control& c) {
+    for (auto& [id, known] : controlIds_)
+        if (known == &c) return id;
+    // A label read as a link gets an id the first time it is read.
+    const int id = nextId_++;
+    controlIds_[id] = const_cast<Control*>(&c);
+    return id;
+}
+
+void App::syncReader(View& v) {
+    // Only when the scene or its place changed, and sent only when what a reader hears, or
+    // where a link lies, changed with it.
+    const Fit& fit = v.fit;
+    if (v.readVersion == v.form->version() && v.readFit.scale == fit.scale &&
+        v.readFit.ox == fit.ox && v.readFit.oy == fit.oy)
+        return;
+    v.readVersion = v.form->version();
+    v.readFit = fit;
+    // Tabs and line ends separate the fields and items.
+    auto field = [](std::string& out, const std::string& s) {
+        for (char ch : s) out += ch == '\t' || ch == '\n' || ch == '\r' ? ' ' : ch;
+    };
+    std::string reading;
+    for (const scene::ReaderItem& item : scene::readPage(*v.form)) {
+        const bool acts =
+            item.role == scene::ReaderRole::Link || item.role == scene::ReaderRole::TextBox ||
+            item.role == scene::ReaderRole::CheckBox || item.role == scene::ReaderRole::Button;
+        reading += scene::readerRoleName(item.role);
+        reading += '\t' + std::to_string(acts ? idOf(*item.control) : 0) + '\t';
+        field(reading, item.name);
+        reading += '\t';
+        field(reading, item.value);
+        reading += '\t' + std::to_string(item.checked);
+        char box[96] = "";
+        if (item.role == scene::ReaderRole::Link)
+            std::snprintf(box, sizeof box, "\t%g %g %g %g", fit.x(item.box.left),
+                          fit.y(item.box.top), fit.len(item.box.width), fit.len(item.box.height));
+        reading += box;
+        reading += '\n';
+    }
+    if (reading != v.reading) {
+        v.reading = std::move(reading);
+        web_reader(v.id, v.reading.c_str());
+    }
+    std::string news;
+    for (auto& text : v.announcer.look(*v.form)) {
+        field(news, text);
+        news += '\n';
+    }
+    if (!news.empty()) web_announce(v.id, news.c_str());
+}
+
 void App::present(View& v) {
     if (!v.form->visible() || v.left) return;
     if (v.dirty || v.paintedVersion != v.form->version()) paint(v);
     sync(v);
+    syncReader(v);
     // The timeline bar moves on by itself between these; while a handler is held or the page
     // waits, its clock stands or runs at the chosen speed.
     if (v.form == program_->active())
@@ -362,6 +419,7 @@ void App::present(View& v) {
 void App::sought(scene::Form& f) {
     if (auto it = views_.find(&f); it != views_.end()) {
         it->second->dirty = true;
+        it->second->announcer.restart();  // what the new moment shows is no news
         present(*it->second);
     }
 }
@@ -493,6 +551,7 @@ void App::visibilityChanged(scene::Form& f) {
 }
 
 void App::languageChanged() {
+    for (auto& [f, v] : views_) v->announcer.restart();
     for (auto& [f, v] : views_)
         for (auto& [item, shown] : v->menus)
             if (item->level == 0) web_menu_title(shown.id, item->caption.c_str());

@@ -9,6 +9,7 @@
 #include "scene/playback.h"
 #include "scene/pointer.h"
 #include "scene/program.h"
+#include "scene/reader.h"
 #include "scene/textlayout.h"
 
 namespace web {
@@ -62,6 +63,11 @@ struct View {
     };
     std::map<scene::MenuItem*, MenuState> menus;
     scene::Control* focused = nullptr;
+    // What was last sent for screen readers, and what the view's script has shown so far.
+    std::uint64_t readVersion = ~std::uint64_t(0);
+    Fit readFit;
+    std::string reading;
+    scene::Announcer announcer;
 };
 
 // The browser under the runtime: the page's clock, canvas, elements and speakers. One per page.
@@ -104,6 +110,8 @@ private:
     void presentAll();
     void sync(View& v);
     void syncMenus(View& v);
+    void syncReader(View& v);
+    int idOf(const scene::Control& c);
     // The page's demonstration, its length and named stages, for the view's timeline bar.
     void sendTimeline(const View& v, scene::Form& f);
     // The scene as shown, at least scene::kPictureMinWidth pixels wide, saved or put on the

@@ -9,14 +9,11 @@
 // the seed, the action's number and the last actions. Default: seed 1, 120 seconds.
 // --skip two-pages leaves out the one-page check, --skip pictures Save and Copy Picture (for
 // looking past a known fault by hand).
-import { spawn } from "node:child_process";
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
-import { dirname, join, resolve } from "node:path";
-import { fileURLToPath } from "node:url";
-import puppeteer from "puppeteer-core";
+import { join, resolve } from "node:path";
+import { launch, newPage, serve } from "./chromium.mjs";
 
-const here = dirname(fileURLToPath(import.meta.url));
 const args = process.argv.slice(2);
 const option = (name, fallback) => {
   const i = args.indexOf(name);
@@ -26,7 +23,6 @@ const site = resolve(args.find((a, i) => !a.startsWith("--") && !(i > 0 && args[
 const seed = Number(option("--seed", "1"));
 const seconds = Number(option("--seconds", "120"));
 const skip = new Set(args.flatMap((a, i) => (i > 0 && args[i - 1] === "--skip" ? [a] : [])));
-const chromium = process.env.CHROMIUM || "/usr/bin/chromium";
 if (!Number.isInteger(seed) || !(seconds > 0)) {
   console.error("usage: node monkey.mjs SITE_DIR [--seed N] [--seconds S] [--skip two-pages|pictures]");
   process.exit(2);
@@ -57,22 +53,9 @@ const allKeys = [
 const picture = (k) => k[1] && ((k[0] === "s" && k[1].length === 1) || k[0] === "C");
 const keys = skip.has("pictures") ? allKeys.filter((k) => !picture(k)) : allKeys;
 
-const server = spawn(process.execPath, [join(here, "../../web/serve.mjs"), site, "0"], {
-  stdio: ["ignore", "pipe", "inherit"],
-});
-const url = await new Promise((res, rej) => {
-  server.stdout.once("data", (d) => res(String(d).trim()));
-  server.once("exit", () => rej(new Error("server did not start")));
-});
-const profile = mkdtempSync(join(tmpdir(), "orbelune-monkey-"));
+const { server, url } = await serve(site);
+const browser = await launch("orbelune-monkey-");
 const downloads = mkdtempSync(join(tmpdir(), "orbelune-monkey-downloads-"));
-const browser = await puppeteer.launch({
-  executablePath: chromium,
-  headless: true,
-  userDataDir: profile,
-  args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-         "--disable-component-update", "--disable-sync"],
-});
 
 const errors = [];
 const log = [];
@@ -84,13 +67,8 @@ const fail = (what) => {
 };
 
 try {
-  const page = await browser.newPage();
-  page.on("console", (m) => {
-    if (m.type() === "error") errors.push(m.text());
-  });
-  page.on("pageerror", (e) => errors.push(String(e)));
+  const page = await newPage(browser, errors, { width: 1280, height: 800, hasTouch: true });
   page.on("dialog", (d) => d.dismiss().catch(() => {}));
-  await page.setViewport({ width: 1280, height: 800, hasTouch: true });
   const cdp = await page.createCDPSession();
   await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads });
   await browser.defaultBrowserContext().overridePermissions(url, ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
@@ -323,9 +301,8 @@ try {
 } catch (e) {
   fail("the monkey itself failed: " + (e.stack || e));
 } finally {
-  await browser.close();
+  await browser.closeAll();
   server.kill();
-  rmSync(profile, { recursive: true, force: true });
   rmSync(downloads, { recursive: true, force: true });
 }
 if (failed) {

@@ -5,19 +5,13 @@
 // targets of at least 24 x 24 CSS px, the sideways note, a light source tapped fires its ray, a
 // main menu entry tapped beside its text opens, and the on-screen keyboard's height taken away
 // while typing into Lesson 12's box leaves the scene's size alone.
-import { spawn } from "node:child_process";
-import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
-import { tmpdir } from "node:os";
-import { dirname, join, resolve } from "node:path";
-import { fileURLToPath } from "node:url";
-import puppeteer from "puppeteer-core";
+import { mkdirSync } from "node:fs";
+import { join, resolve } from "node:path";
+import { launch, newPage as openPage, serve, tab } from "./chromium.mjs";
 
-const here = dirname(fileURLToPath(import.meta.url));
 const site = resolve(process.argv[2] || "build-web/site");
 const shots = resolve(process.argv[3] || "web-shots");
-const chromium = process.env.CHROMIUM || "/usr/bin/chromium";
 mkdirSync(shots, { recursive: true });
-const tab = (title) => title + " \u2013 Orbelune";
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
 let failures = 0;
@@ -26,36 +20,12 @@ function check(ok, what) {
   console.log((ok ? "ok: " : "FAIL: ") + what);
 }
 
-function serve(port) {
-  const server = spawn(process.execPath, [join(here, "../../web/serve.mjs"), site, String(port)], {
-    stdio: ["ignore", "pipe", "inherit"],
-  });
-  return new Promise((res, rej) => {
-    server.stdout.once("data", (d) => res({ server, url: String(d).trim() }));
-    server.once("exit", () => rej(new Error("server did not start")));
-  });
-}
-let { server, url } = await serve(0);
+let { server, url } = await serve(site);
 const port = new URL(url).port;
 
-const profile = mkdtempSync(join(tmpdir(), "orbelune-chromium-"));
-const browser = await puppeteer.launch({
-  executablePath: chromium,
-  headless: true,
-  userDataDir: profile,
-  args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-    "--disable-component-update", "--disable-sync"],
-});
+const browser = await launch();
 const errors = [];
-async function newPage(viewport) {
-  const page = await browser.newPage();
-  page.on("console", (m) => {
-    if (m.type() === "error") errors.push(m.text());
-  });
-  page.on("pageerror", (e) => errors.push(String(e)));
-  await page.setViewport(viewport);
-  return page;
-}
+const newPage = (viewport) => openPage(browser, errors, viewport);
 const titled = (page, title) =>
   page.waitForFunction((t) => document.title === t, { timeout: 15000 }, tab(title)).then(() => true, () => false);
 const hash = (page) => page.evaluate(() => location.hash);
@@ -191,7 +161,7 @@ try {
   check(a !== b, "offline: Lesson 9 plays (its orbit moves)");
   await page.screenshot({ path: join(shots, "webapp-offline-Lesson9.png") });
   await page.close();
-  ({ server, url } = await serve(port));
+  ({ server, url } = await serve(site, port));
 
   // --- Phones and tablets with touch --------------------------------------------------------
   for (const [name, width, height] of [["phone", 390, 844], ["tablet", 768, 1024], ["tablet-landscape", 1024, 768]]) {
@@ -311,9 +281,8 @@ try {
   check(false, "the test ran through: " + (err && err.stack ? err.stack : err));
 } finally {
   check(errors.length === 0, "no console errors" + (errors.length ? ": " + errors.join(" | ") : ""));
-  await browser.close();
+  await browser.closeAll();
   server.kill();
-  rmSync(profile, { recursive: true, force: true });
 }
 console.log(failures ? failures + " failed" : "all passed");
 process.exit(failures ? 1 : 0);
