@@ -1,7 +1,9 @@
 #include "desktop/accessible.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -61,6 +63,7 @@ public:
     explicit CanvasAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Client) {}
     int childCount() const override {
         Canvas* c = canvasOf(object());
+        if (c && !c->reader().read()) c->readAgain();
         return c ? c->reader().childCount() : 0;
     }
     QAccessibleInterface* child(int i) const override {
@@ -131,11 +134,26 @@ void send(QAccessibleInterface* iface, QAccessible::Event type) {
 
 }  // namespace
 
+// A screen reader started after the pages were shown finds them read at once, not at their
+// next change, which a still page never has.
+class ReadWhenActive : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override {
+        if (!active) return;
+        QTimer::singleShot(0, qApp, [] {
+            for (QWidget* w : QApplication::allWidgets())
+                if (auto* c = canvasOf(w); c && c->isVisible()) c->readAgain();
+        });
+    }
+};
+
 void installAccessibility() {
     static bool installed = false;
     if (installed) return;
     installed = true;
     QAccessible::installFactory(factory);
+    static ReadWhenActive observer;
+    QAccessible::installActivationObserver(&observer);
 }
 
 void forgetEarlyAccessibility(QWidget* w) {
@@ -205,7 +223,11 @@ QRect CanvasReader::itemRect(int i) const {
 
 void CanvasReader::update(const scene::Form& form,
                           const std::map<scene::Control*, QWidget*>& widgets) {
-    if (!QAccessible::isActive()) return;
+    if (!QAccessible::isActive()) {
+        read_ = false;
+        return;
+    }
+    read_ = true;
     std::vector<scene::ReaderItem> items = scene::readPage(form);
     const bool same = std::equal(
         items.begin(), items.end(), entries_.begin(), entries_.end(),
@@ -265,6 +287,9 @@ void CanvasReader::update(const scene::Form& form,
             }
         }
     }
+    // Nothing read differently on the same showing of the page: nothing new to announce.
+    if (same && form.activations() == activations_) return;
+    activations_ = form.activations();
     for (const std::string& text : announcer_.look(form)) announce(qtext(text));
 }
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -30,7 +31,10 @@ public:
     // told. What the scene newly shows is announced.
     void update(const scene::Form& form, const std::map<scene::Control*, QWidget*>& widgets);
     // The page starts again (a seek, another language): what it shows now is not news.
-    void restart() { announcer_.restart(); }
+    void restart() {
+        announcer_.restart();
+        activations_ = UINT64_MAX;  // looks again at the next update, read differently or not
+    }
     // Said through the status object: a revealed text, a message box's text.
     void announce(const QString& text);
 
@@ -43,6 +47,8 @@ public:
     QRect itemRect(int i) const;
     int indexOfItem(const scene::Control* c) const;
     QString status() const { return status_; }
+    // Whether the page was read since assistive technology came: it may come at any time.
+    bool read() const { return read_; }
     Canvas& canvas() const { return canvas_; }
 
 private:
@@ -58,6 +64,8 @@ private:
     QAccessible::Id statusId_ = 0;
     QString status_;
     scene::Announcer announcer_;
+    std::uint64_t activations_ = 0;
+    bool read_ = false;  // the page's showing the announcer last looked at
 };
 
 // Makes Qt ask this file for the canvas's and its controls' interfaces. Once per program.

@@ -38,6 +38,7 @@ public:
     void showTimeline();
     // What a screen reader finds on the page and hears announced.
     CanvasReader& reader() { return *reader_; }
+    void readAgain() { reader_->update(form_, widgets_); }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -309,5 +309,34 @@ try:
 finally:
     p.end()
 
+# Lesson 10's message boxes: their text is announced, and Escape or Enter answers them.
+_, _, announced = driver("Lesson10", "--until", "7000")
+title = driver("Lesson10")[0]
+boxes = [a for a in announced if "passed" in a][:2]
+p = Program("Lesson10")
+try:
+    p.page(title)
+    for text, key in zip(boxes, ("Escape", "Return")):
+        heard.clear()
+        end = time.monotonic() + 15
+        while text not in heard and time.monotonic() < end:
+            pump(0.2)
+        if text not in heard:
+            fail("Lesson 10: the message box's %r was not announced; heard %r" % (text, heard))
+            break
+        pump(0.5)
+        p.key(key)
+    if len(boxes) < 2:
+        fail("Lesson 10: the driver shows no two message boxes: %r" % announced)
+    # Answered twice by the keyboard, the lesson goes on to its third box.
+    heard.clear()
+    end = time.monotonic() + 15
+    while not any("passed" in h for h in heard) and time.monotonic() < end:
+        pump(0.2)
+    if not any("passed" in h for h in heard):
+        fail("Lesson 10: after Escape and Enter no further message box came")
+finally:
+    p.end()
+
 print("%d failure(s)" % len(failures))
 sys.exit(1 if failures else 0)
