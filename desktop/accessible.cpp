@@ -20,7 +20,7 @@ namespace {
 
 QString qtext(const std::string& s) { return QString::fromStdString(s); }
 
-// A text or formula the canvas paints, or (without a control) the status object. It has no
+// A text or formula the canvas paints, or (without a control) the notification object. It has no
 // widget of its own: the canvas's reader answers for it.
 class PaintedAccessible : public QAccessibleInterface {
 public:
@@ -42,7 +42,7 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return c_ ? reader_.itemRect(reader_.indexOfItem(c_)) : QRect(); }
     QAccessible::Role role() const override {
-        return c_ ? QAccessible::StaticText : QAccessible::StatusBar;
+        return c_ ? QAccessible::StaticText : QAccessible::Notification;
     }
     QAccessible::State state() const override {
         QAccessible::State s;
@@ -296,7 +296,10 @@ void CanvasReader::update(const scene::Form& form,
 void CanvasReader::announce(const QString& text) {
     if (!QAccessible::isActive() || text.isEmpty()) return;
     status_ = text;
-    send(QAccessible::accessibleInterface(itemId(nullptr)), QAccessible::NameChanged);
+    QAccessibleInterface* status = QAccessible::accessibleInterface(itemId(nullptr));
+    send(status, QAccessible::NameChanged);
+    // Qt 6.4 has no announcement; a screen reader (Orca) speaks a notification as it shows.
+    send(status, QAccessible::ObjectShow);
 }
 
 }  // namespace desktop

@@ -2,7 +2,7 @@
 // The page as a screen reader meets it through Qt's accessibility (AT-SPI on Linux): the canvas's
 // painted texts and formulas as static texts, its clickable labels as links, its text boxes,
 // check boxes and buttons named as the reader model names them, all in the model's reading
-// order, and a polite status object whose name is what a script newly reveals.
+// order, and a notification object whose name is what a script newly reveals.
 #include <QAccessible>
 #include <QPointer>
 #include <QString>
@@ -35,10 +35,10 @@ public:
         announcer_.restart();
         activations_ = UINT64_MAX;  // looks again at the next update, read differently or not
     }
-    // Said through the status object: a revealed text, a message box's text.
+    // Said through the notification object: a revealed text, a message box's text.
     void announce(const QString& text);
 
-    // The tree under the canvas, in reading order; the status object last.
+    // The tree under the canvas, in reading order; the notification object last.
     int childCount() const { return int(entries_.size()) + 1; }
     QAccessibleInterface* child(int i) const;
     int indexOf(const QAccessibleInterface* child) const;

@@ -3,7 +3,7 @@
 # menu, Lesson 1, Lesson 8, optics 1 and Lesson 9 at its end hold every item of the driver's
 # reading (orbelune-script FORM --reader, the one source of truth) in its order, role and name;
 # Lesson 8's check box follows its script; Tab reaches only named controls on the page; Lesson 9's
-# reveals arrive as name changes of the page's status object. Run by desktop_accessibility.sh in
+# reveals arrive as name changes of the page's notification object. Run by desktop_accessibility.sh in
 # a private X display with its own accessibility bus; Debian's python3 with python3-pyatspi.
 #   accessibility_walk.py path/to/orbelune path/to/orbelune-script SHOTS_DIR
 import os
@@ -77,7 +77,7 @@ class Program:
 
     def page(self, title, timeout=20):
         """The page window titled so, once it shows; its canvas (the filler whose last child is
-        the status object)."""
+        the notification object)."""
         end = time.monotonic() + timeout
         while time.monotonic() < end:
             pump(0.2)
@@ -108,7 +108,7 @@ def find_canvas(acc):
         if c is None:
             continue
         if c.getRoleName() == "filler" and c.childCount and \
-                c.getChildAtIndex(c.childCount - 1).getRoleName() == "status bar":
+                c.getChildAtIndex(c.childCount - 1).getRoleName() == "notification":
             return c
         found = find_canvas(c)
         if found is not None:
@@ -282,12 +282,12 @@ try:
 finally:
     p.end()
 
-# Lesson 9 played to its end: what it reveals is announced through the status object.
+# Lesson 9 played to its end: what it reveals is announced through the notification object.
 heard = []
 
 
 def on_name(e):
-    if e.source.getRoleName() == "status bar":
+    if e.source.getRoleName() == "notification":
         heard.append(e.any_data if isinstance(e.any_data, str) else e.source.name)
 
 
