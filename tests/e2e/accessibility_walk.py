@@ -3,8 +3,9 @@
 # menu, Lesson 1, Lesson 8, optics 1 and Lesson 9 at its end hold every item of the driver's
 # reading (orbelune-script FORM --reader, the one source of truth) in its order, role and name;
 # Lesson 8's check box follows its script; Tab reaches only named controls on the page; Lesson 9's
-# reveals arrive as name changes of the page's notification object. Run by desktop_accessibility.sh in
-# a private X display with its own accessibility bus; Debian's python3 with python3-pyatspi.
+# reveals and Lesson 10's message boxes arrive as name changes of the page's notification object.
+# Run by desktop_accessibility.sh in a private X display with its own accessibility bus; Debian's
+# python3 with python3-pyatspi.
 #   accessibility_walk.py path/to/orbelune path/to/orbelune-script SHOTS_DIR
 import os
 import re
