@@ -137,7 +137,11 @@ def expected(items):
 
 
 def compare(form, canvas, want, timeout=8):
-    """The tree reads as the driver does, within a while (the page may still be drawing)."""
+    """The tree reads as the driver does, within a while (the page may still be drawing); its
+    inputs, links and buttons all have names."""
+    for role, name, _, _ in want:
+        if role != "label" and not name.strip():
+            fail("%s: a %s has no name" % (form, role))
     end = time.monotonic() + timeout
     while True:
         got = read(canvas)
