@@ -22,7 +22,7 @@ QString qtext(const std::string& s) { return QString::fromStdString(s); }
 
 // A text or formula the canvas paints, or (without a control) the notification object. It has no
 // widget of its own: the canvas's reader answers for it.
-class PaintedAccessible : public QAccessibleInterface {
+class PaintedAccessible : public QAccessibleInterface, public QAccessibleTextInterface {
 public:
     PaintedAccessible(CanvasReader& reader, const scene::Control* c) : reader_(reader), c_(c) {}
     bool isValid() const override { return true; }
@@ -48,6 +48,35 @@ public:
         QAccessible::State s;
         s.readOnly = true;
         return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                               : nullptr;
+    }
+
+    // Its words as text too, for a reader's review by word and character: nothing to select,
+    // no caret.
+    QString text(int start, int end) const override {
+        const QString all = text(QAccessible::Name);
+        start = std::clamp(start, 0, int(all.size()));
+        end = end < 0 ? int(all.size()) : std::clamp(end, start, int(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return int(text(QAccessible::Name).size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
     }
 
 private:

@@ -126,6 +126,11 @@ def read(canvas):
         if role == "text":
             t = c.queryText()
             value = t.getText(0, t.characterCount)
+        if role == "label":
+            # A reader reviews a text by its words: its text says what its name says.
+            t = c.queryText()
+            if t.getText(0, t.characterCount) != c.name:
+                fail("label %r reads %r as text" % (c.name, t.getText(0, t.characterCount)))
         if role == "check box":
             checked = c.getState().contains(pyatspi.STATE_CHECKED)
         out.append((role, c.name, value, checked))
