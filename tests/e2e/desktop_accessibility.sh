@@ -21,6 +21,7 @@ trap xdisplay_stop EXIT
 . "$here/../../scripts/xdisplay.sh"
 xdisplay_start 1280x1024 191 230 || { echo "FAIL: no X display" >&2; exit 1; }
 
+# shellcheck disable=SC2016 # the inner script expands its own arguments
 # The bus launcher starts the accessibility bus and registry the program and the walk find
 # through the session bus; all of it ends with the session.
 dbus-run-session -- bash -c '
