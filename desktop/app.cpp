@@ -215,6 +215,7 @@ void App::openMessageBox(scene::Form& over, const std::string& text) {
             [this] { dispatch([this] { program_->messageAnswered(); }); });
     messageBox_ = box;
     inMessageBox_ = true;
+    if (page) page->canvas()->reader().announce(QString::fromStdString(text));
     messageOpened_ = now();
     box->show();
     box->raise();
@@ -342,7 +343,10 @@ void App::chooseLanguage(const std::string& code) {
 
 void App::languageChanged() {
     useQtWords(scene::language());
-    for (auto& [form, w] : windows_) w->languageChanged();
+    for (auto& [form, w] : windows_) {
+        w->canvas()->reader().restart();  // the page's words are new, not its news
+        w->languageChanged();
+    }
 }
 
 void App::toggleFullScreen(scene::Form&) {
@@ -450,6 +454,7 @@ void App::sought(scene::Form& f) {
     // The page is at another moment: its widgets follow and it is drawn anew at once, also when
     // the seek lands inside a flight that goes on from there.
     if (auto it = windows_.find(&f); it != windows_.end() && f.visible()) {
+        it->second->canvas()->reader().restart();  // what the new moment shows is not news
         it->second->sync();
         it->second->canvas()->update();
     }

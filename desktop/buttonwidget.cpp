@@ -81,6 +81,10 @@ void ButtonWidget::keyPressEvent(QKeyEvent* e) {
         app_.dispatch([this] { app_.program().click(b_); });
 }
 
+void ButtonWidget::activate() {
+    app_.dispatch([this] { app_.program().click(b_); });
+}
+
 void ButtonWidget::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     app_.focused(b_, e->reason());

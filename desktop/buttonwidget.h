@@ -10,6 +10,8 @@ class ButtonWidget : public QWidget {
 public:
     ButtonWidget(Host& app, scene::CommandButton& b, QWidget* parent);
     double scale = 1;
+    // A click as a screen reader's press gives it.
+    void activate();
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -70,6 +70,10 @@ void CheckBoxWidget::keyPressEvent(QKeyEvent* e) {
         QWidget::keyPressEvent(e);
 }
 
+void CheckBoxWidget::activate() {
+    app_.dispatch([this] { app_.program().click(box_); });
+}
+
 void CheckBoxWidget::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     app_.focused(box_, e->reason());

@@ -11,6 +11,9 @@ class CheckBoxWidget : public QWidget {
 public:
     CheckBoxWidget(Host& app, scene::CheckBox& box, QWidget* parent);
     double scale = 1;
+    const scene::CheckBox& box() const { return box_; }
+    // A click as a screen reader's toggle gives it.
+    void activate();
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -37,7 +37,8 @@ using scene::Kind;
 // --- Canvas ------------------------------------------------------------------------------------
 
 Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent)
-    : QWidget(parent), app_(app), form_(form) {
+    : QWidget(parent), app_(app), form_(form), reader_(std::make_unique<CanvasReader>(*this)) {
+    installAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
@@ -68,6 +69,9 @@ Canvas::Canvas(Host& app, scene::Form& form, QWidget* parent)
         if (w != widgets_.end()) w->second->raise();
     }
     setTabOrder();
+    // Asked for while still being made, the canvas and its widgets answered as plain widgets.
+    forgetEarlyAccessibility(this);
+    for (auto& [c, w] : widgets_) forgetEarlyAccessibility(w);
     if (form.maximized())
         if (const scene::Timeline* t = app.program().timeline(form.name()))
             timeline_ = new TimelineBar(app, form, *t, this);
@@ -179,6 +183,7 @@ void Canvas::sync() {
         }
     }
     syncFocus();
+    reader_->update(form_, widgets_);
 }
 
 void Canvas::syncFocus() {

@@ -3,8 +3,10 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
+#include "desktop/accessible.h"
 #include "desktop/host.h"
 #include "desktop/look.h"
 #include "desktop/scenepaint.h"
@@ -34,6 +36,9 @@ public:
     // The timeline bar of a page with a script (nullptr without one), shown for a while.
     TimelineBar* timeline() const { return timeline_; }
     void showTimeline();
+    // What a screen reader finds on the page and hears announced.
+    CanvasReader& reader() { return *reader_; }
+    void readAgain() { reader_->update(form_, widgets_); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -61,6 +66,7 @@ private:
     std::optional<QPointF> press_;
     bool dragging_ = false;
     TimelineBar* timeline_ = nullptr;
+    std::unique_ptr<CanvasReader> reader_;
 };
 
 class FormWindow : public QMainWindow {

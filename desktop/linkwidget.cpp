@@ -22,10 +22,14 @@ void LinkWidget::paintEvent(QPaintEvent*) {
     paintFocusRing(p, QRectF(rect()), canvas ? canvas->fit().scale : 1.0);
 }
 
+void LinkWidget::activate() {
+    app_.dispatch([this] { app_.program().click(label_); });
+}
+
 void LinkWidget::keyPressEvent(QKeyEvent* e) {
     const int key = e->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
-        app_.dispatch([this] { app_.program().click(label_); });
+        activate();
     else
         QWidget::keyPressEvent(e);
 }

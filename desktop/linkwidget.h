@@ -10,6 +10,8 @@ namespace desktop {
 class LinkWidget : public QWidget {
 public:
     LinkWidget(Host& app, scene::Label& label, QWidget* parent);
+    // A click as a screen reader's press gives it.
+    void activate();
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -10,7 +10,8 @@ packages=(
 # caller needs (scripts/package.sh).
 for arg in "$@"; do
   case "$arg" in
-    --tests) packages+=(libgtest-dev libbenchmark-dev clang-format xvfb openbox xdotool x11-utils imagemagick) ;;
+    --tests) packages+=(libgtest-dev libbenchmark-dev clang-format xvfb openbox xdotool x11-utils imagemagick
+      python3 python3-pyatspi at-spi2-core dbus) ;;
     --web) packages+=(emscripten nodejs python3-fonttools python3-brotli librsvg2-bin) ;;
     --web-tests)
       packages+=(chromium)
