@@ -57,6 +57,8 @@ int runCommand(const std::vector<std::string>& args, std::string& out, std::stri
     std::vector<std::pair<double, std::string>> announced;
     if (opts->reader) {
         s.platform().onChange = [&](Form& f) {
+            // A seek plays the page again at once: what it passes is not news.
+            if (s.program().seeking()) return;
             for (auto& text : announcer.look(f)) announced.emplace_back(s.platform().clock, text);
         };
         s.platform().onSought = [&] { announcer.restart(); };
