@@ -69,14 +69,19 @@ walk() {
 
   # The page's canvas on the screen: left, top, width, height. It lies below the menu bar, where
   # the form's grey (#C0C0C0) begins.
+  # On a loaded machine the window may still be taking its size: look again for a while.
   canvas() {
-    local x y w h shot top
-    eval "$(client)"
-    shot=$(mktemp --suffix=.png)
-    import -window root "$shot"
-    top=$(convert "$shot" -crop "1x80+$((x + w - 2))+$y" txt:- |
-      awk -F'[ ,:]+' 'NR > 1 && /#C0C0C0/ { print $2; exit }')
-    rm -f "$shot"
+    local x y w h shot top="" tries
+    for tries in $(seq 20); do
+      eval "$(client)"
+      shot=$(mktemp --suffix=.png)
+      import -window root "$shot"
+      top=$(convert "$shot" -crop "1x80+$((x + w - 2))+$y" txt:- 2>/dev/null |
+        awk -F'[ ,:]+' 'NR > 1 && /#C0C0C0/ { print $2; exit }')
+      rm -f "$shot"
+      [ -n "$top" ] && break
+      sleep 0.25
+    done
     [ -n "$top" ] || fail "no canvas found below the menu bar"
     echo "$x $((y + top)) $w $((h - top))"
   }
